@@ -1,0 +1,37 @@
+// The candidate list that every suggestion step shares, best score first.
+#ifndef TROV_SUGGESTION_LIST_H
+#define TROV_SUGGESTION_LIST_H
+
+#include <cstdint>
+#include <span>
+
+namespace trov {
+
+struct SuggestionEntry {
+  char word[81];  // at most 80 characters, zero-terminated
+  int16_t score;  // 0..100; 100 marks an exact match
+};
+
+class SuggestionList {
+ public:
+  // Works in the caller's storage; its size is the list's capacity.
+  explicit SuggestionList(std::span<SuggestionEntry> storage) : entries_(storage) {}
+
+  // Inserts behind every entry scoring as high or higher; a word already listed, or one that
+  // scores no better than the last entry of a full list, is not inserted.
+  void Insert(const char* word, int16_t score);
+  // Removes the first entry holding exactly word, if any.
+  void Remove(const char* word);
+
+  int32_t Count() const { return count_; }
+  int32_t Capacity() const { return static_cast<int32_t>(entries_.size()); }
+  const SuggestionEntry& operator[](int32_t index) const { return entries_[index]; }
+
+ private:
+  std::span<SuggestionEntry> entries_;
+  int32_t count_ = 0;
+};
+
+}  // namespace trov
+
+#endif  // TROV_SUGGESTION_LIST_H

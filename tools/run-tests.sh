@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every build and runs every test: native, native under
+# AddressSanitizer+UndefinedBehaviorSanitizer, the thread tests under ThreadSanitizer, and the
+# Windows build under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+out=${VANTOR_BUILD_ROOT:-$root/build}
+jobs=$(nproc)
+
+tools/setup-debian.sh
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+configure_and_build() {  # dir, cmake arguments...
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+step "native build and tests"
+configure_and_build "$out/native"
+ctest --test-dir "$out/native" -j "$jobs" --output-on-failure
+
+step "native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+configure_and_build "$out/asan" -DVANTOR_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$out/asan" -j "$jobs" --output-on-failure
+
+step "thread tests under ThreadSanitizer"
+configure_and_build "$out/tsan" -DVANTOR_TSAN=ON
+ctest --test-dir "$out/tsan" -j "$jobs" --output-on-failure -R 'Concurrency'
+
+step "Windows x86_64 build and tests under Wine"
+configure_and_build "$out/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+tools/wine-prefix.sh "$out/win64/wineprefix"
+export WINEPREFIX="$out/win64/wineprefix" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
+# A persistent wineserver started here, not by the first test, so tests do not wait on ctest's pipes.
+wineserver -p
+trap 'WINEPREFIX="$out/win64/wineprefix" wineserver -k 2>/dev/null || true' EXIT
+wine cmd /c exit
+ctest --test-dir "$out/win64" -j "$jobs" --output-on-failure
+
+step "Windows i686 build"
+configure_and_build "$out/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+echo "i686 build done (its programs are not run: this Wine runs 64-bit programs only)"
+
+echo
+echo "All builds and tests passed."

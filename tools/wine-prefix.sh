@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Creates (once) a 64-bit Wine prefix for the tests: no graphics driver, so windows and modal
+# dialogs work without X.
+set -euo pipefail
+prefix=$1
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$prefix/system.reg" ]; then
+  echo "Creating Wine prefix $prefix"
+  timeout 300 wineboot -i
+  timeout 120 wineserver -w
+fi
+timeout 60 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
+timeout 60 wineserver -w
