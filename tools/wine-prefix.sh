@@ -2,7 +2,7 @@
 # Creates (once) a 64-bit Wine prefix for the tests: no graphics driver, so windows and modal
 # dialogs work without X.
 set -euo pipefail
-prefix=$1
+prefix=$(realpath -m "$1")
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$prefix/system.reg" ]; then
   echo "Creating Wine prefix $prefix"

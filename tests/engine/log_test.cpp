@@ -96,6 +96,9 @@ TEST(Log, SwitchingFilesWritesNoStopLineInTheOld) {
 }
 
 TEST(Log, LongNamesAreCutTo515Characters) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "Windows paths are limited to 260 characters without long-path support";
+#endif
   // Nested folders keep every path component within the platform's limit.
   const std::filesystem::path dir = UniqueTempPath("trov-long-");
   std::filesystem::path folder = dir;

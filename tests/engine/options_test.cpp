@@ -60,7 +60,7 @@ TEST_F(OptionsTest, OptionsBelongToOneSession) {
   TROV_CloseSession(other);
 }
 
-TEST(CharSetSelection, OutOfRangeIdsAreRefusedAndLogged) {
+TEST(CharSetApi, OutOfRangeIdsAreRefusedAndLogged) {
   trov_test::LogCapture log;
   ASSERT_EQ(TROV_GetCharSet(), 1) << "set 1 is selected at start";
   EXPECT_EQ(TROV_SetCharSet(0), TROV_ERR_UNSUPPORTED);
