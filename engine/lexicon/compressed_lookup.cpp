@@ -1,0 +1,228 @@
+// The index is sorted by key, so an exact lookup reads one segment and a caseless one at most
+// eight; the traversals use the same order to skip segments that cannot hold a candidate.
+#include "lexicon/compressed_lookup.h"
+
+#include <cstring>
+
+#include "suggest/suggestion_list.h"
+#include "text/charset.h"
+#include "trov.h"
+
+namespace trov {
+namespace {
+
+constexpr int kCaseVariants = 1 << kKeyLength;
+
+int CompareKeys(const uint8_t* a, const uint8_t* b) { return std::memcmp(a, b, kKeyLength); }
+
+// The word from its fourth character on against the target's, as unsigned bytes.
+int CompareRests(const char* target, const char* word) {
+  const auto* t = reinterpret_cast<const unsigned char*>(target) + kKeyLength;
+  const auto* w = reinterpret_cast<const unsigned char*>(word) + kKeyLength;
+  while (*t != 0 && *t == *w) {
+    ++t;
+    ++w;
+  }
+  return static_cast<int>(*t) - static_cast<int>(*w);
+}
+
+int MatchWithCase(const char* pattern, const char* word, bool caseSensitive) {
+  return caseSensitive ? PatternMatch(pattern, word) : CaselessPatternMatch(pattern, word);
+}
+
+bool PatternCharMatches(unsigned char p, unsigned char c, bool caseSensitive) {
+  if (p == '?') return c != 0;
+  return caseSensitive ? p == c : ToLower(p) == ToLower(c);
+}
+
+// Whether the first three pattern characters admit key, position by position.
+bool KeyMatchesPrefix(const uint8_t* key, const char* pattern, bool caseSensitive) {
+  for (int i = 0; i < kKeyLength; ++i) {
+    auto p = static_cast<unsigned char>(pattern[i]);
+    if (p == 0 || !PatternCharMatches(p, key[i], caseSensitive)) return false;
+  }
+  return true;
+}
+
+// With exact comparison, whether every key after this one sorts beyond the pattern: true when
+// the pattern agrees with the key up to a position where it holds a lower, non-wildcard byte.
+bool PatternSortsBeforeKey(const uint8_t* key, const char* pattern) {
+  for (int i = 0; i < kKeyLength; ++i) {
+    auto p = static_cast<unsigned char>(pattern[i]);
+    if (p == key[i]) continue;
+    return p != '?' && p < key[i];
+  }
+  return false;
+}
+
+// With exact comparison, whether no later word of the segment can match pattern: the rests
+// first differ where the pattern holds a lower, non-wildcard byte.
+bool PatternSortsBeforeWord(const char* pattern, const char* word) {
+  const auto* p = reinterpret_cast<const unsigned char*>(pattern) + kKeyLength;
+  const auto* w = reinterpret_cast<const unsigned char*>(word) + kKeyLength;
+  while (*p != 0 && *p == *w) {
+    ++p;
+    ++w;
+  }
+  if (*p == *w) return false;
+  return *p != '?' && *p < *w;
+}
+
+bool ListFull(const SuggestionList& list) { return list.Count() >= list.Capacity(); }
+
+// Candidates longer than a word buffer can never be suggested.
+bool FitsWordBuffer(int length) { return length <= TROV_MAX_WORD; }
+
+}  // namespace
+
+int32_t CompressedLexicon::FindKey(const uint8_t key[kKeyLength]) const {
+  int32_t low = 0;
+  int32_t high = SegmentCount() - 1;
+  while (low <= high) {
+    int32_t mid = low + (high - low) / 2;
+    int c = CompareKeys(Key(mid), key);
+    if (c == 0) return mid;
+    if (c < 0) {
+      low = mid + 1;
+    } else {
+      high = mid - 1;
+    }
+  }
+  return -1;
+}
+
+bool CompressedLexicon::SegmentHolds(int32_t index, const char* word, bool caseSensitive) {
+  std::span<const uint8_t> bytes;
+  // A segment that cannot be read holds no match; the lookup goes on with other keys.
+  if (LoadSegment(index, bytes) < 0) return false;
+  SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
+  while (reader.Next()) {
+    if (caseSensitive) {
+      int c = CompareRests(word, reader.Word());
+      if (c == 0) return true;
+      if (c < 0) return false;  // entries ascend: the word would have come already
+    } else if (CaselessCompare(word, reader.Word()) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+int16_t CompressedLexicon::Find(const char* word, bool caseSensitive, char*, int16_t) {
+  std::size_t length = std::strlen(word);
+  if (length == 0) return TROV_ERR_NOT_FOUND;
+  uint8_t key[kKeyLength];
+  MakeKey(word, key);
+  int keyLength = KeyLength(key);
+  if (caseSensitive) {
+    int32_t index = FindKey(key);
+    if (index < 0) return TROV_ERR_NOT_FOUND;
+    if (keyLength < kKeyLength || SegmentHolds(index, word, true)) return kCompressedWordAction;
+    return TROV_ERR_NOT_FOUND;
+  }
+  // Every capitalisation of the key may head a segment holding a caseless match.
+  uint8_t tried[kCaseVariants][kKeyLength];
+  int triedCount = 0;
+  for (int variant = 0; variant < kCaseVariants; ++variant) {
+    uint8_t candidate[kKeyLength] = {};
+    for (int i = 0; i < keyLength; ++i) {
+      candidate[i] = (variant >> i) & 1 ? ToUpper(key[i]) : ToLower(key[i]);
+    }
+    bool seen = false;
+    for (int t = 0; t < triedCount && !seen; ++t) seen = CompareKeys(tried[t], candidate) == 0;
+    if (seen) continue;
+    std::memcpy(tried[triedCount++], candidate, kKeyLength);
+    int32_t index = FindKey(candidate);
+    if (index < 0) continue;
+    if (keyLength < kKeyLength || SegmentHolds(index, word, false)) return kCompressedWordAction;
+  }
+  return TROV_ERR_NOT_FOUND;
+}
+
+int16_t CompressedLexicon::MatchSegment(int32_t index, const char* pattern, bool caseSensitive,
+                                        SuggestionList& list) {
+  if (SegmentSize(index) == 0) return 0;
+  std::span<const uint8_t> bytes;
+  if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;
+  const char* patternRest = pattern + kKeyLength;
+  SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
+  while (reader.Next()) {
+    const char* word = reader.Word();
+    if (FitsWordBuffer(reader.Length()) &&
+        MatchWithCase(patternRest, word + kKeyLength, caseSensitive) == 100) {
+      list.Insert(word, 100);
+    }
+    if (caseSensitive && PatternSortsBeforeWord(pattern, word)) break;
+  }
+  return 0;
+}
+
+int16_t CompressedLexicon::MatchPattern(const char* pattern, bool caseSensitive,
+                                        SuggestionList& list) {
+  std::size_t length = std::strlen(pattern);
+  bool prefixIsLiteral = length >= static_cast<std::size_t>(kKeyLength) &&
+                         std::memchr(pattern, '?', kKeyLength) == nullptr;
+  if (caseSensitive && prefixIsLiteral) {
+    uint8_t key[kKeyLength];
+    MakeKey(pattern, key);
+    int32_t index = FindKey(key);
+    return index < 0 ? 0 : MatchSegment(index, pattern, true, list);
+  }
+  for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
+    const uint8_t* key = Key(i);
+    int keyLength = KeyLength(key);
+    if (keyLength < kKeyLength) {
+      char text[kKeyLength + 1] = {};
+      std::memcpy(text, key, static_cast<std::size_t>(keyLength));
+      if (keyLength > 0 && MatchWithCase(pattern, text, caseSensitive) == 100) {
+        list.Insert(text, 100);
+      }
+      continue;
+    }
+    if (KeyMatchesPrefix(key, pattern, caseSensitive)) {
+      if (int16_t rc = MatchSegment(i, pattern, caseSensitive, list); rc < 0) return rc;
+    } else if (caseSensitive && PatternSortsBeforeKey(key, pattern)) {
+      return 0;
+    }
+    if (StopsWhenListFull() && ListFull(list)) return 0;
+  }
+  return 0;
+}
+
+int16_t CompressedLexicon::ScoreSegment(int32_t index, const char* word,
+                                        WordComparator comparator, SuggestionList& list) {
+  if (SegmentSize(index) == 0) return 0;
+  std::span<const uint8_t> bytes;
+  if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;
+  SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
+  while (reader.Next()) {
+    if (!FitsWordBuffer(reader.Length())) continue;
+    int16_t score = comparator(word, reader.Word());
+    if (score > 0) list.Insert(reader.Word(), score);
+  }
+  return 0;
+}
+
+int16_t CompressedLexicon::ScoreWords(const char* word, int16_t depth, WordComparator comparator,
+                                      SuggestionList& list) {
+  char wordPrefix[kKeyLength + 1] = {};
+  std::strncpy(wordPrefix, word, kKeyLength);
+  // Deeper searches admit segments whose key resembles the word's beginning less.
+  int threshold = 100 - depth;
+  for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
+    const uint8_t* key = Key(i);
+    char text[kKeyLength + 1] = {};
+    std::memcpy(text, key, kKeyLength);
+    if (KeyLength(key) < kKeyLength) {
+      if (text[0] == '\0') continue;
+      int16_t score = comparator(word, text);
+      if (score > 0) list.Insert(text, score);
+      continue;
+    }
+    if (comparator(wordPrefix, text) < threshold) continue;
+    if (int16_t rc = ScoreSegment(i, word, comparator, list); rc < 0) return rc;
+  }
+  return 0;
+}
+
+}  // namespace trov

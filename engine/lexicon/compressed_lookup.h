@@ -1,0 +1,80 @@
+// What every compressed lexicon answers the same way, whether its segments are in memory or read
+// on demand: word lookup through the sorted segment index and the two candidate traversals.
+#ifndef TROV_COMPRESSED_LOOKUP_H
+#define TROV_COMPRESSED_LOOKUP_H
+
+#include <cstdint>
+#include <span>
+
+#include "lexicon/compressed_segment.h"
+#include "lexicon/lexicon.h"
+
+namespace trov {
+
+// The answer of a compressed lexicon for every word it holds: they carry no actions.
+inline constexpr int16_t kCompressedWordAction = 'i';
+
+class CompressedLexicon : public LexiconKind {
+ public:
+  int16_t Find(const char* word, bool caseSensitive, char* otherWord,
+               int16_t otherWordSize) override;
+  int16_t MatchPattern(const char* pattern, bool caseSensitive, SuggestionList& list) override;
+  int16_t ScoreWords(const char* word, int16_t depth, WordComparator comparator,
+                     SuggestionList& list) override;
+
+  // Hands every word to visit in ascending byte order until visit answers false; 0, or the
+  // error of a segment that could not be read.
+  template <typename Visitor>
+  int16_t ForEachWord(Visitor&& visit);
+
+  // Bytes of segment data held in memory now.
+  virtual int64_t SegmentBytesHeld() const = 0;
+
+ protected:
+  virtual int32_t SegmentCount() const = 0;
+  // The three key bytes of index entry index, in ascending order over the index.
+  virtual const uint8_t* Key(int32_t index) const = 0;
+  virtual uint32_t SegmentSize(int32_t index) const = 0;
+  // Makes the bytes of index entry index present: 0 with bytes set, or an error.
+  virtual int16_t LoadSegment(int32_t index, std::span<const uint8_t>& bytes) = 0;
+  virtual SuffixList SimpleSuffixes() const = 0;
+  virtual SuffixList ExtendedSuffixes() const = 0;
+  // A paged pattern traversal ends once the list is full, sparing further segment reads.
+  virtual bool StopsWhenListFull() const { return false; }
+
+ private:
+  // Index of the entry whose key is key, or -1.
+  int32_t FindKey(const uint8_t key[kKeyLength]) const;
+  bool SegmentHolds(int32_t index, const char* word, bool caseSensitive);
+  // Inserts the words of segment index that match pattern; 0 or a load error.
+  int16_t MatchSegment(int32_t index, const char* pattern, bool caseSensitive,
+                       SuggestionList& list);
+  int16_t ScoreSegment(int32_t index, const char* word, WordComparator comparator,
+                       SuggestionList& list);
+};
+
+template <typename Visitor>
+int16_t CompressedLexicon::ForEachWord(Visitor&& visit) {
+  for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
+    const uint8_t* key = Key(i);
+    int keyLength = KeyLength(key);
+    if (keyLength < kKeyLength) {
+      char text[kKeyLength + 1] = {};
+      for (int k = 0; k < keyLength; ++k) text[k] = static_cast<char>(key[k]);
+      if (keyLength > 0 && !visit(static_cast<const char*>(text))) return 0;
+      continue;
+    }
+    if (SegmentSize(i) == 0) continue;
+    std::span<const uint8_t> bytes;
+    if (int16_t rc = LoadSegment(i, bytes); rc < 0) return rc;
+    SegmentReader reader(key, bytes, SimpleSuffixes(), ExtendedSuffixes());
+    while (reader.Next()) {
+      if (!visit(reader.Word())) return 0;
+    }
+  }
+  return 0;
+}
+
+}  // namespace trov
+
+#endif  // TROV_COMPRESSED_LOOKUP_H

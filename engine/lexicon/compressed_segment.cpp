@@ -1,0 +1,99 @@
+// Segment entries are front-coded against the previous word of the same segment and may end in a
+// shared suffix; the reader rebuilds each word in one buffer, which keeps the reused characters.
+#include "lexicon/compressed_segment.h"
+
+#include <cstring>
+#include <new>
+
+namespace trov {
+
+bool SuffixTable::Adopt(std::unique_ptr<char[]> block, std::size_t size) {
+  int32_t count = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    if (block[i] == '\0') ++count;
+  }
+  std::unique_ptr<const char*[]> strings(new (std::nothrow) const char*[count > 0 ? count : 1]);
+  if (!strings) return false;
+  std::size_t start = 0;
+  int32_t n = 0;
+  for (std::size_t i = 0; i < size; ++i) {
+    if (block[i] != '\0') continue;
+    strings[n++] = block.get() + start;
+    start = i + 1;
+  }
+  block_ = std::move(block);
+  strings_ = std::move(strings);
+  count_ = count;
+  return true;
+}
+
+void MakeKey(const char* word, uint8_t key[kKeyLength]) {
+  int i = 0;
+  for (; i < kKeyLength && word[i] != '\0'; ++i) key[i] = static_cast<uint8_t>(word[i]);
+  for (; i < kKeyLength; ++i) key[i] = 0;
+}
+
+int KeyLength(const uint8_t key[kKeyLength]) {
+  int n = 0;
+  while (n < kKeyLength && key[n] != 0) ++n;
+  return n;
+}
+
+SegmentReader::SegmentReader(const uint8_t key[kKeyLength], std::span<const uint8_t> bytes,
+                             SuffixList simple, SuffixList extended)
+    : bytes_(bytes), simple_(simple), extended_(extended), length_(kKeyLength) {
+  std::memcpy(word_, key, kKeyLength);
+  word_[kKeyLength] = '\0';
+  // Only a full three-character key heads a segment; a shorter one is a word of its own.
+  failed_ = KeyLength(key) < kKeyLength;
+}
+
+bool SegmentReader::Append(const char* text) {
+  std::size_t n = std::strlen(text);
+  if (n > static_cast<std::size_t>(kMaxSegmentWord - length_)) return false;
+  std::memcpy(word_ + length_, text, n);
+  length_ += static_cast<int>(n);
+  return true;
+}
+
+bool SegmentReader::Next() {
+  if (failed_ || position_ >= bytes_.size()) return false;
+  int shared = bytes_[position_++];
+  // The reused characters must exist in the previous word, which is still in the buffer.
+  if (shared > length_ - kKeyLength) {
+    failed_ = true;
+    return false;
+  }
+  length_ = kKeyLength + shared;
+  for (;;) {
+    if (position_ >= bytes_.size()) break;
+    uint8_t code = bytes_[position_++];
+    if (code >= kCodeFirstCharacter) {
+      if (length_ >= kMaxSegmentWord) break;
+      word_[length_++] = static_cast<char>(code);
+      continue;
+    }
+    if (code == kCodeEndOfWord) {
+      word_[length_] = '\0';
+      return true;
+    }
+    const char* suffix = nullptr;
+    if (code == kCodeExtendedSuffix) {
+      if (position_ >= bytes_.size()) break;
+      uint8_t index = bytes_[position_++];
+      if (index >= extended_.count) break;
+      suffix = extended_.strings[index];
+    } else {
+      int index = code - kCodeFirstSimpleSuffix;
+      if (index >= simple_.count) break;
+      suffix = simple_.strings[index];
+    }
+    if (!Append(suffix)) break;
+    word_[length_] = '\0';
+    return true;
+  }
+  failed_ = true;
+  return false;
+}
+
+}  // namespace trov
