@@ -1,5 +1,6 @@
 #include "suggest/suggestion_list.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace trov {
@@ -28,11 +29,21 @@ void SuggestionList::Insert(const char* word, int16_t score) {
 
 void SuggestionList::Remove(const char* word) {
   for (int32_t i = 0; i < count_; ++i) {
-    if (std::strcmp(entries_[i].word, word) != 0) continue;
-    for (int32_t j = i; j + 1 < count_; ++j) entries_[j] = entries_[j + 1];
-    --count_;
-    return;
+    if (std::strcmp(entries_[i].word, word) == 0) {
+      RemoveAt(i);
+      return;
+    }
   }
+}
+
+void SuggestionList::RemoveAt(int32_t index) {
+  for (int32_t j = index; j + 1 < count_; ++j) entries_[j] = entries_[j + 1];
+  --count_;
+}
+
+void SuggestionList::SortByScore() {
+  std::sort(entries_.begin(), entries_.begin() + count_,
+            [](const SuggestionEntry& a, const SuggestionEntry& b) { return a.score > b.score; });
 }
 
 }  // namespace trov

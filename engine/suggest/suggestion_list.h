@@ -22,10 +22,15 @@ class SuggestionList {
   void Insert(const char* word, int16_t score);
   // Removes the first entry holding exactly word, if any.
   void Remove(const char* word);
+  void RemoveAt(int32_t index);
+  // Best score first; the order among equal scores is not kept.
+  void SortByScore();
+  bool Full() const { return count_ == Capacity(); }
 
   int32_t Count() const { return count_; }
   int32_t Capacity() const { return static_cast<int32_t>(entries_.size()); }
   const SuggestionEntry& operator[](int32_t index) const { return entries_[index]; }
+  SuggestionEntry& operator[](int32_t index) { return entries_[index]; }
 
  private:
   std::span<SuggestionEntry> entries_;
