@@ -30,6 +30,28 @@ step "thread tests under ThreadSanitizer"
 configure_and_build "$out/tsan" -DVANTOR_TSAN=ON
 ctest --test-dir "$out/tsan" -j "$jobs" --output-on-failure -R 'Concurrency'
 
+step "fuzzing the file readers, the scanner and the check driver (libFuzzer, bounded time)"
+configure_and_build "$out/fuzz" -DVANTOR_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+fuzz_seconds=${VANTOR_FUZZ_SECONDS:-60}
+fuzz_pids=()
+for fuzzer in "$out"/fuzz/bin/*_fuzz; do
+  [ -x "$fuzzer" ] || continue
+  name=$(basename "$fuzzer")
+  mkdir -p "$out/fuzz/corpus/$name"
+  ( cd "$out/fuzz" && "$fuzzer" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 \
+      -print_final_stats=1 "corpus/$name" > "$name.log" 2>&1 ) &
+  fuzz_pids+=("$!:$name")
+done
+fuzz_failed=0
+for entry in "${fuzz_pids[@]}"; do
+  if wait "${entry%%:*}"; then
+    echo "${entry#*:}: no failure in ${fuzz_seconds}s"
+  else
+    echo "${entry#*:}: FAILED"; tail -40 "$out/fuzz/${entry#*:}.log"; fuzz_failed=1
+  fi
+done
+((fuzz_failed == 0))
+
 step "Windows x86_64 build and tests under Wine"
 configure_and_build "$out/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
 tools/wine-prefix.sh "$out/win64/wineprefix"
