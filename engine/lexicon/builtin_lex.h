@@ -1,0 +1,46 @@
+// Lexicons compiled into the program: the table that TROV_OpenLex consults before the file
+// system, and the built-in word list kind (a fixed-capacity sorted array).
+#ifndef TROV_BUILTIN_LEX_H
+#define TROV_BUILTIN_LEX_H
+
+#include <cstdint>
+
+#include "lexicon/lexicon.h"
+#include "trov.h"
+
+namespace trov {
+
+struct WordListEntry {
+  char word[TROV_WORD_BUFFER];
+  int16_t action;
+  char otherWord[TROV_WORD_BUFFER];  // empty when the entry has none
+};
+
+// A prepared word list: the array belongs to the program image, the lexicon only works in it.
+struct WordListImage {
+  WordListEntry* entries;  // in ascending byte order of their words, no two alike
+  int32_t count;
+  int32_t capacity;
+  int16_t language;
+};
+
+struct BuiltinLexEntry {
+  const char* name;  // null ends the table
+  const void* prepared;
+  int32_t type;  // the LexType the slot takes
+  // Makes the slot's state from the prepared one; null when memory is short.
+  LexiconKind* (*instantiate)(const void* prepared);
+};
+
+// instantiate for a row whose prepared state is a WordListImage.
+LexiconKind* InstantiateWordList(const void* prepared);
+
+// The row whose name equals name byte for byte, or null.
+const BuiltinLexEntry* FindBuiltinLexicon(const char* name);
+// Replaces the table consulted by FindBuiltinLexicon (tests supply their own); null restores
+// the delivered table, which is empty.
+void UseBuiltinLexiconTable(const BuiltinLexEntry* table);
+
+}  // namespace trov
+
+#endif  // TROV_BUILTIN_LEX_H

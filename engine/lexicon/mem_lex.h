@@ -1,0 +1,80 @@
+// The memory lexicon: the engine's editable word store, the whole of a temporary lexicon and the
+// in-memory half of a text lexicon file.
+#ifndef TROV_MEM_LEX_H
+#define TROV_MEM_LEX_H
+
+#include <cstdint>
+
+#include "grow_table.h"
+#include "lexicon/lexicon.h"
+
+namespace trov {
+
+struct MemLexEntry {
+  char* word;       // heap string owned by the entry
+  char* otherWord;  // heap string owned by the entry, or null
+  int32_t action;   // the action letter's character code
+};
+
+// Entries stay in strictly ascending byte order of their words, one entry per exact spelling,
+// so exact lookups and deletes can binary-search while case-blind lookups answer with the first
+// spelling in that order.
+class MemLex {
+ public:
+  MemLex() = default;
+  ~MemLex();
+  MemLex(const MemLex&) = delete;
+  MemLex& operator=(const MemLex&) = delete;
+
+  // Empty store with room for 24 entries; 0 or -12.
+  int16_t Init(int16_t language);
+  // Inserts word, or replaces the entry of the same spelling; 0, -19 (logged) or -12, unchanged
+  // on failure. The other word is stored at its full length.
+  int16_t AddWord(const char* word, int32_t action, const char* otherWord);
+  int16_t Find(const char* word, bool caseSensitive, char* otherWord, int16_t otherWordSize) const;
+  // Byte-exact whatever the session's case option; 0 or -3.
+  int16_t Delete(const char* word);
+  // Frees every entry; the storage stays.
+  void Clear();
+  int32_t List(char* buffer, int32_t bufferSize) const;
+  int32_t ListSize() const;
+  void Swap(MemLex& other);
+
+  int16_t Language() const { return language_; }
+  void SetLanguage(int16_t language) { language_ = language; }
+  int32_t Count() const { return entries_.Count(); }
+  const char* WordAt(int32_t index) const { return Entry(index).word; }
+  int32_t ActionAt(int32_t index) const { return Entry(index).action; }
+  const char* OtherWordAt(int32_t index) const { return Entry(index).otherWord; }
+  // Index of the entry holding exactly word, or -1.
+  int32_t IndexOf(const char* word) const;
+
+ private:
+  const MemLexEntry& Entry(int32_t index) const { return entries_.Get<MemLexEntry>(index); }
+
+  GrowTable entries_;  // of MemLexEntry
+  int16_t language_ = 0;
+};
+
+// The operations every kind built on one MemLex answers from memory alone.
+class MemLexKind : public LexiconKind {
+ public:
+  int16_t Find(const char* word, bool caseSensitive, char* otherWord,
+               int16_t otherWordSize) override;
+  int32_t List(char* buffer, int32_t bufferSize) override;
+  int32_t ListSize() override;
+  int16_t Language() override;
+  int16_t MatchPattern(const char* pattern, bool caseSensitive, SuggestionList& list) override;
+  int16_t ScoreWords(const char* word, int16_t depth, WordComparator comparator,
+                     SuggestionList& list) override;
+
+ protected:
+  MemLex words_;
+};
+
+// Fills slot with an empty temporary lexicon (LEX_TEMPORARY) of that language; 0 or -12.
+int16_t CreateTemporaryLexicon(int16_t language, Lexicon& slot);
+
+}  // namespace trov
+
+#endif  // TROV_MEM_LEX_H
