@@ -1,0 +1,120 @@
+#include "text/check_driver.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "text/charset.h"
+#include "text/check_rules.h"
+#include "text/word_forms.h"
+#include "text/word_scanner.h"
+#include "trov.h"
+
+namespace trov {
+namespace {
+
+constexpr int16_t kSplitReportFlags =
+    TROV_RESULT_MISSPELLED | TROV_RESULT_AUTO_CHANGE | TROV_RESULT_COND_CHANGE;
+constexpr uint32_t kSplitOptions = TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_CONTRACTED_WORDS;
+
+// Narrows the reported word to the part at fault: from the adjustment on, up to its separator.
+void ReportFaultyPart(uint32_t options, int32_t adjustment, int32_t* offset, char* word,
+                     int32_t wordSize) {
+  const size_t length = std::strlen(word);
+  size_t from = 0;
+  if (adjustment > 0) {
+    *offset += adjustment;
+    from = std::min(static_cast<size_t>(adjustment), length);
+  }
+  char part[TROV_WORD_BUFFER];
+  SplitOff(word + from, options, part);
+  CopyBounded(word, wordSize, part);
+}
+
+bool SameWord(const char* word, const char* previous, uint32_t options) {
+  if (options & TROV_OPT_CASE_SENSITIVE) return std::strcmp(word, previous) == 0;
+  return CaselessCompare(word, previous) == 0;
+}
+
+// Only white space may stand between a doubled word and the word it repeats: the byte before
+// the blanks must be the previous word's own last byte (punctuation or markup separates).
+bool FollowsPreviousDirectly(std::string_view text, int32_t offset, const char* previous) {
+  int64_t pos = static_cast<int64_t>(offset) - 1;
+  while (pos >= 0 && IsSpace(static_cast<unsigned char>(text[pos]))) --pos;
+  if (pos < 0) return true;
+  return text[pos] == previous[std::strlen(previous) - 1];
+}
+
+int16_t CheckTextFrom(std::string_view text, Lexicon* const* lexicons, uint32_t options,
+                      int32_t* offset, char* word, int32_t wordSize, char* replacement,
+                      int32_t replacementSize) {
+  const bool catchDoubled = (options & TROV_OPT_CATCH_DOUBLED_WORDS) != 0;
+  // The word before the starting offset, so a resumed check still sees a repetition.
+  char previous[TROV_WORD_BUFFER] = "";
+  if (catchDoubled) PreviousWord(text, *offset, options, previous, sizeof previous);
+
+  int32_t start = GetWord(text, *offset, options, word, wordSize);
+  while (start >= 0) {
+    *offset = start;
+    int32_t adjustment = 0;
+    int16_t flags = CheckWord(word, lexicons, options, replacement, replacementSize, &adjustment);
+    if (catchDoubled && previous[0] != '\0' && !IsIgnoredWord(word, options) &&
+        SameWord(word, previous, options) && FollowsPreviousDirectly(text, start, previous)) {
+      flags |= TROV_RESULT_DOUBLED_WORD;
+    }
+    if ((flags & kSplitReportFlags) && (options & kSplitOptions)) {
+      ReportFaultyPart(options, adjustment, offset, word, wordSize);
+    }
+    if (flags != 0) return flags;
+    CopyBounded(previous, sizeof previous, word);
+    const int32_t next = NextWordStart(text, start, options);
+    if (next < 0) return TROV_RESULT_END_OF_TEXT;
+    start = GetWord(text, next, options, word, wordSize);
+  }
+  *offset = TROV_ERR_NOT_FOUND;
+  return TROV_RESULT_END_OF_TEXT;
+}
+
+// The text from offset on is one word, punctuation and all.
+int16_t CheckSingleWord(std::string_view text, Lexicon* const* lexicons, uint32_t options,
+                        int32_t* offset, char* word, int32_t wordSize, char* replacement,
+                        int32_t replacementSize) {
+  const std::string_view rest =
+      *offset >= 0 && static_cast<size_t>(*offset) <= text.size() ? text.substr(*offset) : "";
+  const size_t length = std::min(rest.size(), static_cast<size_t>(wordSize - 1));
+  std::memcpy(word, rest.data(), length);
+  word[length] = '\0';
+  int32_t adjustment = 0;
+  const int16_t flags =
+      CheckWord(word, lexicons, options, replacement, replacementSize, &adjustment);
+  if ((flags & TROV_RESULT_MISSPELLED) && (options & kSplitOptions)) {
+    ReportFaultyPart(options, adjustment, offset, word, wordSize);
+  }
+  return flags != 0 ? flags : TROV_RESULT_END_OF_TEXT;
+}
+
+}  // namespace
+
+int16_t RunCheck(const char* text, Lexicon* const* lexicons, uint32_t options, int32_t* offset,
+                 char* word, int32_t wordSize, char* replacement, int32_t replacementSize) {
+  int32_t localOffset = 0;
+  if (offset == nullptr) offset = &localOffset;
+  // Without a caller's word buffer the words still need somewhere to be scanned into.
+  char localWord[TROV_PROBLEM_BUFFER];
+  if (word == nullptr || wordSize < 1) {
+    word = localWord;
+    wordSize = sizeof localWord;
+  }
+  if (replacement == nullptr || replacementSize < 1) {
+    replacement = nullptr;
+    replacementSize = 0;
+  }
+  const std::string_view view = TextToScan(text);
+  if (options & TROV_OPT_SINGLE_WORD_MODE) {
+    return CheckSingleWord(view, lexicons, options, offset, word, wordSize, replacement,
+                           replacementSize);
+  }
+  return CheckTextFrom(view, lexicons, options, offset, word, wordSize, replacement,
+                       replacementSize);
+}
+
+}  // namespace trov

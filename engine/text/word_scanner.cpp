@@ -1,0 +1,250 @@
+#include "text/word_scanner.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+#include "text/charset.h"
+#include "text/html_entities.h"
+#include "trov.h"
+
+namespace trov {
+namespace {
+
+unsigned char At(std::string_view text, int64_t i) {
+  return i >= 0 && i < static_cast<int64_t>(text.size()) ? static_cast<unsigned char>(text[i]) : 0;
+}
+
+// A byte that may stand on either side of the "@" of an address or of a dot in its host name.
+bool IsHostByte(unsigned char c) { return IsAlphanumeric(c) || c == '_' || c == '-'; }
+
+bool IsLineBreak(unsigned char c) { return c == '\r' || c == '\n'; }
+
+// True when a dot with a host byte on each side comes before any byte that cannot belong to a
+// host name: the "@" at from - 1 then opens a real address.
+bool ReachesDottedHost(std::string_view text, int64_t from) {
+  for (int64_t i = from;; ++i) {
+    const unsigned char c = At(text, i);
+    if (c == '.') {
+      if (IsHostByte(At(text, i - 1)) && IsHostByte(At(text, i + 1))) return true;
+    } else if (!IsHostByte(c)) {
+      return false;
+    }
+  }
+}
+
+// The same for an "_": it belongs to an address or a host name when an "@" or a dotted part
+// follows before anything else.
+bool ReachesAddress(std::string_view text, int64_t from) {
+  for (int64_t i = from;; ++i) {
+    const unsigned char c = At(text, i);
+    if (c == '@') return true;
+    if (c == '.') {
+      if (IsHostByte(At(text, i - 1)) && IsHostByte(At(text, i + 1))) return true;
+    } else if (!IsHostByte(c)) {
+      return false;
+    }
+  }
+}
+
+// One word being copied out of the text. The copy is always a prefix of the text from start, so
+// the byte at start + length is the one under decision.
+struct WordCopy {
+  std::string_view text;
+  uint32_t options;
+  int64_t start;
+  char* word;
+  int32_t length = 0;
+  int32_t periods = 0;      // periods admitted inside the word
+  int32_t entityAt = -1;    // where in word the open entity's "&" stands, or -1
+};
+
+// Decides whether the byte at start + length joins the word. An entity whose name turns out
+// unknown is taken off the copy again, ending the word before its "&".
+bool Admits(WordCopy& copy) {
+  const int64_t pos = copy.start + copy.length;
+  const unsigned char c = At(copy.text, pos);
+  const unsigned char before = At(copy.text, pos - 1);
+  const unsigned char after = At(copy.text, pos + 1);
+  const bool markup = (copy.options & TROV_OPT_IGNORE_HTML_MARKUPS) != 0;
+  const bool domains = (copy.options & TROV_OPT_IGNORE_DOMAIN_NAMES) != 0;
+
+  if (markup && copy.entityAt >= 0) {
+    if (c == '#') return true;
+    if (c == ';') {
+      const std::string_view name(copy.word + copy.entityAt + 1,
+                                  static_cast<size_t>(copy.length - copy.entityAt - 1));
+      if (IsWordEntity(name)) {
+        copy.entityAt = -1;
+        return true;
+      }
+      copy.length = copy.entityAt;
+      return false;
+    }
+  }
+  switch (c) {
+    case '.':
+      if (IsAlphanumeric(before) && (IsAlphanumeric(after) || IsApostrophe(after))) {
+        ++copy.periods;
+        return true;
+      }
+      return false;
+    case '-':
+      return IsAlphanumeric(before) && IsAlphanumeric(after);
+    case '&':
+      if (markup) {
+        copy.entityAt = copy.length;
+        return true;
+      }
+      if (domains) return copy.periods > 0;
+      return (copy.options & TROV_OPT_AMPERSAND_JOINS_WORDS) && IsAlphanumeric(before) &&
+             IsAlphanumeric(after);
+    case '@':
+      return domains && IsHostByte(before) && IsHostByte(after) &&
+             ReachesDottedHost(copy.text, pos + 1);
+    case ':':
+      return domains && IsAlphanumeric(before) && after == '/';
+    case '/':
+      if (domains) {
+        return copy.periods > 0 ||
+               ((before == ':' || before == '/') && (IsHostByte(after) || after == '/'));
+      }
+      return (copy.options & TROV_OPT_SLASH_JOINS_WORDS) && IsAlphanumeric(before) &&
+             IsAlphanumeric(after);
+    case '%':
+    case '+':
+    case '=':
+    case '?':
+      return domains && copy.periods > 0;
+    case '_':
+      return domains && ReachesAddress(copy.text, pos + 1);
+    default:
+      return IsAlphanumeric(c) || IsApostrophe(c);
+  }
+}
+
+// A word without internal periods, or one whose alphanumeric runs are all at most two long
+// (U.S.A, e.g, 3.14), may keep a final period.
+bool IsAbbreviation(const WordCopy& copy) {
+  if (copy.periods == 0) return true;
+  int run = 0;
+  for (int32_t i = 0; i < copy.length; ++i) {
+    if (!IsAlphanumeric(static_cast<unsigned char>(copy.word[i]))) {
+      run = 0;
+    } else if (++run > 2) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void TrimWordEnd(WordCopy& copy) {
+  const bool abbreviation = IsAbbreviation(copy);
+  for (bool changed = true; changed && copy.length > 0;) {
+    changed = false;
+    const auto last = [&] { return static_cast<unsigned char>(copy.word[copy.length - 1]); };
+    // A plural possessive (students') keeps its apostrophe; a closing quote does not.
+    if (IsApostrophe(last()) &&
+        !(copy.length >= 2 && (copy.word[copy.length - 2] == 's' || copy.word[copy.length - 2] == 'S'))) {
+      --copy.length;
+      changed = true;
+    }
+    if (copy.length > 0 && last() == '.' && !(abbreviation && copy.periods != 1)) {
+      --copy.length;
+      changed = true;
+    }
+  }
+}
+
+}  // namespace
+
+std::string_view TextToScan(const char* text) {
+  if (text == nullptr) return {};
+  return std::string_view(text, std::min<size_t>(std::strlen(text), INT32_MAX));
+}
+
+int32_t FindWordStart(std::string_view text, int32_t offset, uint32_t options) {
+  if (offset < 0) return TROV_ERR_NOT_FOUND;
+  const size_t size = text.size();
+  const bool markup = (options & TROV_OPT_IGNORE_HTML_MARKUPS) != 0;
+  size_t pos = static_cast<size_t>(offset);
+  while (pos < size) {
+    const unsigned char c = static_cast<unsigned char>(text[pos]);
+    if (markup && c == '<') {
+      // Tags do not nest: the next ">" closes this one, and nothing inside forms words.
+      const size_t close = text.find('>', pos + 1);
+      if (close == std::string_view::npos) break;
+      pos = close + 1;
+      continue;
+    }
+    if (markup && c == '&') {
+      size_t end = pos + 1;
+      while (end < size && text[end] != ';' && !IsLineBreak(static_cast<unsigned char>(text[end]))) {
+        ++end;
+      }
+      if (end == size) break;
+      if (text[end] != ';') {
+        pos = end;  // a line break drops the possible entity
+        continue;
+      }
+      if (IsWordEntity(text.substr(pos + 1, end - pos - 1))) return static_cast<int32_t>(pos);
+      pos = end + 1;
+      continue;
+    }
+    if (IsAlphanumeric(c)) return static_cast<int32_t>(pos);
+    ++pos;
+  }
+  return static_cast<int32_t>(size);
+}
+
+int32_t GetWord(std::string_view text, int32_t offset, uint32_t options, char* word, int32_t size) {
+  if (word == nullptr) size = 0;
+  if (size >= 1) word[0] = '\0';
+  const int32_t start = FindWordStart(text, offset, options);
+  if (start < 0 || static_cast<size_t>(start) >= text.size()) return TROV_ERR_NOT_FOUND;
+  if (size < 2) return start;
+
+  WordCopy copy{text, options, start, word};
+  const int32_t limit = size - 1;
+  word[0] = text[start];
+  copy.length = 1;
+  if ((options & TROV_OPT_IGNORE_HTML_MARKUPS) && word[0] == '&') copy.entityAt = 0;
+  while (copy.length < limit && At(text, start + copy.length) != 0 && Admits(copy)) {
+    word[copy.length] = text[start + copy.length];
+    ++copy.length;
+  }
+  const unsigned char ender = At(text, start + copy.length);
+  if (ender == '.' && copy.periods > 0 && IsAbbreviation(copy) && copy.length < limit) {
+    word[copy.length++] = '.';
+    ++copy.periods;
+  }
+  TrimWordEnd(copy);
+  word[copy.length] = '\0';
+  return start;
+}
+
+int32_t NextWordStart(std::string_view text, int32_t offset, uint32_t options) {
+  char word[TROV_WORD_BUFFER];
+  const int32_t start = GetWord(text, offset, options, word, sizeof word);
+  if (start < 0) return start;
+  const int32_t next =
+      FindWordStart(text, start + static_cast<int32_t>(std::strlen(word)), options);
+  return static_cast<size_t>(next) < text.size() ? next : TROV_ERR_NOT_FOUND;
+}
+
+void PreviousWord(std::string_view text, int32_t offset, uint32_t options, char* word,
+                  int32_t size) {
+  if (word == nullptr || size < 1) return;
+  word[0] = '\0';
+  int64_t pos = std::min<int64_t>(offset, static_cast<int64_t>(text.size())) - 1;
+  while (pos >= 0 && IsSpace(At(text, pos))) --pos;
+  if (pos < 0) return;
+  for (unsigned char c = At(text, pos - 1);
+       pos > 0 && (IsAlphanumeric(c) || IsApostrophe(c) || c == '-' || c == '.');
+       c = At(text, pos - 1)) {
+    --pos;
+  }
+  GetWord(text, static_cast<int32_t>(pos), options, word, size);
+}
+
+}  // namespace trov
