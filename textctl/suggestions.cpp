@@ -1,0 +1,81 @@
+// The suggestion list of the check loop: a deeper search on each repeated request for one word,
+// keeping only the entries within the score limits.
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "bounded_copy.h"
+#include "check_loop.h"
+#include "log.h"
+
+namespace trov {
+namespace {
+
+inline constexpr int kMaxSuggestionDepth = 100;
+
+bool TryReserve(std::vector<SuggestionEntry>& list, int16_t count) {
+  try {
+    list.reserve(static_cast<std::size_t>(count));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+void CheckLoop::Suggest() {
+  CheckState& state = core_.State();
+  core_.SetErrorCode(0);
+  if (std::strcmp(state.misspelledWord.data(), state.lastSuggestWord.data()) != 0) {
+    state.suggestDepth = core_.MinSuggestionDepth();
+  }
+  const int16_t capacity = core_.MaxSuggestions();
+  const std::size_t wordsSize = static_cast<std::size_t>(capacity) * TROV_WORD_BUFFER + 1;
+  std::unique_ptr<char[]> words(new (std::nothrow) char[wordsSize]);
+  std::unique_ptr<int16_t[]> scores(new (std::nothrow) int16_t[static_cast<std::size_t>(capacity)]);
+  std::vector<SuggestionEntry> kept;
+  if (words == nullptr || scores == nullptr || !TryReserve(kept, capacity)) {
+    LogLine("out of memory");
+    return;
+  }
+  const int16_t count =
+      TROV_Suggest(core_.Session(), state.misspelledWord.data(), state.suggestDepth, words.get(),
+                   static_cast<int32_t>(wordsSize), scores.get(), capacity);
+  if (count < 0) return;  // the old list, depth and word stay
+  // The words are zero-separated and end with an empty one; the walk also stops at the buffer's
+  // end and after as many words as there are scores.
+  const char* word = words.get();
+  const char* const end = words.get() + wordsSize;
+  const int top = count > 0 ? scores[0] : 0;
+  const int16_t listed = std::min(count, capacity);
+  for (int16_t i = 0; i < listed && word < end && *word != '\0'; ++i) {
+    const int16_t score = scores[i];
+    if (score < core_.MinSuggestionScore() || score < top - core_.SuggestionScoreRange()) break;
+    const char* const wordEnd = std::find(word, end, '\0');
+    SuggestionEntry entry{};
+    const std::size_t length = std::min(static_cast<std::size_t>(wordEnd - word),
+                                        sizeof entry.word - 1);
+    std::memcpy(entry.word, word, length);
+    entry.score = score;
+    kept.push_back(entry);
+    word = wordEnd + 1;
+  }
+  state.suggestions = std::move(kept);
+  state.suggestDepth = static_cast<int16_t>(
+      std::min(state.suggestDepth + core_.SuggestionDepthIncrement(), kMaxSuggestionDepth));
+  CopyBounded(state.lastSuggestWord, state.misspelledWord.data());
+}
+
+std::string CheckLoop::Suggestion(int16_t index) const {
+  const std::vector<SuggestionEntry>& list = core_.State().suggestions;
+  if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return {};
+  return list[static_cast<std::size_t>(index)].word;
+}
+
+int16_t CheckLoop::SuggestionCount() const {
+  return static_cast<int16_t>(core_.State().suggestions.size());
+}
+
+}  // namespace trov
