@@ -1,15 +1,16 @@
 // The nine lexicon functions of the API. Open and create work under the engine lock from start
 // to end; the others validate their ids under it and work on the lexicon after releasing it.
 #include <cstdint>
+#include <cstring>
 
 #include "lexicon/builtin_lex.h"
 #include "lexicon/compressed_lexicon.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/mem_lex.h"
 #include "lexicon/text_lexicon.h"
-#include "lexicon/word_normalise.h"
 #include "log.h"
 #include "session.h"
+#include "text/word_forms.h"
 #include "trov.h"
 
 using namespace trov;
@@ -60,6 +61,15 @@ int16_t OpenFile(const char* name, int32_t memoryBudget, Lexicon& slot) {
   const int16_t form = DetectCompressedFile(name);
   if (form < 0) return form;
   return form == 1 ? OpenCompressedLexicon(name, memoryBudget, slot) : OpenTextLexicon(name, slot);
+}
+
+// The form in which the check driver looks the word up. The word is cut to 80 characters before
+// its entities are decoded; null reads as an empty word.
+void NormaliseLexiconWord(const char* word, uint32_t options, char (&normalised)[TROV_WORD_BUFFER]) {
+  char cut[TROV_WORD_BUFFER];
+  std::strncpy(cut, word != nullptr ? word : "", TROV_MAX_WORD);
+  cut[TROV_MAX_WORD] = '\0';
+  NormaliseWord(cut, options, normalised);
 }
 
 // Before a change: copies the lexicon's present words to its backup file when the session asks
