@@ -8,9 +8,14 @@
 namespace {
 
 constexpr const char* kPairs[][2] = {
-    {"adresss", "address"}, {"helo", "hello"},     {"tset", "test"},
-    {"recieve", "receive"}, {"definately", "definitely"}, {"fone", "phone"},
-    {"accomodation", "accommodation"}, {"cat", "dog"},
+    {"adresss", "address"},
+    {"helo", "hello"},
+    {"tset", "test"},
+    {"recieve", "receive"},
+    {"definately", "definitely"},
+    {"fone", "phone"},
+    {"accomodation", "accommodation"},
+    {"cat", "dog"},
 };
 
 void BM_TypoScore(benchmark::State& state) {

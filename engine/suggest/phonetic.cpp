@@ -13,8 +13,7 @@ namespace {
 
 class PhoneticCoder {
  public:
-  PhoneticCoder(const char* lowerWord, std::span<char> code)
-      : word_(lowerWord), code_(code) {}
+  PhoneticCoder(const char* lowerWord, std::span<char> code) : word_(lowerWord), code_(code) {}
 
   void Run() {
     if (code_.empty()) return;

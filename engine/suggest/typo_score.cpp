@@ -17,10 +17,11 @@ constexpr int kSwappedVowels = 160;   // credits two positions
 constexpr int kSwappedOther = 150;
 constexpr int kDoubledVowel = 75;
 constexpr int kDoubledOther = 80;
-constexpr int kExtraCharacter = 50;   // also every character one word has beyond the other
+constexpr int kExtraCharacter = 50;  // also every character one word has beyond the other
 
 // Row: base letter of the misspelled word's character; column: the candidate's. Nearly
 // symmetric: C/T, D/T, E/T, G/T and L/O differ by direction.
+// clang-format off
 constexpr std::array<std::array<int8_t, 26>, 26> kLetterSimilarity = {{
     //  A    B    C    D    E    F    G    H    I    J    K    L    M    N    O    P    Q    R    S    T    U    V    W    X    Y    Z
     {100,   0,   5,  15,  40,   0,   0,   0,  20,   0,   0,   0,   0,   0,  40,   0,  40,   0,  20,   0,  20,   0,  20,   0,   0,   0},  // A
@@ -50,6 +51,7 @@ constexpr std::array<std::array<int8_t, 26>, 26> kLetterSimilarity = {{
     {  0,   0,   0,   0,   5,   0,   5,  10,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,  20,  20,  10,   0,   0, 100,   0},  // Y
     {  0,   0,  20,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,  25,   0,   0,   0,   0,  20,   0, 100},  // Z
 }};
+// clang-format on
 
 // The walk over one pair of words, with the selected set's tables looked up once.
 class TypoWalk {

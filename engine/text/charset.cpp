@@ -51,8 +51,9 @@ constexpr CharSetLists kSet1 = {
     .lowerPairs = "8A to 9A, 8C to 9C, 8E to 9E, 9F to FF",
     .upperMinus20 = "E0-F6, F8-FE",
     .upperPairs = "9A to 8A, 9C to 8C, 9E to 8E, FF to 9F",
-    .baseLetters = "A: C0-C6, E0-E6; C: C7, E7; E: C8-CB, E8-EB; I: CC-CF, EC-EF; N: D1, F1; "
-                   "O: D2-D6, D8, F2-F6, F8; S: DF; U: D9-DC, F9-FC; Y: DD, FD, FF",
+    .baseLetters =
+        "A: C0-C6, E0-E6; C: C7, E7; E: C8-CB, E8-EB; I: CC-CF, EC-EF; N: D1, F1; "
+        "O: D2-D6, D8, F2-F6, F8; S: DF; U: D9-DC, F9-FC; Y: DD, FD, FF",
 };
 
 constexpr CharSetLists kSet2 = {
@@ -62,15 +63,18 @@ constexpr CharSetLists kSet2 = {
     .lowerLetters = "B3, B5-B6, B9-BC, BE-BF, E0, E5-E8, EF-F2, F8, FD-FF",
     .lowerVowels = "B1, E1-E4, E9-EE, F3-F6, F9-FC",
     .lowerPlus20 = "C0-D6, D8-DE",
-    .lowerPairs = "A1 to B1, A3 to B3, A5 to B5, A6 to B6, A9 to B9, AA to BA, AB to BB, "
-                  "AC to BC, AE to BE, AF to BF",
+    .lowerPairs =
+        "A1 to B1, A3 to B3, A5 to B5, A6 to B6, A9 to B9, AA to BA, AB to BB, "
+        "AC to BC, AE to BE, AF to BF",
     .upperMinus20 = "E0-F6, F8-FF",
-    .upperPairs = "B1 to A1, B3 to A3, B5 to A5, B6 to A6, B9 to A9, BA to AA, BB to AB, "
-                  "BC to AC, BE to AE, BF to AF",
-    .baseLetters = "A: A1, B1, C1-C4, E1-E4; C: C6-C8, E6-E8; D: CF-D0, EF-F0; E: C9-CC, E9-EC; "
-                   "I: CD-CE, ED-EE; L: A3, A5, B3, B5, C5, E5; N: D1-D2, F1-F2; "
-                   "O: D3-D6, F3-F6; R: C0, D8, E0, F8; S: A6, A9-AA, B6, B9-BA, DF; "
-                   "T: AB, BB, FE; U: D9-DC, F9-FC; Y: DD-DE, FD; Z: AC, AE-AF, BC, BE-BF",
+    .upperPairs =
+        "B1 to A1, B3 to A3, B5 to A5, B6 to A6, B9 to A9, BA to AA, BB to AB, "
+        "BC to AC, BE to AE, BF to AF",
+    .baseLetters =
+        "A: A1, B1, C1-C4, E1-E4; C: C6-C8, E6-E8; D: CF-D0, EF-F0; E: C9-CC, E9-EC; "
+        "I: CD-CE, ED-EE; L: A3, A5, B3, B5, C5, E5; N: D1-D2, F1-F2; "
+        "O: D3-D6, F3-F6; R: C0, D8, E0, F8; S: A6, A9-AA, B6, B9-BA, DF; "
+        "T: AB, BB, FE; U: D9-DC, F9-FC; Y: DD-DE, FD; Z: AC, AE-AF, BC, BE-BF",
 };
 
 constexpr CharSetLists kSet3 = {
@@ -83,10 +87,11 @@ constexpr CharSetLists kSet3 = {
     .lowerPairs = "A1 to B1, A6 to B6, A9 to B9, AA to BA, AB to BB, AC to BC, AF to BF",
     .upperMinus20 = "E0-E2, E4-EF, F1-F6, F8-FE",
     .upperPairs = "B1 to A1, B6 to A6, B9 to A9, BA to AA, BB to AB, BC to AC, BF to AF",
-    .baseLetters = "A: C0-C2, C4, E0-E2, E4; C: C5-C7, E5-E7; E: C8-CB, E8-EB; "
-                   "G: AB, BB, D5, D8, F5, F8; H: A1, A6, B1, B6; I: A9, B9, CC-CF, EC-EF; "
-                   "J: AC, BC; N: D1, F1; O: D2-D4, D6, F2-F4, F6; S: AA, BA, DE-DF, FE; "
-                   "U: D9-DD, F9-FD; Z: AF, BF",
+    .baseLetters =
+        "A: C0-C2, C4, E0-E2, E4; C: C5-C7, E5-E7; E: C8-CB, E8-EB; "
+        "G: AB, BB, D5, D8, F5, F8; H: A1, A6, B1, B6; I: A9, B9, CC-CF, EC-EF; "
+        "J: AC, BC; N: D1, F1; O: D2-D4, D6, F2-F4, F6; S: AA, BA, DE-DF, FE; "
+        "U: D9-DD, F9-FD; Z: AF, BF",
 };
 
 // F7 is division-sign punctuation in this set, so it has no base letter although it sits in the
@@ -98,15 +103,18 @@ constexpr CharSetLists kSet4 = {
     .lowerLetters = "B3, B6, B9, BB-BF, E8, F0-F1, F3",
     .lowerVowels = "B1, B5, BA, E0-E7, E9-EF, F2, F4-F6, F8-FE",
     .lowerPlus20 = "C0-D6, D8-DE",
-    .lowerPairs = "A1 to B1, A3 to B3, A5 to B5, A6 to B6, A9 to B9, AA to BA, AB to BB, "
-                  "AC to BC, AE to BE",
+    .lowerPairs =
+        "A1 to B1, A3 to B3, A5 to B5, A6 to B6, A9 to B9, AA to BA, AB to BB, "
+        "AC to BC, AE to BE",
     .upperMinus20 = "E0-F6, F8-FE",
-    .upperPairs = "B1 to A1, B3 to A3, B5 to A5, B6 to A6, B9 to A9, BA to AA, BB to AB, "
-                  "BC to AC, BE to AE",
-    .baseLetters = "A: A1, B1, C0-C6, DF-E5; C: C8, E7; D: D0, EF; E: AA, BA, C9-CC, E8-EB; "
-                   "G: AB, BB; I: A5, B5, C7, CD-CF, E6, EC-EE; K: A2, D3, F2; L: A6, B6; "
-                   "N: BD, BF, D1, F0; O: D2, D4-D6, F1, F3-F5; R: A3, B3; S: A9, B9, DE; "
-                   "T: AC, BC; U: D8-DD, F8-FC; Z: AE, BE",
+    .upperPairs =
+        "B1 to A1, B3 to A3, B5 to A5, B6 to A6, B9 to A9, BA to AA, BB to AB, "
+        "BC to AC, BE to AE",
+    .baseLetters =
+        "A: A1, B1, C0-C6, DF-E5; C: C8, E7; D: D0, EF; E: AA, BA, C9-CC, E8-EB; "
+        "G: AB, BB; I: A5, B5, C7, CD-CF, E6, EC-EE; K: A2, D3, F2; L: A6, B6; "
+        "N: BD, BF, D1, F0; O: D2, D4-D6, F1, F3-F5; R: A3, B3; S: A9, B9, DE; "
+        "T: AC, BC; U: D8-DD, F8-FC; Z: AE, BE",
 };
 
 constexpr CharSetLists kSet5 = {
@@ -116,11 +124,13 @@ constexpr CharSetLists kSet5 = {
     .lowerLetters = "D0-D1, DD-DF, E7, F1, FD-FF",
     .lowerVowels = "D2-DC, E0-E6, E8-EF, F2-F6, F8-FC",
     .lowerPlus20 = "B0-CF",
-    .lowerPairs = "A1 to F1, A2 to F2, A3 to F3, A4 to F4, A5 to F5, A6 to F6, A8 to F8, "
-                  "A9 to F9, AA to FA, AB to FB, AC to FC, AE to FE, AF to FF",
+    .lowerPairs =
+        "A1 to F1, A2 to F2, A3 to F3, A4 to F4, A5 to F5, A6 to F6, A8 to F8, "
+        "A9 to F9, AA to FA, AB to FB, AC to FC, AE to FE, AF to FF",
     .upperMinus20 = "D0-EF",
-    .upperPairs = "F1 to A1, F2 to A2, F3 to A3, F4 to A4, F5 to A5, F6 to A6, F8 to A8, "
-                  "F9 to A9, FA to AA, FB to AB, FC to AC, FE to AE, FF to AF",
+    .upperPairs =
+        "F1 to A1, F2 to A2, F3 to A3, F4 to A4, F5 to A5, F6 to A6, F8 to A8, "
+        "F9 to A9, FA to AA, FB to AB, FC to AC, FE to AE, FF to AF",
 };
 
 constexpr CharSetLists kSet6 = {
@@ -151,9 +161,10 @@ constexpr CharSetLists kSet9 = {
     .lowerVowels = "E0-E6, E8-EF, F2-F6, F8-FD",
     .lowerPlus20 = "C0-D6, D8-DE",
     .upperMinus20 = "E0-F6, F8-FF",
-    .baseLetters = "A: C0-C6, E0-E6; C: C7, E7; E: C8-CB, E8-EB; G: D0, F0; "
-                   "I: CC-CF, DD, EC-EF, FD; N: D1, F1; O: D2-D6, D8, F2-F6, F8; "
-                   "S: DE-DF, FE; U: D9-DC, F9-FC; Y: FF",
+    .baseLetters =
+        "A: C0-C6, E0-E6; C: C7, E7; E: C8-CB, E8-EB; G: D0, F0; "
+        "I: CC-CF, DD, EC-EF, FD; N: D1, F1; O: D2-D6, D8, F2-F6, F8; "
+        "S: DE-DF, FE; U: D9-DC, F9-FC; Y: FF",
 };
 
 constexpr CharSetLists kSet10 = {
@@ -163,16 +174,19 @@ constexpr CharSetLists kSet10 = {
     .lowerLetters = "B3, B6, B8-BD, BF, F1, FD-FF",
     .lowerVowels = "B1-B2, B4-B5, BE, E0-F0, F2-FC",
     .lowerPlus20 = "C0-D6, D8-DE",
-    .lowerPairs = "A1 to B1, A3 to B3, A5 to B5, A6 to B6, A9 to B9, AA to BA, AB to BB, "
-                  "AC to BC, AE to BE, AF to BF",
+    .lowerPairs =
+        "A1 to B1, A3 to B3, A5 to B5, A6 to B6, A9 to B9, AA to BA, AB to BB, "
+        "AC to BC, AE to BE, AF to BF",
     .upperMinus20 = "E0-F6, F8-FF",
-    .upperPairs = "B1 to A1, B3 to A3, B5 to A5, B6 to A6, B9 to A9, BA to AA, BB to AB, "
-                  "BC to AC, BE to AE, BF to AF",
-    .baseLetters = "A: A1, B1, C0-C6, E0-E6; C: C8, E8; D: A9, B9, D0, F0; "
-                   "E: A2, B2, C9-CC, E9-EC; G: A3, B3; I: A4-A5, B4-B5, C7, CD-CF, E7, ED-EF; "
-                   "K: A6, B6, FF; L: A8, B8; N: AF, BF, D1, F1; O: D2-D6, D8, F2-F6, F8; "
-                   "P: DE, FE; S: AA, BA, DF; T: AB, BB; U: AE, BE, D7, D9-DC, F7, F9-FC; "
-                   "Y: DD, FD; Z: AC, BC",
+    .upperPairs =
+        "B1 to A1, B3 to A3, B5 to A5, B6 to A6, B9 to A9, BA to AA, BB to AB, "
+        "BC to AC, BE to AE, BF to AF",
+    .baseLetters =
+        "A: A1, B1, C0-C6, E0-E6; C: C8, E8; D: A9, B9, D0, F0; "
+        "E: A2, B2, C9-CC, E9-EC; G: A3, B3; I: A4-A5, B4-B5, C7, CD-CF, E7, ED-EF; "
+        "K: A6, B6, FF; L: A8, B8; N: AF, BF, D1, F1; O: D2-D6, D8, F2-F6, F8; "
+        "P: DE, FE; S: AA, BA, DF; T: AB, BB; U: AE, BE, D7, D9-DC, F7, F9-FC; "
+        "Y: DD, FD; Z: AC, BC",
 };
 
 // Deliberately not constexpr: reaching one of these while the tables are generated stops the
@@ -329,8 +343,8 @@ constexpr CharSetTables BuildCharSet(const CharSetLists& upperHalf) {
 }
 
 constexpr std::array<CharSetTables, kLastCharSet> kCharSets = {
-    BuildCharSet(kSet1), BuildCharSet(kSet2), BuildCharSet(kSet3), BuildCharSet(kSet4),
-    BuildCharSet(kSet5), BuildCharSet(kSet6), BuildCharSet(kSet7), BuildCharSet(kSet8),
+    BuildCharSet(kSet1), BuildCharSet(kSet2),  BuildCharSet(kSet3), BuildCharSet(kSet4),
+    BuildCharSet(kSet5), BuildCharSet(kSet6),  BuildCharSet(kSet7), BuildCharSet(kSet8),
     BuildCharSet(kSet9), BuildCharSet(kSet10),
 };
 

@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
-#include "suggest/typo_score.h"
 #include "engine/suggest/word_buffers.h"
+#include "suggest/typo_score.h"
 #include "text/charset.h"
 
 namespace trov {
@@ -28,11 +28,11 @@ std::string CodeOf(const std::string& word) {
 
 TEST_F(PhoneticTest, WorkedCodes) {
   const std::pair<const char*, const char*> worked[] = {
-      {"phone", "FN"},   {"fone", "FN"},      {"Philip", "FLP"},     {"Filip", "FLP"},
-      {"knight", "NKHT"}, {"thumb", "0M"},    {"nation", "NXN"},     {"school", "SKL"},
-      {"which", "HKH"},  {"church", "KHRKH"}, {"ghost", "KST"},      {"laugh", "LK"},
-      {"accept", "AKKPT"}, {"judge", "JJ"},   {"Xerox", "SRKS"},     {"beautiful", "BTFL"},
-      {"butiful", "BTFL"}, {"cat", "KT"},     {"kat", "KT"},         {"egg", "EK"},
+      {"phone", "FN"},     {"fone", "FN"},      {"Philip", "FLP"}, {"Filip", "FLP"},
+      {"knight", "NKHT"},  {"thumb", "0M"},     {"nation", "NXN"}, {"school", "SKL"},
+      {"which", "HKH"},    {"church", "KHRKH"}, {"ghost", "KST"},  {"laugh", "LK"},
+      {"accept", "AKKPT"}, {"judge", "JJ"},     {"Xerox", "SRKS"}, {"beautiful", "BTFL"},
+      {"butiful", "BTFL"}, {"cat", "KT"},       {"kat", "KT"},     {"egg", "EK"},
   };
   for (const auto& [word, code] : worked) EXPECT_EQ(CodeOf(word), code) << word;
 }
@@ -69,16 +69,16 @@ TEST_F(PhoneticTest, DoubledLetters) {
 }
 
 TEST_F(PhoneticTest, GeneralRules) {
-  EXPECT_EQ(CodeOf("special"), "SPXL");   // c before "ia"
-  EXPECT_EQ(CodeOf("cell"), "SL");        // c before e, i, y
-  EXPECT_EQ(CodeOf("back"), "BK");        // "ck"
-  EXPECT_EQ(CodeOf("edge"), "EJ");        // "dge"
+  EXPECT_EQ(CodeOf("special"), "SPXL");  // c before "ia"
+  EXPECT_EQ(CodeOf("cell"), "SL");       // c before e, i, y
+  EXPECT_EQ(CodeOf("back"), "BK");       // "ck"
+  EXPECT_EQ(CodeOf("edge"), "EJ");       // "dge"
   EXPECT_EQ(CodeOf("dad"), "TT");
   EXPECT_EQ(CodeOf("vivid"), "FFT");
-  EXPECT_EQ(CodeOf("sign"), "SN");        // "gn"
+  EXPECT_EQ(CodeOf("sign"), "SN");  // "gn"
   EXPECT_EQ(CodeOf("gem"), "JM");
-  EXPECT_EQ(CodeOf("light"), "LKHT");     // "gh" before a consonant
-  EXPECT_EQ(CodeOf("ah"), "A");           // h after a vowel, before none
+  EXPECT_EQ(CodeOf("light"), "LKHT");  // "gh" before a consonant
+  EXPECT_EQ(CodeOf("ah"), "A");        // h after a vowel, before none
   EXPECT_EQ(CodeOf("aha"), "AH");
   EXPECT_EQ(CodeOf("quick"), "KK");
   EXPECT_EQ(CodeOf("numb"), "NM");
@@ -92,7 +92,7 @@ TEST_F(PhoneticTest, GeneralRules) {
   EXPECT_EQ(CodeOf("my"), "M");
   EXPECT_EQ(CodeOf("zoo"), "S");
   EXPECT_EQ(CodeOf("r2-d2"), "RT");
-  EXPECT_EQ(CodeOf("caf\xE9s"), "KFS");   // accented letters make no sound
+  EXPECT_EQ(CodeOf("caf\xE9s"), "KFS");  // accented letters make no sound
 }
 
 TEST_F(PhoneticTest, CodeIsCutAtTheBuffer) {
@@ -127,7 +127,7 @@ TEST_F(PhoneticTest, LowerCasingFollowsTheSelectedSet) {
   // In set 1 'É' lower-cases to 'é', which has no sound, so only the consonants count.
   EXPECT_EQ(CodeOf("\xC9T\xC9"), "T");
   EXPECT_EQ(PhoneticScore("\xC9T\xC9", "tea"), 63);  // swapped pair 150 + E/A 40, over 3
-  EXPECT_EQ(PhoneticScore("\xC9T\xC9", "et"), 0);     // ET: a word-initial vowel is coded
+  EXPECT_EQ(PhoneticScore("\xC9T\xC9", "et"), 0);    // ET: a word-initial vowel is coded
 }
 
 TEST_F(PhoneticTest, LongAndEightBitWords) {

@@ -43,7 +43,7 @@ TEST_F(TypoScoreTest, CaseAndAccentDifferences) {
 }
 
 TEST_F(TypoScoreTest, SwappedNeighbours) {
-  EXPECT_EQ(TypoScore("ea", "ae"), 80);   // two vowels: 160 for two positions
+  EXPECT_EQ(TypoScore("ea", "ae"), 80);    // two vowels: 160 for two positions
   EXPECT_EQ(TypoScore("bac", "abc"), 83);  // (150 + 100) / 3
   // A swap costs less than two substitutions.
   EXPECT_GT(TypoScore("wrod", "word"), TypoScore("wxyd", "word"));
@@ -54,10 +54,10 @@ TEST_F(TypoScoreTest, SwappedNeighbours) {
 }
 
 TEST_F(TypoScoreTest, ExtraAndMissingCharacters) {
-  EXPECT_EQ(TypoScore("bok", "book"), 93);   // doubled vowel typed once: 75
-  EXPECT_EQ(TypoScore("book", "bok"), 93);   // typed twice: 75
+  EXPECT_EQ(TypoScore("bok", "book"), 93);    // doubled vowel typed once: 75
+  EXPECT_EQ(TypoScore("book", "bok"), 93);    // typed twice: 75
   EXPECT_EQ(TypoScore("hello", "helo"), 96);  // doubled consonant: 80
-  EXPECT_EQ(TypoScore("cart", "cat"), 87);   // any other extra character: 50
+  EXPECT_EQ(TypoScore("cart", "cat"), 87);    // any other extra character: 50
   EXPECT_EQ(TypoScore("cat", "cart"), 87);
   EXPECT_EQ(TypoScore("abbc", "abc"), 95);  // (300 + 80) / 4
   EXPECT_EQ(TypoScore("aab", "ab"), 91);    // (200 + 75) / 3
@@ -70,8 +70,8 @@ TEST_F(TypoScoreTest, ExtraAndMissingCharacters) {
 
 TEST_F(TypoScoreTest, SubstitutionsUseLetterSimilarity) {
   EXPECT_EQ(TypoScore("m", "n"), 60);
-  EXPECT_EQ(TypoScore("c", "t"), 0);   // row C, column T
-  EXPECT_EQ(TypoScore("t", "c"), 20);  // row T, column C
+  EXPECT_EQ(TypoScore("c", "t"), 0);      // row C, column T
+  EXPECT_EQ(TypoScore("t", "c"), 20);     // row T, column C
   EXPECT_EQ(TypoScore("\xE9", "a"), 40);  // é is compared as its base letter E
   // Non-letters earn nothing.
   EXPECT_EQ(TypoScore("1", "2"), 0);
@@ -140,7 +140,7 @@ TEST_F(TypoScoreTest, LongWords) {
   const std::string other = std::string(79, 'q') + "z";
   EXPECT_EQ(TypoScore(word.c_str(), word.c_str()), 100);
   EXPECT_EQ(TypoScore(word.c_str(), other.c_str()), 98);  // 7900 / 80
-  EXPECT_EQ(TypoScore(word.c_str(), "q"), 50);              // (100 + 79 * 50) / 80
+  EXPECT_EQ(TypoScore(word.c_str(), "q"), 50);            // (100 + 79 * 50) / 80
 }
 
 // Any pair of 8-bit words, in every set: the score stays in 0..100, reaches 100 only for equal

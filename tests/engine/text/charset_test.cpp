@@ -39,9 +39,9 @@ void ExpectEntries(int setId, const std::vector<Expected>& entries) {
 
 TEST(CharSetTables, Set1WesternLetters) {
   ExpectEntries(1, {
-                       {0xC9, kUpperVowel, 'E', 0xE9, 0xC9},  // É
-                       {0xE9, kLowerVowel, 'E', 0xE9, 0xC9},  // é
-                       {0xDF, kLowerLetter, 'S', 0xDF, 0xDF},  // ß has no upper case
+                       {0xC9, kUpperVowel, 'E', 0xE9, 0xC9},      // É
+                       {0xE9, kLowerVowel, 'E', 0xE9, 0xC9},      // é
+                       {0xDF, kLowerLetter, 'S', 0xDF, 0xDF},     // ß has no upper case
                        {0xD7, kClassPunctuation, 0, 0xD7, 0xD7},  // ×
                        {0xF7, kClassPunctuation, 0, 0xF7, 0xF7},  // ÷
                        {0xAA, kClassPunctuation, 0, 0xAA, 0xAA},  // ª
@@ -300,8 +300,8 @@ std::vector<int> EnumerateBase(unsigned char base) {
 }
 
 TEST_F(CharSetChoice, NextWithSameBaseEnumeratesInCodeOrder) {
-  EXPECT_EQ(EnumerateBase('E'), (std::vector<int>{0x45, 0x65, 0xC8, 0xC9, 0xCA, 0xCB, 0xE8, 0xE9,
-                                                  0xEA, 0xEB}));
+  EXPECT_EQ(EnumerateBase('E'),
+            (std::vector<int>{0x45, 0x65, 0xC8, 0xC9, 0xCA, 0xCB, 0xE8, 0xE9, 0xEA, 0xEB}));
   EXPECT_EQ(EnumerateBase('S'), (std::vector<int>{0x53, 0x73, 0xDF}));
   EXPECT_EQ(EnumerateBase('B'), (std::vector<int>{0x42, 0x62}));
   EXPECT_EQ(NextWithSameBase('E', 0xC9), 0xCA);
@@ -346,7 +346,7 @@ TEST_F(CharSetChoice, PatternMatching) {
   EXPECT_EQ(PatternMatch("c??t", "cart"), 100);
   EXPECT_EQ(PatternMatch("cat", "cats"), 0);
   EXPECT_EQ(PatternMatch("cats", "cat"), 0);
-  EXPECT_EQ(PatternMatch("ca?", "ca"), 0);  // '?' needs a character
+  EXPECT_EQ(PatternMatch("ca?", "ca"), 0);   // '?' needs a character
   EXPECT_EQ(PatternMatch("cat", "c?t"), 0);  // '?' in the word is no wildcard
   EXPECT_EQ(PatternMatch("", ""), 100);
   EXPECT_EQ(PatternMatch("?", ""), 0);
