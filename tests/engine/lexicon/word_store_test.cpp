@@ -1,0 +1,140 @@
+// The two suggestion traversals over the sorted word stores, the temporary lexicon's and the
+// built-in word list's, which must behave alike.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "lexicon/builtin_lex.h"
+#include "lexicon/lexicon.h"
+#include "lexicon/mem_lex.h"
+#include "suggest/suggestion_list.h"
+#include "trov.h"
+
+namespace {
+
+// 100 for the same word, 60 for the same first letter, else 0: enough to tell entries apart.
+int16_t FirstLetterScore(const char* word, const char* candidate) {
+  if (std::strcmp(word, candidate) == 0) return 100;
+  return word[0] == candidate[0] ? 60 : 0;
+}
+
+enum class Kind { kTemporary, kWordList };
+
+class WordStoreTraversalTest : public ::testing::TestWithParam<Kind> {
+ protected:
+  void SetUp() override {
+    if (GetParam() == Kind::kTemporary) {
+      ASSERT_EQ(trov::CreateTemporaryLexicon(TROV_LANGUAGE_ANY, slot), 0);
+    } else {
+      slot.state = trov::InstantiateWordList(&image);
+      slot.type = trov::LEX_BUILTIN_LIST;
+    }
+  }
+  void TearDown() override { trov::LexClose(slot); }
+
+  void Add(const char* word, char action, const char* other = nullptr) {
+    ASSERT_EQ(trov::LexAdd(slot, word, action, other), 0) << word;
+  }
+  // The list as "word score;" pairs in rank order.
+  std::string Ranked() const {
+    std::string ranked;
+    for (int32_t i = 0; i < list.Count(); ++i) {
+      ranked += std::string(list[i].word) + " " + std::to_string(list[i].score) + ";";
+    }
+    return ranked;
+  }
+
+  trov::WordListEntry entries[16] = {};
+  trov::WordListImage image{entries, 0, 16, TROV_LANGUAGE_ANY};
+  trov::Lexicon slot{trov::LEX_FREE, nullptr};
+  trov::SuggestionEntry storage[8] = {};
+  trov::SuggestionList list{storage};
+};
+
+TEST_P(WordStoreTraversalTest, ChangeEntryForTheWordPutsItsOtherWordAt99) {
+  Add("teh", 'a', "the");
+  Add("tea", 'i');
+  Add("cat", 'i');
+  list.Insert("the", 50);
+  list.Insert("toe", 98);
+  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 100, FirstLetterScore, list), 0);
+  EXPECT_EQ(Ranked(), "the 99;toe 98;tea 60;");
+}
+
+TEST_P(WordStoreTraversalTest, ChangeEntriesOfOtherWordsAreSkipped) {
+  Add("hte", 'c', "the");
+  Add("tha", 'A', "that");
+  Add("ten", 'C', "tan");
+  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 100, FirstLetterScore, list), 0);
+  EXPECT_EQ(Ranked(), "");
+}
+
+TEST_P(WordStoreTraversalTest, ChangeEntryWithoutOtherWordOffersNothing) {
+  Add("teh", 'a');
+  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 100, FirstLetterScore, list), 0);
+  EXPECT_EQ(Ranked(), "");
+}
+
+TEST_P(WordStoreTraversalTest, ExcludedEntryTakesItsWordOffTheList) {
+  Add("thier", 'e');
+  Add("their", 'i');
+  list.Insert("thier", 80);
+  ASSERT_EQ(trov::LexScoreWords(slot, "thie", 100, FirstLetterScore, list), 0);
+  EXPECT_EQ(Ranked(), "their 60;");
+  list.Insert("thier", 80);
+  ASSERT_EQ(trov::LexMatchPattern(slot, "th?er", true, list), 0);
+  EXPECT_EQ(Ranked(), "their 60;") << "a listed word keeps its score";
+}
+
+TEST_P(WordStoreTraversalTest, PatternMatchesAcceptedWordsOnly) {
+  Add("bad", 'i');
+  Add("bed", 'i');
+  Add("bid", 'c', "bud");
+  Add("bead", 'i');
+  ASSERT_EQ(trov::LexMatchPattern(slot, "b?d", true, list), 0);
+  EXPECT_EQ(Ranked(), "bad 100;bed 100;");
+}
+
+TEST_P(WordStoreTraversalTest, CaseSensitivePatternScanStopsPastItsPrefix) {
+  Add("Bod", 'i');
+  Add("bad", 'i');
+  Add("zoo", 'e');
+  list.Insert("zoo", 70);
+  ASSERT_EQ(trov::LexMatchPattern(slot, "b?d", true, list), 0);
+  EXPECT_EQ(Ranked(), "bad 100;zoo 70;") << "the scan stopped before the excluded zoo";
+}
+
+TEST_P(WordStoreTraversalTest, CaseBlindPatternScanVisitsEveryEntry) {
+  Add("Bod", 'i');
+  Add("bad", 'i');
+  Add("zoo", 'e');
+  list.Insert("zoo", 70);
+  ASSERT_EQ(trov::LexMatchPattern(slot, "B?D", false, list), 0);
+  EXPECT_EQ(Ranked(), "Bod 100;bad 100;");
+}
+
+TEST_P(WordStoreTraversalTest, PatternBeginningWithAWildcardNeverStops) {
+  Add("bad", 'i');
+  Add("mad", 'i');
+  Add("zad", 'i');
+  ASSERT_EQ(trov::LexMatchPattern(slot, "?ad", true, list), 0);
+  EXPECT_EQ(Ranked(), "bad 100;mad 100;zad 100;");
+}
+
+TEST_P(WordStoreTraversalTest, WordsScoringZeroAreLeftOut) {
+  Add("apple", 'i');
+  Add("tree", 'i');
+  Add("teh", 'i');
+  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 1, FirstLetterScore, list), 0);
+  EXPECT_EQ(Ranked(), "teh 100;tree 60;") << "the depth does not prune a word store";
+}
+
+INSTANTIATE_TEST_SUITE_P(BothStores, WordStoreTraversalTest,
+                         ::testing::Values(Kind::kTemporary, Kind::kWordList),
+                         [](const auto& info) {
+                           return info.param == Kind::kTemporary ? "Temporary" : "WordList";
+                         });
+
+}  // namespace
