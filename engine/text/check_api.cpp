@@ -51,8 +51,7 @@ int16_t RunCheckSafely(const char* outOfMemoryLine, const char* text, const Chec
 }  // namespace
 
 extern "C" int16_t TROV_CheckString(int16_t session, const char* text, int32_t* offset, char* word,
-                                    int16_t wordSize, char* replacement,
-                                    int16_t replacementSize) {
+                                    int16_t wordSize, char* replacement, int16_t replacementSize) {
   constexpr const char* kOutOfMemory = "TROV_CheckString: Out of memory";
   const CheckInputs inputs = CopyCheckInputs("TROV_CheckString", kOutOfMemory, session);
   if (inputs.error != 0) return inputs.error;

@@ -14,11 +14,12 @@ namespace {
 
 constexpr int16_t kSplitReportFlags =
     TROV_RESULT_MISSPELLED | TROV_RESULT_AUTO_CHANGE | TROV_RESULT_COND_CHANGE;
-constexpr uint32_t kSplitOptions = TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_CONTRACTED_WORDS;
+constexpr uint32_t kSplitOptions =
+    TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_CONTRACTED_WORDS;
 
 // Narrows the reported word to the part at fault: from the adjustment on, up to its separator.
 void ReportFaultyPart(uint32_t options, int32_t adjustment, int32_t* offset, char* word,
-                     int32_t wordSize) {
+                      int32_t wordSize) {
   const size_t length = std::strlen(word);
   size_t from = 0;
   if (adjustment > 0) {
@@ -81,7 +82,7 @@ int16_t CheckSingleWord(std::string_view text, Lexicon* const* lexicons, uint32_
   const std::string_view rest =
       *offset >= 0 && static_cast<size_t>(*offset) <= text.size() ? text.substr(*offset) : "";
   const size_t length = std::min(rest.size(), static_cast<size_t>(wordSize - 1));
-  std::memcpy(word, rest.data(), length);
+  if (length > 0) std::memcpy(word, rest.data(), length);
   word[length] = '\0';
   int32_t adjustment = 0;
   const int16_t flags =

@@ -32,58 +32,107 @@ bool IsChangeAction(int16_t action) { return FlagsOfAction(action) & kChangeFlag
 
 unsigned char ByteAt(const char* word, size_t i) { return static_cast<unsigned char>(word[i]); }
 
-// The next upper-case letter after current built on the same base letter as own; 0 when there
-// is none. A letter without base letter has no variants.
-unsigned char NextAccentedCapital(unsigned char own, unsigned char current) {
+// The upper-case letters after own, in code order, built on the same base letter; none for a
+// letter without base letter.
+int32_t AccentedCapitalsAfter(unsigned char own, unsigned char (&out)[256]) {
   const unsigned char base = BaseLetter(own);
+  int32_t count = 0;
   if (base == 0) return 0;
-  int code = current;
-  do {
-    code = NextWithSameBase(base, code);
-  } while (code != 0 && !IsUpper(static_cast<unsigned char>(code)));
-  return static_cast<unsigned char>(code);
+  for (int code = NextWithSameBase(base, own); code != 0; code = NextWithSameBase(base, code)) {
+    if (IsUpper(static_cast<unsigned char>(code))) out[count++] = static_cast<unsigned char>(code);
+  }
+  return count;
 }
+
+// The accented forms of an all-capitals word, fewest changed letters first, each a lookup with
+// accented capitals allowed. Every combination of a long word of vowels runs to astronomical
+// numbers, so the search stops after kMaxAccentTrials forms; a real word carries few accents and
+// is met long before.
+class AccentSearch {
+ public:
+  AccentSearch(const char* word, Lexicon* const* lexicons, uint32_t options, char* replacement,
+               int32_t replacementSize)
+      : lexicons_(lexicons),
+        options_(options | TROV_OPT_ALLOW_ACCENTED_CAPS),
+        replacement_(replacement),
+        replacementSize_(replacementSize) {
+    CopyBounded(trial_, sizeof trial_, word);
+    for (int32_t i = 0; trial_[i] != '\0'; ++i) {
+      Position& position = positions_[positionCount_];
+      position.index = i;
+      position.variantCount = AccentedCapitalsAfter(ByteAt(trial_, i), position.variants);
+      if (position.variantCount > 0) ++positionCount_;
+    }
+  }
+
+  int16_t Run() {
+    for (int32_t changes = 0; changes <= positionCount_; ++changes) {
+      if (TryChanges(0, changes)) return result_;
+    }
+    return TROV_RESULT_MISSPELLED;
+  }
+
+ private:
+  struct Position {
+    int32_t index;
+    int32_t variantCount;
+    unsigned char variants[256];
+  };
+
+  // Varies `changes` more positions from the first'th on; true once the search is over.
+  bool TryChanges(int32_t first, int32_t changes) {
+    if (changes == 0) return TryTrial();
+    for (int32_t p = first; p + changes <= positionCount_; ++p) {
+      Position& position = positions_[p];
+      const char own = trial_[position.index];
+      for (int32_t v = 0; v < position.variantCount; ++v) {
+        trial_[position.index] = static_cast<char>(position.variants[v]);
+        if (TryChanges(p + 1, changes - 1)) return true;
+      }
+      trial_[position.index] = own;
+    }
+    return false;
+  }
+
+  bool TryTrial() {
+    if (trialsLeft_-- == 0) return true;
+    result_ = LookupWord(trial_, lexicons_, options_, replacement_, replacementSize_);
+    return !(result_ & TROV_RESULT_MISSPELLED);
+  }
+
+  Lexicon* const* lexicons_;
+  uint32_t options_;
+  char* replacement_;
+  int32_t replacementSize_;
+  char trial_[TROV_WORD_BUFFER];
+  Position positions_[TROV_MAX_WORD];
+  int32_t positionCount_ = 0;
+  int32_t trialsLeft_ = kMaxAccentTrials;
+  int16_t result_ = TROV_RESULT_MISSPELLED;
+};
 
 // Capitals are often written without their accents: tries the accented forms of word, each a
 // lookup with accented capitals allowed, and returns the first that is not misspelled.
 int16_t RestoreAccents(const char* word, Lexicon* const* lexicons, uint32_t options,
                        char* replacement, int32_t replacementSize) {
+  if (word[0] == '\0') return TROV_RESULT_MISSPELLED;
+  if (IsAllCapitals(word)) {
+    return AccentSearch(word, lexicons, options, replacement, replacementSize).Run();
+  }
+  // A capitalised word: only its first letter is varied.
   const uint32_t trialOptions = options | TROV_OPT_ALLOW_ACCENTED_CAPS;
+  const unsigned char first = ByteAt(word, 0);
+  if (!IsUpper(first)) return TROV_RESULT_MISSPELLED;
   char trial[TROV_WORD_BUFFER];
   CopyBounded(trial, sizeof trial, word);
-  const size_t length = std::strlen(trial);
-  if (length == 0) return TROV_RESULT_MISSPELLED;
-
-  if (!IsAllCapitals(trial)) {
-    // A capitalised word: only its first letter is varied.
-    const unsigned char first = ByteAt(trial, 0);
-    if (!IsUpper(first)) return TROV_RESULT_MISSPELLED;
-    int16_t result = LookupWord(trial, lexicons, trialOptions, replacement, replacementSize);
+  int16_t result = LookupWord(trial, lexicons, trialOptions, replacement, replacementSize);
+  if (!(result & TROV_RESULT_MISSPELLED)) return result;
+  const unsigned char base = BaseLetter(first);
+  if (base == 0) return TROV_RESULT_MISSPELLED;
+  for (int code = NextWithSameBase(base, first); code != 0; code = NextWithSameBase(base, code)) {
+    trial[0] = static_cast<char>(code);
+    result = LookupWord(trial, lexicons, trialOptions, replacement, replacementSize);
     if (!(result & TROV_RESULT_MISSPELLED)) return result;
-    const unsigned char base = BaseLetter(first);
-    if (base == 0) return TROV_RESULT_MISSPELLED;
-    for (int code = NextWithSameBase(base, first); code != 0; code = NextWithSameBase(base, code)) {
-      trial[0] = static_cast<char>(code);
-      result = LookupWord(trial, lexicons, trialOptions, replacement, replacementSize);
-      if (!(result & TROV_RESULT_MISSPELLED)) return result;
-    }
-    return TROV_RESULT_MISSPELLED;
-  }
-
-  // All capitals: every combination, as an odometer whose first position turns fastest.
-  for (int32_t trials = 0; trials < kMaxAccentTrials; ++trials) {
-    const int16_t result = LookupWord(trial, lexicons, trialOptions, replacement, replacementSize);
-    if (!(result & TROV_RESULT_MISSPELLED)) return result;
-    size_t position = 0;
-    for (; position < length; ++position) {
-      const unsigned char next = NextAccentedCapital(ByteAt(word, position), ByteAt(trial, position));
-      if (next != 0) {
-        trial[position] = static_cast<char>(next);
-        break;
-      }
-      trial[position] = word[position];
-    }
-    if (position == length) break;
   }
   return TROV_RESULT_MISSPELLED;
 }
@@ -282,8 +331,8 @@ int16_t FindInLexicons(const char* word, const char* pattern, Lexicon* const* le
   return TROV_ERR_NOT_FOUND;
 }
 
-int16_t LookupWord(const char* word, Lexicon* const* lexicons, uint32_t options,
-                   char* replacement, int32_t replacementSize) {
+int16_t LookupWord(const char* word, Lexicon* const* lexicons, uint32_t options, char* replacement,
+                   int32_t replacementSize) {
   const bool caseSensitive = (options & TROV_OPT_CASE_SENSITIVE) != 0;
   int16_t action =
       FindInLexicons(word, word, lexicons, options, caseSensitive, replacement, replacementSize);

@@ -13,9 +13,8 @@
 
 namespace trov {
 
-// All-capitals words are tried in at most this many accent combinations. Realistic words reach
-// their accented form long before; a long word of many vowels would otherwise take millions of
-// lookups.
+// An all-capitals word is tried in at most this many accented forms, fewest accents first.
+// Real words are met within a few thousand; a long word of vowels has astronomically many.
 inline constexpr int32_t kMaxAccentTrials = 100000;
 
 // The action code of the first lexicon that holds word (in the given case sensitivity), or -3.
@@ -26,8 +25,8 @@ int16_t FindInLexicons(const char* word, const char* pattern, Lexicon* const* le
                        int32_t replacementSize);
 
 // Check-result flags of a normalised word: 0, 0x2, 0x4 or 0x1000 when found, 0x1 when not.
-int16_t LookupWord(const char* word, Lexicon* const* lexicons, uint32_t options,
-                   char* replacement, int32_t replacementSize);
+int16_t LookupWord(const char* word, Lexicon* const* lexicons, uint32_t options, char* replacement,
+                   int32_t replacementSize);
 
 // Check-result flags of word (0 = acceptable). replacement (may be null) receives the word
 // itself or what a rule offers instead; offsetAdjustment (may be null) grows by the offset of

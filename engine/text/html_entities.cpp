@@ -58,9 +58,10 @@ bool IsWordEntity(std::string_view name) {
 
 int EntityCharacter(std::string_view name) {
   name = name.substr(0, kEntityNameLength);
-  const auto* found = std::lower_bound(
-      kEntityTable.begin(), kEntityTable.end(), name,
-      [](const EntityEntry& entry, std::string_view key) { return std::string_view(entry.name) < key; });
+  const auto* found = std::lower_bound(kEntityTable.begin(), kEntityTable.end(), name,
+                                       [](const EntityEntry& entry, std::string_view key) {
+                                         return std::string_view(entry.name) < key;
+                                       });
   if (found == kEntityTable.end() || std::string_view(found->name) != name) return -1;
   return found->code;
 }

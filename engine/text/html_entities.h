@@ -10,8 +10,8 @@
 namespace trov {
 
 struct EntityEntry {
-  char name[7];   // at most 6 characters, zero-filled
-  uint8_t code;   // ISO 8859-1 code, whatever character set is selected
+  char name[7];  // at most 6 characters, zero-filled
+  uint8_t code;  // ISO 8859-1 code, whatever character set is selected
 };
 
 inline constexpr int kEntityCount = 62;

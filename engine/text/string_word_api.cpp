@@ -31,8 +31,8 @@ int32_t LengthInBuffer(const char* text, int32_t size) {
 
 }  // namespace
 
-extern "C" int16_t TROV_GetStringWord(int16_t session, const char* text, int32_t offset,
-                                      char* word, int16_t wordSize) {
+extern "C" int16_t TROV_GetStringWord(int16_t session, const char* text, int32_t offset, char* word,
+                                      int16_t wordSize) {
   uint32_t options;
   if (!CopyOptions("TROV_GetStringWord", session, options)) return TROV_ERR_BAD_SESSION;
   return static_cast<int16_t>(GetWord(TextToScan(text), offset, options, word, wordSize));
@@ -60,9 +60,8 @@ extern "C" int16_t TROV_ReplaceStringWord(int16_t session, char* text, int32_t t
   const int32_t length = LengthInBuffer(text, textSize);
   if (length < 0) return TROV_ERR_BUFFER_FULL;
   char word[TROV_WORD_BUFFER];
-  const int32_t start =
-      GetWord(std::string_view(text, static_cast<size_t>(length)), offset, options, word,
-              sizeof word);
+  const int32_t start = GetWord(std::string_view(text, static_cast<size_t>(length)), offset,
+                                options, word, sizeof word);
   if (start < 0) return static_cast<int16_t>(start);
   const int64_t wordLength = static_cast<int64_t>(std::strlen(word));
   const int64_t newLength = newWord == nullptr ? 0 : static_cast<int64_t>(std::strlen(newWord));
@@ -95,8 +94,7 @@ extern "C" int16_t TROV_DelStringWord(int16_t session, char* text, int32_t offse
   return static_cast<int16_t>(begin);
 }
 
-extern "C" int32_t TROV_DeleteText(int16_t /*session*/, char* text, int32_t offset,
-                                   int32_t count) {
+extern "C" int32_t TROV_DeleteText(int16_t /*session*/, char* text, int32_t offset, int32_t count) {
   const std::string_view view = TextToScan(text);
   // An offset past the end would move bytes outside the string: nothing is deleted.
   if (offset < 0 || static_cast<size_t>(offset) > view.size() || count <= 0) return 0;

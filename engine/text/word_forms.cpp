@@ -73,7 +73,8 @@ int32_t NormaliseWord(const char* word, uint32_t options, char (&out)[TROV_WORD_
     length = static_cast<int32_t>(std::strlen(out));
   }
   if (options & TROV_OPT_STRIP_POSSESSIVES) {
-    if (length >= 2 && IsApostrophe(ByteAt(out, length - 2)) && IsLetterS(ByteAt(out, length - 1))) {
+    if (length >= 2 && IsApostrophe(ByteAt(out, length - 2)) &&
+        IsLetterS(ByteAt(out, length - 1))) {
       length -= 2;
     } else if (length > 1 && IsApostrophe(ByteAt(out, length - 1))) {
       length -= 1;
@@ -130,7 +131,8 @@ bool IsIgnoredWord(const char* word, uint32_t options) {
 void TransferCase(const char* pattern, bool keepAccents, char* target) {
   const bool patternHasLower = HasLowerCaseLetter(pattern);
   if (std::strlen(pattern) >= 2 && !patternHasLower) {
-    for (size_t i = 0; target[i] != '\0'; ++i) target[i] = static_cast<char>(ToUpper(ByteAt(target, i)));
+    for (size_t i = 0; target[i] != '\0'; ++i)
+      target[i] = static_cast<char>(ToUpper(ByteAt(target, i)));
   } else if (IsUpper(ByteAt(pattern, 0)) && patternHasLower && target[0] != '\0') {
     target[0] = static_cast<char>(ToUpper(ByteAt(target, 0)));
   }

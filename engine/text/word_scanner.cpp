@@ -55,8 +55,8 @@ struct WordCopy {
   int64_t start;
   char* word;
   int32_t length = 0;
-  int32_t periods = 0;      // periods admitted inside the word
-  int32_t entityAt = -1;    // where in word the open entity's "&" stands, or -1
+  int32_t periods = 0;    // periods admitted inside the word
+  int32_t entityAt = -1;  // where in word the open entity's "&" stands, or -1
 };
 
 // Decides whether the byte at start + length joins the word. An entity whose name turns out
@@ -144,8 +144,8 @@ void TrimWordEnd(WordCopy& copy) {
     changed = false;
     const auto last = [&] { return static_cast<unsigned char>(copy.word[copy.length - 1]); };
     // A plural possessive (students') keeps its apostrophe; a closing quote does not.
-    if (IsApostrophe(last()) &&
-        !(copy.length >= 2 && (copy.word[copy.length - 2] == 's' || copy.word[copy.length - 2] == 'S'))) {
+    if (IsApostrophe(last()) && !(copy.length >= 2 && (copy.word[copy.length - 2] == 's' ||
+                                                       copy.word[copy.length - 2] == 'S'))) {
       --copy.length;
       changed = true;
     }
@@ -179,7 +179,8 @@ int32_t FindWordStart(std::string_view text, int32_t offset, uint32_t options) {
     }
     if (markup && c == '&') {
       size_t end = pos + 1;
-      while (end < size && text[end] != ';' && !IsLineBreak(static_cast<unsigned char>(text[end]))) {
+      while (end < size && text[end] != ';' &&
+             !IsLineBreak(static_cast<unsigned char>(text[end]))) {
         ++end;
       }
       if (end == size) break;
