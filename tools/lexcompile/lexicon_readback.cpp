@@ -1,0 +1,64 @@
+// Reading a compiled lexicon back goes through the engine's own reader and lookup, so a dump or
+// a verification proves what the engine will see.
+#include <cstring>
+
+#include "lexicon/compressed_lexicon.h"
+#include "lexicon/compressed_lookup.h"
+#include "lexicon_compiler.h"
+#include "trov.h"
+
+namespace trov::lexcompile {
+namespace {
+
+class OpenFile {
+ public:
+  explicit OpenFile(const std::string& path)
+      : result_(OpenCompressedLexicon(path.c_str(), -1, slot_)) {}
+  ~OpenFile() {
+    if (slot_.type != LEX_FREE) LexClose(slot_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  bool Ok(const std::string& path, std::string& error) const {
+    if (result_ == 0) return true;
+    error = "cannot open " + path + " as a compressed lexicon (" + std::to_string(result_) + ")";
+    return false;
+  }
+  const Lexicon& Slot() const { return slot_; }
+  CompressedLexicon& Kind() { return *static_cast<CompressedLexicon*>(slot_.state); }
+
+ private:
+  Lexicon slot_{LEX_FREE, nullptr};
+  int16_t result_;
+};
+
+}  // namespace
+
+bool DumpLexicon(const std::string& path, std::vector<std::string>& words, std::string& error) {
+  OpenFile file(path);
+  if (!file.Ok(path, error)) return false;
+  words.clear();
+  file.Kind().ForEachWord([&](const char* word) {
+    words.emplace_back(word);
+    return true;
+  });
+  return true;
+}
+
+bool FindMissingWords(const std::string& path, const std::vector<std::string>& list,
+                      std::vector<std::string>& missing, std::string& error) {
+  OpenFile file(path);
+  if (!file.Ok(path, error)) return false;
+  missing.clear();
+  for (const std::string& word : list) {
+    // The engine looks up at most 80 characters; a longer word can never be found.
+    if (word.size() > static_cast<std::size_t>(TROV_MAX_WORD) ||
+        LexFind(file.Slot(), word.c_str(), true, nullptr, 0) < 0) {
+      missing.push_back(word);
+    }
+  }
+  return true;
+}
+
+}  // namespace trov::lexcompile
