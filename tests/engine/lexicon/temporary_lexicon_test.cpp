@@ -2,11 +2,13 @@
 // frame's checks.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine/log_capture.h"
+#include "text/charset.h"
 #include "trov.h"
 
 namespace {
@@ -137,6 +139,21 @@ TEST_F(TemporaryLexiconTest, InvalidCharactersAreRefusedAndLogged) {
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{
                                 "AddWord: tab\there contains invalid character (0x9)"}));
   EXPECT_EQ(Listing(), (std::vector<std::string>{"New York\ti", "na\xEFve\ti"}));
+}
+
+TEST_F(TemporaryLexiconTest, ByteWithoutAClassIsRefused) {
+  const trov::CharSetTables& tables = trov::CharSetById(TROV_GetCharSet());
+  int classless = 0x20;
+  while (classless < 256 && tables.classes[classless] != 0) ++classless;
+  ASSERT_LT(classless, 256) << "the selected set classifies every byte";
+  const std::string word = "ab" + std::string(1, static_cast<char>(classless));
+  LogCapture log;
+  EXPECT_EQ(TROV_AddToLex(session, lex, word.c_str(), 'i', nullptr), TROV_ERR_BAD_CHAR);
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "0x%x", static_cast<unsigned>(classless));
+  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"AddWord: " + word +
+                                                       " contains invalid character (" + hex + ")"}));
+  EXPECT_EQ(TROV_AddToLex(session, lex, "", 'i', nullptr), 0) << "an empty word passes";
 }
 
 TEST_F(TemporaryLexiconTest, UnknownActionIsRefusedBeforeTheSessionIsChecked) {

@@ -129,6 +129,18 @@ TEST_F(TextLexiconTest, EmptyFileIsExternal) {
   EXPECT_EQ(Language(lex), TROV_LANGUAGE_ANY);
   ASSERT_EQ(TROV_AddToLex(session, lex, "one", 'i', nullptr), 0);
   EXPECT_EQ(FileBytes(), "one\r\n");
+  ASSERT_EQ(TROV_ClearLex(session, lex), 0);
+  EXPECT_EQ(FileBytes(), "") << "an external list has no header to keep";
+}
+
+TEST_F(TextLexiconTest, RefusedWordIsLoggedTwiceAndNotWritten) {
+  const int16_t lex = OpenWith("user.tlx", "#LID 24941\r\n");
+  LogCapture log;
+  EXPECT_EQ(TROV_AddToLex(session, lex, "a\x01", 'i', nullptr), TROV_ERR_BAD_CHAR);
+  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
+                                "AddWord: a\x01 contains invalid character (0x1)",
+                                "Can't add word to " + path + " (-19)"}));
+  EXPECT_EQ(FileBytes(), "#LID 24941\r\n");
 }
 
 TEST_F(TextLexiconTest, EntryLinesReadAndWrittenBackByteIdentical) {
