@@ -1,0 +1,50 @@
+// The properties a container saves and restores, in the one order both directions use (the
+// stream form carries values without names), with their defaults.
+#ifndef VANTOR_PERSISTED_PROPERTIES_H
+#define VANTOR_PERSISTED_PROPERTIES_H
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace trov {
+
+struct PersistedProperty {
+  const wchar_t* name;
+  DISPID id;     // the automation member that applies and reads the value
+  VARTYPE type;  // VT_BOOL, VT_I2, VT_I4 or VT_BSTR
+  int32_t defaultNumber;
+  const wchar_t* defaultText;  // VT_BSTR rows only
+};
+
+// One persisted value: number for the numeric and Boolean rows (Booleans 0 or 1), text for the
+// string rows.
+struct StoredValue {
+  int32_t number = 0;
+  std::wstring text;
+
+  bool operator==(const StoredValue&) const = default;
+};
+
+// Format version written first: major 1, minor 0.
+inline constexpr uint16_t kPersistMajorVersion = 1;
+inline constexpr uint16_t kPersistMinorVersion = 0;
+inline constexpr DISPID kUserDictionaryFilesId = 39;
+// What a restricted control uses and saves as the user dictionary list default.
+inline constexpr wchar_t kRestrictedUserDictionaryList[] = L"userdic.tlx";
+
+std::span<const PersistedProperty> PersistedProperties();
+
+StoredValue DefaultValue(const PersistedProperty& property);
+// The value as the row's type; false when it cannot be converted.
+bool StoredFromVariant(const PersistedProperty& property, const VARIANT& value, StoredValue& out);
+// A new VARIANT of the row's type; the caller clears it. E_OUTOFMEMORY for a failed string.
+HRESULT VariantFromStored(const PersistedProperty& property, const StoredValue& value,
+                          VARIANT& out);
+
+}  // namespace trov
+
+#endif  // VANTOR_PERSISTED_PROPERTIES_H
