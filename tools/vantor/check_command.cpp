@@ -1,0 +1,105 @@
+// vantor check: every problem word of every file, with its position in the original text.
+#include <variant>
+
+#include "document.h"
+#include "input_file.h"
+#include "problem_report.h"
+#include "speller.h"
+#include "tool.h"
+
+namespace vantor {
+namespace {
+
+constexpr int16_t kReplacementFlags =
+    TROV_RESULT_AUTO_CHANGE | TROV_RESULT_COND_CHANGE | TROV_RESULT_CAPITALIZATION;
+constexpr int16_t kSuggestionFlags =
+    TROV_RESULT_MISSPELLED | TROV_RESULT_MIXED_CASE | TROV_RESULT_MIXED_DIGITS;
+
+class FileChecker {
+ public:
+  FileChecker(Speller& speller, const ToolContext& context)
+      : speller_(speller), context_(context) {}
+
+  // kExitClean, kExitProblems or kExitError for one file.
+  int Check(const std::string& name) {
+    const std::string display = DisplayName(name);
+    std::string bytes;
+    std::string error;
+    if (!ReadInput(name, context_.streams.in, bytes, error)) return Fail(display, error);
+    auto decoded = Document::Decode(std::move(bytes), speller_.Encoding(), speller_.Charset());
+    if (const auto* message = std::get_if<std::string>(&decoded)) return Fail(display, *message);
+    const Document& document = std::get<Document>(decoded);
+    trov::CheckLoop& loop = speller_.Loop();
+    loop.SetText(document.EngineText().c_str());
+    if (speller_.Core().ErrorCode() < 0) return Fail(display, "out of memory");
+    int status = kExitClean;
+    for (;;) {
+      const int16_t flags = loop.CheckNext();
+      if (flags & TROV_RESULT_END_OF_TEXT) break;
+      Report(display, document, flags);
+      status = kExitProblems;
+      if (!loop.AdvanceWord()) break;
+    }
+    return status;
+  }
+
+ private:
+  int Fail(const std::string& display, const std::string& message) {
+    ReportError(context_.streams.err, display + ": " + message);
+    return kExitError;
+  }
+
+  void Report(const std::string& display, const Document& document, int16_t flags) {
+    const trov::CheckState& state = speller_.Core().State();
+    const EngineCharset& charset = speller_.Charset();
+    Problem problem;
+    problem.file = display;
+    problem.position = document.PositionOf(static_cast<std::size_t>(state.offset));
+    problem.flags = flags;
+    const std::string word = state.misspelledWord.data();
+    problem.word = charset.ToUtf8(word);
+    if (flags & kReplacementFlags) problem.replacement = charset.ToUtf8(state.replacementWord.data());
+    const bool wantsSuggestions = context_.options.suggestionsInReport &&
+                                  problem.replacement.empty() && (flags & kSuggestionFlags) &&
+                                  !(flags & TROV_RESULT_DOUBLED_WORD);
+    if (wantsSuggestions) {
+      for (const trov::SuggestionEntry& entry : speller_.SuggestFor(word)) {
+        problem.suggestions.push_back(charset.ToUtf8(entry.word));
+      }
+    }
+    if (context_.options.json) {
+      WriteProblemJson(problem, context_.streams.out);
+    } else {
+      WriteProblemText(problem, context_.streams.out);
+    }
+  }
+
+  Speller& speller_;
+  const ToolContext& context_;
+};
+
+}  // namespace
+
+int RunCheck(const ToolContext& context) {
+  if (context.options.operands.empty()) {
+    ReportError(context.streams.err, "check needs at least one FILE ('-' for standard input)");
+    return kExitError;
+  }
+  auto opened = Speller::Open(context.options, context.programDirectory, true);
+  if (const auto* message = std::get_if<std::string>(&opened)) {
+    ReportError(context.streams.err, *message);
+    return kExitError;
+  }
+  Speller& speller = *std::get<std::unique_ptr<Speller>>(opened);
+  for (const std::string& warning : speller.Warnings()) {
+    ReportError(context.streams.err, "warning: " + warning);
+  }
+  FileChecker checker(speller, context);
+  int status = kExitClean;
+  for (const std::string& name : context.options.operands) {
+    status = std::max(status, checker.Check(name));
+  }
+  return status;
+}
+
+}  // namespace vantor

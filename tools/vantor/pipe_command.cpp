@@ -1,0 +1,214 @@
+// vantor pipe (vantor -a): the ispell pipe protocol that editors speak. After the banner, each
+// input line is either a command (its first character says which) or text to check; text gets
+// one answer line per word ("*" correct, "+ ROOT" correct through its root, "-" correct as a
+// compound, "& WORD COUNT OFFSET: S1, S2" with suggestions, "# WORD OFFSET" without) and then a
+// blank line. Offsets count characters from the start of the line as received.
+#include <string>
+#include <variant>
+
+#include "speller.h"
+#include "tool.h"
+
+namespace vantor {
+namespace {
+
+constexpr char kBanner[] = "@(#) International Ispell Version 3.1.20 (but really Vantor 1.0)";
+
+constexpr uint32_t kSplitOptions = TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_WORDS |
+                                   TROV_OPT_SPLIT_CONTRACTED_WORDS;
+
+class PipeSession {
+ public:
+  PipeSession(Speller& speller, const ToolContext& context)
+      : speller_(speller), out_(context.streams.out) {}
+
+  void Run(std::istream& in) {
+    out_ << kBanner << '\n' << std::flush;
+    std::string line;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      Handle(line);
+      out_.flush();  // the editor waits for each answer before it sends more
+    }
+  }
+
+ private:
+  void Handle(const std::string& line) {
+    if (line.empty()) {
+      out_ << '\n';
+      return;
+    }
+    const std::string argument = line.substr(1);
+    switch (line[0]) {
+      case '*': AddToPersonal(argument); return;
+      case '&': AddToPersonal(LowerCase(argument)); return;
+      case '@': AcceptForSession(argument); return;
+      case '#': return;  // personal additions are written at once; nothing left to save
+      case '!': terse_ = true; return;
+      case '%': terse_ = false; return;
+      case '^': CheckLine(line, 1); return;
+      case '+': case '-': case '~': case '$': return;  // formatter modes: plain text only
+      default: CheckLine(line, 0); return;
+    }
+  }
+
+  // The line's characters as engine bytes (each one byte), from the first character to check.
+  std::string EngineLine(const std::string& line, std::size_t start) const {
+    std::string engine;
+    engine.append(start, ' ');  // keeps engine offsets equal to character offsets in the line
+    for (std::size_t position = start; position < line.size();) {
+      const Utf8Char decoded = speller_.Encoding().DecodeAt(line, position);
+      engine += decoded.length == 0 || decoded.codePoint == 0
+                    ? static_cast<char>(EngineCharset::kStandIn)
+                    : static_cast<char>(speller_.Charset().ToEngine(decoded.codePoint));
+      position += decoded.length == 0 ? 1 : decoded.length;
+    }
+    return engine;
+  }
+
+  void CheckLine(const std::string& line, std::size_t start) {
+    const std::string text = EngineLine(line, start);
+    char word[TROV_WORD_BUFFER];
+    int32_t offset = static_cast<int32_t>(start);
+    for (;;) {
+      const int16_t found = TROV_GetStringWord(speller_.Session(), text.c_str(), offset, word,
+                                               sizeof word);
+      if (found < 0) break;
+      Answer(word, found);
+      offset = found + static_cast<int32_t>(std::string_view(word).size());
+    }
+    out_ << '\n';
+  }
+
+  int16_t CheckWord(const char* word, char (&replacement)[TROV_WORD_BUFFER]) const {
+    replacement[0] = '\0';
+    return TROV_CheckText(speller_.Session(), word, replacement, sizeof replacement);
+  }
+
+  // Whether word is rejected once the options in mask are off; the options are restored.
+  bool RejectedWithout(const char* word, uint32_t mask) const {
+    const uint32_t was = Options(mask);
+    if (was == 0) return false;
+    SetOptions(mask, 0);
+    char replacement[TROV_WORD_BUFFER];
+    const bool rejected = CheckWord(word, replacement) != 0;
+    SetOptions(was, 1);
+    return rejected;
+  }
+
+  uint32_t Options(uint32_t mask) const {
+    uint32_t set = 0;
+    for (uint32_t bit = 1; bit != 0; bit <<= 1) {
+      if ((mask & bit) && TROV_GetOption(speller_.Session(), bit) == 1) set |= bit;
+    }
+    return set;
+  }
+  void SetOptions(uint32_t mask, int32_t value) const {
+    for (uint32_t bit = 1; bit != 0; bit <<= 1) {
+      if (mask & bit) TROV_SetOption(speller_.Session(), bit, value);
+    }
+  }
+
+  void AnswerCorrect(const std::string& word) {
+    if (terse_) return;
+    if (RejectedWithout(word.c_str(), kSplitOptions)) {
+      out_ << "-\n";
+    } else if (RejectedWithout(word.c_str(), TROV_OPT_STRIP_POSSESSIVES)) {
+      out_ << "+ " << Show(PossessiveRoot(word)) << '\n';
+    } else {
+      out_ << "*\n";
+    }
+  }
+
+  void Answer(const std::string& word, int32_t offset) {
+    char replacement[TROV_WORD_BUFFER];
+    const int16_t flags = CheckWord(word.c_str(), replacement);
+    if (flags == 0) {
+      AnswerCorrect(word);
+      return;
+    }
+    std::vector<std::string> suggestions;
+    if (replacement[0] != '\0') suggestions.push_back(replacement);
+    for (const trov::SuggestionEntry& entry : speller_.SuggestFor(word)) {
+      if (suggestions.empty() || suggestions.front() != entry.word) suggestions.push_back(entry.word);
+    }
+    if (suggestions.empty()) {
+      out_ << "# " << Show(word) << ' ' << offset << '\n';
+      return;
+    }
+    out_ << "& " << Show(word) << ' ' << suggestions.size() << ' ' << offset << ':';
+    for (std::size_t i = 0; i < suggestions.size(); ++i) {
+      out_ << (i == 0 ? " " : ", ") << Show(suggestions[i]);
+    }
+    out_ << '\n';
+  }
+
+  static std::string PossessiveRoot(const std::string& word) {
+    if (word.size() > 2 && word[word.size() - 2] == '\'' &&
+        (word.back() == 's' || word.back() == 'S')) {
+      return word.substr(0, word.size() - 2);
+    }
+    if (word.size() > 1 && word.back() == '\'') return word.substr(0, word.size() - 1);
+    return word;
+  }
+
+  std::string Show(const std::string& engineText) const {
+    return speller_.Charset().ToEncoding(engineText, speller_.Encoding());
+  }
+
+  std::string LowerCase(const std::string& text) const {
+    std::string lower = text;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+  }
+
+  // The first user dictionary takes personal words; without one they last for the session.
+  void AddToPersonal(const std::string& word) {
+    const auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
+    if (!engineWord || engineWord->empty()) return;
+    const auto& user = speller_.Core().Dictionaries(trov::DictionaryKind::kUser);
+    if (user.empty()) {
+      AddToTemporary(*engineWord);
+      return;
+    }
+    speller_.Core().AddToUserDictionary(user.front().fileName.c_str(), engineWord->c_str(), 'i', "");
+  }
+
+  void AcceptForSession(const std::string& word) {
+    const auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
+    if (engineWord && !engineWord->empty()) AddToTemporary(*engineWord);
+  }
+
+  void AddToTemporary(const std::string& engineWord) {
+    TROV_AddToLex(speller_.Session(), speller_.Core().TempLexicon(), engineWord.c_str(), 'i', "");
+  }
+
+  Speller& speller_;
+  std::ostream& out_;
+  bool terse_ = false;
+};
+
+}  // namespace
+
+int RunPipe(const ToolContext& context) {
+  if (!context.options.operands.empty()) {
+    ReportError(context.streams.err, "pipe takes no operands");
+    return kExitError;
+  }
+  ToolOptions options = context.options;
+  // The protocol has no answer for a doubled word.
+  options.switches[trov::OptionProperty::kCatchDoubledWords] = false;
+  auto opened = Speller::Open(options, context.programDirectory, true);
+  if (const auto* message = std::get_if<std::string>(&opened)) {
+    ReportError(context.streams.err, *message);
+    return kExitError;
+  }
+  Speller& speller = *std::get<std::unique_ptr<Speller>>(opened);
+  for (const std::string& warning : speller.Warnings()) {
+    ReportError(context.streams.err, "warning: " + warning);
+  }
+  PipeSession(speller, context).Run(context.streams.in);
+  return kExitClean;
+}
+
+}  // namespace vantor

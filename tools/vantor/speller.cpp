@@ -1,0 +1,114 @@
+#include "speller.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "native_path_style.h"
+
+namespace vantor {
+namespace {
+
+std::vector<std::string> SplitList(const std::string& list) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  while (start <= list.size() && !list.empty()) {
+    const std::size_t comma = list.find(',', start);
+    names.push_back(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return names;
+}
+
+std::string WhyNotOpened(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return "not found";
+  return "not a dictionary or not readable";
+}
+
+}  // namespace
+
+Speller::Speller(std::string programDirectory, TextEncoding encoding, EngineCharset charset)
+    : core_(programDirectory),
+      loop_(core_, listener_),
+      encoding_(std::move(encoding)),
+      charset_(std::move(charset)),
+      programDirectory_(std::move(programDirectory)) {}
+
+Speller::~Speller() {
+  core_.ReleaseCore();
+  if (logging_) TROV_SetLogFile(nullptr);
+}
+
+std::string Speller::ResolveName(const std::string& name, const std::string& programDirectory) {
+  std::error_code error;
+  if (!name.empty() && std::filesystem::is_regular_file(name, error)) {
+    return std::filesystem::absolute(name, error).string();
+  }
+  return trov::ExpandDictionaryName(trov::kNativePathStyle, programDirectory, name);
+}
+
+std::variant<std::unique_ptr<Speller>, std::string> Speller::Open(
+    const ToolOptions& options, const std::string& programDirectory, bool needDictionaries) {
+  auto encoding = TextEncoding::Named(options.encoding);
+  if (!encoding) return "unknown or unsupported encoding " + options.encoding;
+  auto charset = EngineCharset::ForSet(options.characterSet);
+  if (!charset) {
+    return "character set " + std::to_string(options.characterSet) +
+           " is not available on this system";
+  }
+  if (!options.logFile.empty()) TROV_SetLogFile(options.logFile.c_str());
+  std::unique_ptr<Speller> speller(
+      new Speller(programDirectory, std::move(*encoding), std::move(*charset)));
+  speller->logging_ = !options.logFile.empty();
+  if (speller->core_.CreateResult() < 0) {
+    return "cannot start the engine (error " + std::to_string(speller->core_.CreateResult()) + ")";
+  }
+  speller->ApplyOptions(options);
+  if (!needDictionaries) return speller;
+  speller->OpenList(trov::DictionaryKind::kMain, options.mainDictionaries);
+  speller->OpenList(trov::DictionaryKind::kUser, options.userDictionaries);
+  if (speller->core_.Dictionaries(trov::DictionaryKind::kMain).empty()) {
+    std::string message = "no main dictionary could be opened";
+    for (const std::string& warning : speller->warnings_) message += "; " + warning;
+    return message;
+  }
+  return speller;
+}
+
+void Speller::ApplyOptions(const ToolOptions& options) {
+  core_.SetCharacterSet(options.characterSet);
+  for (const auto& [property, on] : options.switches) core_.SetOption(property, on ? 1 : 0);
+  core_.SetAutoCorrect(options.autoCorrect ? 1 : 0);
+  core_.SetMaxSuggestions(options.maxSuggestions);
+  core_.SetMinSuggestionDepth(options.minSuggestionDepth);
+  core_.SetSuggestionDepth(options.minSuggestionDepth);
+  core_.SetSuggestionDepthIncrement(options.suggestionDepthIncrement);
+  core_.SetMinSuggestionScore(options.minSuggestionScore);
+  core_.SetSuggestionScoreRange(options.suggestionScoreRange);
+  core_.SetMemoryBudget(-1);  // compressed dictionaries load whole, as the control does
+}
+
+void Speller::OpenList(trov::DictionaryKind kind, const std::string& list) {
+  std::vector<std::string> paths;
+  std::string text;
+  for (const std::string& name : SplitList(list)) {
+    paths.push_back(ResolveName(name, programDirectory_));
+    text += (text.empty() ? "" : ",") + paths.back();
+  }
+  core_.SetList(kind, text);
+  const auto& opened = core_.Dictionaries(kind);
+  for (const std::string& path : paths) {
+    bool found = false;
+    for (const auto& entry : opened) found = found || trov::SameIgnoringAsciiCase(entry.fileName, path);
+    if (!found) warnings_.push_back("cannot open dictionary " + path + " (" + WhyNotOpened(path) + ")");
+  }
+}
+
+std::vector<trov::SuggestionEntry> Speller::SuggestFor(const std::string& word) {
+  loop_.SetMisspelledWord(word.c_str());
+  loop_.Suggest();
+  return core_.State().suggestions;
+}
+
+}  // namespace vantor

@@ -1,0 +1,77 @@
+// A control core set up from the command line: character set selected, options applied,
+// dictionaries opened, log started. Every subcommand checks and suggests through one.
+#ifndef VANTOR_TOOL_SPELLER_H
+#define VANTOR_TOOL_SPELLER_H
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "check_loop.h"
+#include "control_core.h"
+#include "text_encoding.h"
+#include "tool_options.h"
+
+namespace vantor {
+
+// The subcommands read the loop's state after each call; of its events only the one that has no
+// trace in that state is kept: an automatic replacement that found no room.
+class OutOfSpaceRecorder : public trov::CheckListener {
+ public:
+  void OnCheckEvent(trov::CheckEvent, int32_t) override {}
+  void OnReplaceOutOfSpace() override { happened_ = true; }
+  // Whether it happened since the last call.
+  bool Take() { return std::exchange(happened_, false); }
+
+ private:
+  bool happened_ = false;
+};
+
+class Speller {
+ public:
+  // The speller, or a message saying why there is none (unknown encoding, no dictionary).
+  // Dictionaries that fail to open beside others that do are listed in Warnings().
+  static std::variant<std::unique_ptr<Speller>, std::string> Open(const ToolOptions& options,
+                                                                  const std::string& programDirectory,
+                                                                  bool needDictionaries);
+  ~Speller();
+  Speller(const Speller&) = delete;
+  Speller& operator=(const Speller&) = delete;
+
+  trov::ControlCore& Core() { return core_; }
+  trov::CheckLoop& Loop() { return loop_; }
+  OutOfSpaceRecorder& OutOfSpace() { return listener_; }
+  int16_t Session() const { return core_.Session(); }
+  const TextEncoding& Encoding() const { return encoding_; }
+  const EngineCharset& Charset() const { return charset_; }
+  const std::vector<std::string>& Warnings() const { return warnings_; }
+
+  // Suggestions for word (engine bytes) through the loop's Suggest step, with their scores, best
+  // first, filtered by the score limits.
+  std::vector<trov::SuggestionEntry> SuggestFor(const std::string& word);
+
+  // A dictionary name from the command line as a full path: a name that exists from the current
+  // folder is taken from there, any other resolves beside the program.
+  static std::string ResolveName(const std::string& name, const std::string& programDirectory);
+
+ private:
+  Speller(std::string programDirectory, TextEncoding encoding, EngineCharset charset);
+  void ApplyOptions(const ToolOptions& options);
+  // Opens the list; names that did not open go to warnings_.
+  void OpenList(trov::DictionaryKind kind, const std::string& list);
+
+  trov::ControlCore core_;
+  OutOfSpaceRecorder listener_;
+  trov::CheckLoop loop_;
+  TextEncoding encoding_;
+  EngineCharset charset_;
+  std::string programDirectory_;
+  std::vector<std::string> warnings_;
+  bool logging_ = false;
+};
+
+}  // namespace vantor
+
+#endif  // VANTOR_TOOL_SPELLER_H

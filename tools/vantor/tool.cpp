@@ -1,0 +1,86 @@
+// Picks the subcommand, parses its options and prints the help texts.
+#include "tool.h"
+
+#include <string_view>
+
+namespace vantor {
+namespace {
+
+struct Subcommand {
+  std::string_view name;
+  Command command;
+  int (*run)(const ToolContext&);
+  std::string_view usage;
+  std::string_view summary;
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"check", kCheck, RunCheck, "vantor check [options] FILE...",
+     "Report every problem word as FILE:LINE:COLUMN: KIND: WORD with the replacement or the best\n"
+     "suggestions. '-' reads standard input. Exit status: 0 no problem, 1 problems, 2 error.\n"},
+    {"fix", kFix, RunFix, "vantor fix [options] FILE",
+     "Walk through the problems of FILE interactively and write the changes back when asked.\n"
+     "Answers are read line by line: a number picks a suggestion, r WORD replaces, i ignores,\n"
+     "I ignores everywhere, c [N|WORD] changes everywhere, d deletes, a adds to the user\n"
+     "dictionary, u undoes, s suggests deeper, q quits, ? explains.\n"},
+    {"suggest", kSuggest, RunSuggest, "vantor suggest [options] WORD...",
+     "One line per word: the word, a tab, its check-result flags (0 = acceptable), then a tab and\n"
+     "each suggestion, best first.\n"},
+    {"pipe", kPipe, RunPipe, "vantor pipe [options]    (also: vantor -a [options])",
+     "Speak the ispell pipe protocol on standard input and output, for editors.\n"},
+    {"dict", kDict, RunDict,
+     "vantor dict list FILE | add FILE WORD [ACTION [OTHER]] | delete FILE WORD\n"
+     "       vantor dict create FILE | compile WORDLIST OUTPUT",
+     "Maintain user dictionaries (text files of words with actions: i ignore, e exclude,\n"
+     "a/A change automatically, c/C propose a change) and compile word lists into compressed\n"
+     "main dictionaries.\n"},
+};
+
+void PrintOverview(std::ostream& out) {
+  out << "usage: vantor COMMAND [options] ...\n\ncommands:\n";
+  for (const Subcommand& subcommand : kSubcommands) out << "  " << subcommand.usage << '\n';
+  out << "\n'vantor COMMAND --help' lists a command's options. Dictionaries are looked for beside\n"
+         "the program unless named with a path.\n";
+}
+
+void PrintHelp(const Subcommand& subcommand, std::ostream& out) {
+  out << "usage: " << subcommand.usage << "\n\n" << subcommand.summary << "\noptions:\n"
+      << OptionHelp(subcommand.command);
+}
+
+}  // namespace
+
+void ReportError(std::ostream& err, const std::string& message) {
+  err << "vantor: " << message << '\n';
+}
+
+int RunTool(std::span<const std::string> arguments, const std::string& programDirectory,
+            ToolStreams streams) {
+  if (arguments.empty()) {
+    PrintOverview(streams.err);
+    return kExitError;
+  }
+  const std::string& first = arguments.front();
+  if (first == "--help" || first == "-h" || first == "help") {
+    PrintOverview(streams.out);
+    return kExitClean;
+  }
+  const std::string_view name = first == "-a" ? "pipe" : std::string_view(first);
+  for (const Subcommand& subcommand : kSubcommands) {
+    if (subcommand.name != name) continue;
+    const ParsedArguments parsed = ParseArguments(subcommand.command, arguments.subspan(1));
+    if (parsed.help) {
+      PrintHelp(subcommand, streams.out);
+      return kExitClean;
+    }
+    if (!parsed.error.empty()) {
+      ReportError(streams.err, parsed.error + " (see 'vantor " + std::string(name) + " --help')");
+      return kExitError;
+    }
+    return subcommand.run(ToolContext{parsed.options, programDirectory, streams});
+  }
+  ReportError(streams.err, "unknown command '" + first + "' (see 'vantor --help')");
+  return kExitError;
+}
+
+}  // namespace vantor

@@ -1,0 +1,285 @@
+#include "tool_options.h"
+
+#include <charconv>
+#include <functional>
+#include <string_view>
+
+namespace vantor {
+namespace {
+
+using trov::OptionProperty;
+
+constexpr unsigned kChecking = kCheck | kFix | kSuggest | kPipe;
+constexpr unsigned kEveryCommand = kChecking | kDict;
+
+struct SwitchSpec {
+  std::string_view name;  // "--NAME" sets it, "--no-NAME" clears it
+  OptionProperty property;
+  bool byDefault;         // the control's persisted default
+  std::string_view help;
+};
+
+constexpr SwitchSpec kSwitches[] = {
+    {"ignore-capitalized", OptionProperty::kIgnoreCapitalizedWords, false,
+     "accept words that start with a capital"},
+    {"ignore-mixed-case", OptionProperty::kIgnoreMixedCaseWords, false, "accept mixed-case words"},
+    {"ignore-digits", OptionProperty::kIgnoreWordsWithDigits, false, "accept words with digits"},
+    {"ignore-all-caps", OptionProperty::kIgnoreAllCapsWords, false, "accept words in capitals"},
+    {"catch-mixed-case", OptionProperty::kCatchMixedCaseWords, false, "report mixed-case words"},
+    {"catch-digits", OptionProperty::kCatchWordsWithDigits, false,
+     "report words mixing letters and digits"},
+    {"catch-doubled", OptionProperty::kCatchDoubledWords, true, "report doubled words"},
+    {"case-sensitive", OptionProperty::kCaseSensitive, true,
+     "compare case and report capitalisation errors"},
+    {"split-hyphenated", OptionProperty::kSplitHyphenatedWords, true,
+     "check the parts of hyphenated words"},
+    {"split-contracted", OptionProperty::kSplitContractedWords, false,
+     "check the parts of contractions"},
+    {"split-words", OptionProperty::kSplitWords, false, "accept run-together known words"},
+    {"suggest-split", OptionProperty::kSuggestSplitWords, true, "suggest words split in two"},
+    {"phonetic", OptionProperty::kPhoneticSuggestions, false, "suggest by sound as well"},
+    {"typographical", OptionProperty::kTypographicalSuggestions, true,
+     "suggest typing-error variants"},
+    {"strip-possessives", OptionProperty::kStripPossessives, true,
+     "look words up without 's"},
+    {"ignore-non-alpha", OptionProperty::kIgnoreNonAlphaWords, true,
+     "accept words without letters"},
+    {"ignore-domain-names", OptionProperty::kIgnoreDomainNames, false,
+     "accept e-mail addresses, URLs and domain names"},
+    {"allow-accented-caps", OptionProperty::kAllowAccentedCaps, true,
+     "accept accented capitals"},
+    {"html", OptionProperty::kIgnoreHTMLMarkups, false, "skip HTML markup, decode entities"},
+    {"backup-dictionary", OptionProperty::kBackupUserDictionary, false,
+     "back up a user dictionary before changing it"},
+};
+
+struct FlagSpec {
+  std::string_view name;
+  unsigned commands;
+  bool ToolOptions::*field;
+  bool value;
+  std::string_view help;
+};
+
+constexpr FlagSpec kFlags[] = {
+    {"json", kCheck, &ToolOptions::json, true, "one JSON object per problem"},
+    {"no-suggestions", kCheck, &ToolOptions::suggestionsInReport, false,
+     "report problems without suggestions"},
+    {"scores", kSuggest, &ToolOptions::scores, true, "append :score to each suggestion"},
+    {"stdin", kSuggest, &ToolOptions::wordsFromStdin, true,
+     "read the words from standard input, one a line"},
+    {"no-backup", kFix, &ToolOptions::backupOnWrite, false,
+     "do not keep the original as FILE.bak when writing"},
+    {"auto-correct", kChecking, &ToolOptions::autoCorrect, true,
+     "apply auto-change pairs at once (default)"},
+    {"no-auto-correct", kChecking, &ToolOptions::autoCorrect, false,
+     "offer auto-change pairs as proposals"},
+};
+
+struct NumberSpec {
+  std::string_view name;
+  unsigned commands;
+  int16_t ToolOptions::*field;
+  int low;
+  int high;
+  std::string_view help;
+};
+
+constexpr NumberSpec kNumbers[] = {
+    {"max-suggestions", kChecking, &ToolOptions::maxSuggestions, 1, 500,
+     "N: at most N suggestions (16)"},
+    {"depth", kChecking, &ToolOptions::minSuggestionDepth, 1, 100,
+     "N: suggestion search depth 1-100 (50)"},
+    {"depth-increment", kFix, &ToolOptions::suggestionDepthIncrement, 1, 100,
+     "N: deeper by N on each further request (10)"},
+    {"min-score", kChecking, &ToolOptions::minSuggestionScore, 0, 100,
+     "N: drop suggestions scoring below N (50)"},
+    {"score-range", kChecking, &ToolOptions::suggestionScoreRange, 0, 100,
+     "N: drop suggestions more than N below the best (50)"},
+    {"charset", kEveryCommand, &ToolOptions::characterSet, 1, 10,
+     "N: engine character set: 1 Windows-1252, 2-10 ISO 8859-N (1)"},
+};
+
+struct TextSpec {
+  std::string_view name;
+  unsigned commands;
+  std::string ToolOptions::*field;
+  std::string_view help;
+};
+
+constexpr TextSpec kTexts[] = {
+    {"encoding", kEveryCommand, &ToolOptions::encoding, "NAME: encoding of the text (UTF-8)"},
+    {"main", kEveryCommand, &ToolOptions::mainDictionaries,
+     "LIST: main dictionaries, comma-separated (trovam.tlx,trovam2.clx)"},
+    {"user", kEveryCommand, &ToolOptions::userDictionaries,
+     "LIST: user dictionaries, comma-separated (userdic.tlx,correct.tlx)"},
+    {"log", kEveryCommand, &ToolOptions::logFile, "FILE: write the engine's diagnostic log"},
+    {"language", kDict, &ToolOptions::language, "XX: language of a created dictionary (am)"},
+};
+
+bool ParseNumber(std::string_view text, int& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+// One "--name" or "--name=value" option; the value may also come from the next argument.
+class OptionReader {
+ public:
+  OptionReader(Command command, std::span<const std::string> arguments, ParsedArguments& result)
+      : command_(command), arguments_(arguments), result_(result) {}
+
+  // Handles arguments_[index] (an option) and returns the index of the next argument.
+  std::size_t Read(std::size_t index) {
+    std::string_view argument = arguments_[index];
+    argument.remove_prefix(2);
+    std::optional<std::string_view> inlineValue;
+    if (const auto equals = argument.find('='); equals != std::string_view::npos) {
+      inlineValue = argument.substr(equals + 1);
+      argument = argument.substr(0, equals);
+    }
+    name_ = argument;
+    if (name_ == "help") {
+      result_.help = true;
+      return index + 1;
+    }
+    if (ReadSwitch() || ReadFlag()) {
+      if (inlineValue) Fail("option --" + name_ + " takes no value");
+      return index + 1;
+    }
+    std::size_t next = index + 1;
+    std::string value;
+    if (inlineValue) {
+      value = *inlineValue;
+    } else if (next < arguments_.size()) {
+      value = arguments_[next++];
+    }
+    if (ReadNumber(value, inlineValue || next > index + 1) ||
+        ReadText(value, inlineValue || next > index + 1)) {
+      return next;
+    }
+    Fail("unknown option --" + name_);
+    return index + 1;
+  }
+
+ private:
+  bool ReadSwitch() {
+    const bool negated = name_.rfind("no-", 0) == 0;
+    const std::string_view bare = negated ? std::string_view(name_).substr(3) : name_;
+    for (const SwitchSpec& spec : kSwitches) {
+      if (spec.name == bare && (command_ & (kChecking | kDict))) {
+        result_.options.switches[spec.property] = !negated;
+        return true;
+      }
+    }
+    return false;
+  }
+  bool ReadFlag() {
+    for (const FlagSpec& spec : kFlags) {
+      if (spec.name == name_ && (spec.commands & command_)) {
+        result_.options.*spec.field = spec.value;
+        return true;
+      }
+    }
+    return false;
+  }
+  bool ReadNumber(const std::string& value, bool present) {
+    for (const NumberSpec& spec : kNumbers) {
+      if (spec.name != name_ || !(spec.commands & command_)) continue;
+      int number = 0;
+      if (!present || !ParseNumber(value, number) || number < spec.low || number > spec.high) {
+        Fail("option --" + name_ + " needs a number from " + std::to_string(spec.low) + " to " +
+             std::to_string(spec.high));
+      } else {
+        result_.options.*spec.field = static_cast<int16_t>(number);
+      }
+      return true;
+    }
+    return false;
+  }
+  bool ReadText(const std::string& value, bool present) {
+    for (const TextSpec& spec : kTexts) {
+      if (spec.name != name_ || !(spec.commands & command_)) continue;
+      if (!present) {
+        Fail("option --" + name_ + " needs a value");
+      } else {
+        result_.options.*spec.field = value;
+      }
+      return true;
+    }
+    return false;
+  }
+  void Fail(std::string message) {
+    if (result_.error.empty()) result_.error = std::move(message);
+  }
+
+  Command command_;
+  std::span<const std::string> arguments_;
+  ParsedArguments& result_;
+  std::string name_;
+};
+
+}  // namespace
+
+ToolOptions DefaultToolOptions() {
+  ToolOptions options;
+  for (const SwitchSpec& spec : kSwitches) options.switches[spec.property] = spec.byDefault;
+  return options;
+}
+
+ParsedArguments ParseArguments(Command command, std::span<const std::string> arguments) {
+  ParsedArguments result;
+  result.options = DefaultToolOptions();
+  OptionReader reader(command, arguments, result);
+  bool optionsEnded = false;
+  for (std::size_t index = 0; index < arguments.size();) {
+    const std::string& argument = arguments[index];
+    if (optionsEnded || argument == "-" || argument.rfind("-", 0) != 0) {
+      result.options.operands.push_back(argument);
+      ++index;
+    } else if (argument == "--") {
+      optionsEnded = true;
+      ++index;
+    } else if (argument == "-h") {
+      result.help = true;
+      ++index;
+    } else if (argument.rfind("--", 0) == 0) {
+      index = reader.Read(index);
+    } else {
+      if (result.error.empty()) result.error = "unknown option " + argument;
+      ++index;
+    }
+  }
+  if (result.options.language.size() != 2) {
+    if (result.error.empty()) result.error = "option --language needs two letters";
+  }
+  return result;
+}
+
+std::string OptionHelp(Command command) {
+  std::string help;
+  const auto line = [&help](std::string_view option, std::string_view text) {
+    std::string left = "  " + std::string(option);
+    if (left.size() < 28) left.resize(28, ' ');
+    help += left + " " + std::string(text) + "\n";
+  };
+  if (command & (kChecking | kDict)) {
+    for (const SwitchSpec& spec : kSwitches) {
+      line(std::string(spec.byDefault ? "--no-" : "--") + std::string(spec.name), spec.help);
+    }
+  }
+  for (const FlagSpec& spec : kFlags) {
+    if (spec.commands & command) line("--" + std::string(spec.name), spec.help);
+  }
+  for (const NumberSpec& spec : kNumbers) {
+    if (spec.commands & command) line("--" + std::string(spec.name) + " N", spec.help.substr(3));
+  }
+  for (const TextSpec& spec : kTexts) {
+    if (!(spec.commands & command)) continue;
+    const std::size_t colon = spec.help.find(':');
+    line("--" + std::string(spec.name) + " " + std::string(spec.help.substr(0, colon)),
+         spec.help.substr(colon + 2));
+  }
+  return help;
+}
+
+}  // namespace vantor

@@ -1,0 +1,66 @@
+// Everything the command line can set, with the control's own defaults, and the parser that
+// fills it in.
+#ifndef VANTOR_TOOL_OPTIONS_H
+#define VANTOR_TOOL_OPTIONS_H
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "control_core.h"
+
+namespace vantor {
+
+// The subcommands, as bits so an option can name the ones it belongs to.
+enum Command : unsigned {
+  kCheck = 1,
+  kFix = 2,
+  kSuggest = 4,
+  kPipe = 8,
+  kDict = 16,
+};
+
+struct ToolOptions {
+  // The control's Boolean option properties, by option id; every one is applied to the session.
+  std::map<trov::OptionProperty, bool> switches;
+  bool autoCorrect = true;
+  int16_t maxSuggestions = trov::kDefaultMaxSuggestions;
+  int16_t minSuggestionDepth = trov::kDefaultMinSuggestionDepth;
+  int16_t suggestionDepthIncrement = trov::kDefaultSuggestionDepthIncrement;
+  int16_t minSuggestionScore = trov::kDefaultMinSuggestionScore;
+  int16_t suggestionScoreRange = 50;  // the control's persisted default, wider than the core's
+  int16_t characterSet = 1;
+  std::string encoding = "UTF-8";
+  std::string mainDictionaries = "trovam.tlx,trovam2.clx";
+  std::string userDictionaries = "userdic.tlx,correct.tlx";
+  std::string logFile;
+  std::string language = "am";  // two letters, for dictionaries created by "dict create"
+  bool json = false;            // check: one JSON object per problem
+  bool suggestionsInReport = true;
+  bool scores = false;          // suggest: ":score" after each suggestion
+  bool wordsFromStdin = false;  // suggest: one word per line
+  bool backupOnWrite = true;    // fix: keep FILE.bak with the original
+  std::vector<std::string> operands;
+};
+
+ToolOptions DefaultToolOptions();
+
+struct ParsedArguments {
+  ToolOptions options;
+  bool help = false;
+  std::string error;  // empty when the arguments are sound
+};
+
+// Parses the arguments that follow the subcommand's name. "--" ends the options; "-" is an
+// operand (standard input).
+ParsedArguments ParseArguments(Command command, std::span<const std::string> arguments);
+
+// The option lines of --help for one subcommand.
+std::string OptionHelp(Command command);
+
+}  // namespace vantor
+
+#endif  // VANTOR_TOOL_OPTIONS_H
