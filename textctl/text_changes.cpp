@@ -148,6 +148,9 @@ void CheckLoop::SetCurrentWord(const char* value) {
     return;
   }
   PushUndo(state.offset, removed, newWord.data());
+  // The host's text must stay in step with the copy, or every later change and undo would land
+  // at the wrong place in it.
+  HostReplaceRange(state.offset, static_cast<int32_t>(removed.size()), newWord.data());
 }
 
 void CheckLoop::Undo() {
