@@ -42,12 +42,21 @@ int32_t ExactIndex(const Store& store, const char* word) {
   return -1;
 }
 
-// Where word belongs: the first entry whose word is not below it, or Count().
+// Where word belongs: the first entry whose word is not below it, or Count(). A binary search
+// finds the same place a scan from the start would.
 template <typename Store>
 int32_t InsertPosition(const Store& store, const char* word) {
-  int32_t position = 0;
-  while (position < store.Count() && ExactCompare(store.WordAt(position), word) < 0) ++position;
-  return position;
+  int32_t low = 0;
+  int32_t high = store.Count();
+  while (low < high) {
+    const int32_t middle = low + (high - low) / 2;
+    if (ExactCompare(store.WordAt(middle), word) < 0) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  return low;
 }
 
 // Case-sensitive: the entry holding exactly word. Otherwise the first entry, in byte order,
