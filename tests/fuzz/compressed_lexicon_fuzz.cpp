@@ -1,0 +1,84 @@
+// Arbitrary bytes as a compressed lexicon file: opened resident and paged (unbounded and with a
+// budget small enough to evict), then looked up, traversed and enumerated. Any out-of-bounds
+// access or leak is a finding.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "lexicon/compressed_lexicon.h"
+#include "lexicon/compressed_lookup.h"
+#include "lexicon/lexicon.h"
+#include "suggest/suggestion_list.h"
+
+namespace {
+
+const std::string& ScratchFile() {
+  static const std::string path = [] {
+    std::random_device random;
+    return (std::filesystem::temp_directory_path() /
+            ("trov-clx-fuzz-" + std::to_string(random()) + std::to_string(random())))
+        .string();
+  }();
+  return path;
+}
+
+int16_t Resemblance(const char* word, const char* candidate) {
+  int16_t score = 0;
+  for (int i = 0; word[i] != '\0' && candidate[i] != '\0' && i < 100; ++i) {
+    if (word[i] == candidate[i]) ++score;
+  }
+  return score;
+}
+
+void Exercise(trov::Lexicon& slot, const std::string& probe) {
+  for (const char* word : {"a", "ab", "cat", "cats", "catches", "Paris", "", probe.c_str()}) {
+    trov::LexFind(slot, word, true, nullptr, 0);
+    trov::LexFind(slot, word, false, nullptr, 0);
+  }
+  std::array<trov::SuggestionEntry, 8> storage{};
+  for (const char* pattern : {"?", "ca?", "c?ts", "?at?", "cat?es", "a?"}) {
+    for (bool caseSensitive : {true, false}) {
+      trov::SuggestionList list(storage);
+      trov::LexMatchPattern(slot, pattern, caseSensitive, list);
+    }
+  }
+  for (int16_t depth : {10, 100}) {
+    trov::SuggestionList list(storage);
+    trov::LexScoreWords(slot, probe.empty() ? "cat" : probe.c_str(), depth, Resemblance, list);
+  }
+  size_t total = 0;
+  static_cast<trov::CompressedLexicon*>(slot.state)->ForEachWord([&](const char* word) {
+    total += std::char_traits<char>::length(word);
+    return total < (1u << 20);
+  });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string& path = ScratchFile();
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return 0;
+  if (size > 0) std::fwrite(data, 1, size, file);
+  std::fclose(file);
+
+  // The last few bytes double as a word to look up.
+  std::string probe(reinterpret_cast<const char*>(data) + (size > 6 ? size - 6 : 0),
+                    size > 6 ? 6 : size);
+  probe = probe.substr(0, probe.find('\0'));
+
+  trov::DetectCompressedFile(path.c_str());
+  for (int32_t budget : {-1, 0, 16}) {
+    trov::Lexicon slot{trov::LEX_FREE, nullptr};
+    if (trov::OpenCompressedLexicon(path.c_str(), budget, slot) == 0) {
+      Exercise(slot, probe);
+      trov::LexClose(slot);
+    }
+  }
+  std::remove(path.c_str());
+  return 0;
+}
