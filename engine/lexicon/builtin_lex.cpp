@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 #include <new>
+#include <string_view>
 
 #include "lexicon/word_store.h"
 
@@ -17,8 +18,9 @@ std::atomic<const BuiltinLexEntry*> currentTable{kDeliveredTable};
 
 // Words and other words are kept to the 80 characters an entry's field holds.
 void CopyWordField(char (&field)[TROV_WORD_BUFFER], const char* text) {
-  std::strncpy(field, text ? text : "", TROV_MAX_WORD);
-  field[TROV_MAX_WORD] = '\0';
+  const std::string_view source = text ? std::string_view(text).substr(0, TROV_MAX_WORD) : "";
+  std::memcpy(field, source.data(), source.size());
+  field[source.size()] = '\0';
 }
 
 class BuiltinWordList final : public LexiconKind {
