@@ -34,6 +34,10 @@ int16_t ImageLexicon::LoadSegment(int32_t index, std::span<const uint8_t>& bytes
   return 0;
 }
 
+LexiconKind* InstantiateCompressedImage(const void* prepared) {
+  return new (std::nothrow) ImageLexicon(*static_cast<const CompressedImage*>(prepared));
+}
+
 int16_t ResidentLexicon::Open(const char* path) {
   CompressedIndex index;
   if (int16_t rc = ReadCompressedIndex(path, index); rc < 0) return rc;

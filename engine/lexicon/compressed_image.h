@@ -47,6 +47,10 @@ class ImageLexicon : public CompressedLexicon {
   CompressedImage image_{};
 };
 
+// The instantiate function of a built-in lexicon row whose prepared state is a CompressedImage;
+// null when memory is short.
+LexiconKind* InstantiateCompressedImage(const void* prepared);
+
 // The resident kind: reads every segment of the file at open; later lookups never touch it.
 class ResidentLexicon : public ImageLexicon {
  public:

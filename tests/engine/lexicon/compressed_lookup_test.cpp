@@ -9,6 +9,7 @@
 
 #include "compressed_test_files.h"
 #include "engine/log_capture.h"
+#include "lexicon/builtin_lex.h"
 #include "lexicon/compressed_image.h"
 #include "lexicon/compressed_lookup.h"
 #include "suggest/suggestion_list.h"
@@ -176,6 +177,28 @@ TEST(CompressedBuiltin, AnswersFromAnImageItDoesNotOwn) {
   EXPECT_EQ(trov::LexClose(slot), 0);
   EXPECT_EQ(slot.type, trov::LEX_FREE);
   EXPECT_EQ(kCatSegment[3], 0x63);  // the image outlives the lexicon
+}
+
+TEST(CompressedBuiltin, OpensThroughTheBuiltinTable) {
+  const trov::BuiltinLexEntry table[] = {
+      {"example", &kExampleImage, trov::LEX_BUILTIN_COMPRESSED, trov::InstantiateCompressedImage},
+      {nullptr, nullptr, trov::LEX_FREE, nullptr}};
+  trov::UseBuiltinLexiconTable(table);
+  const int16_t session = TROV_OpenSession();
+  ASSERT_GE(session, 0);
+  const int16_t lex = TROV_OpenLex(session, "example", -1);
+  trov::UseBuiltinLexiconTable(nullptr);
+  ASSERT_GE(lex, 0);
+  char other[TROV_WORD_BUFFER] = "";
+  EXPECT_EQ(TROV_FindLexWord(session, lex, "catch", other, sizeof other), kFound);
+  EXPECT_EQ(TROV_FindLexWord(session, lex, "dog", other, sizeof other), TROV_ERR_NOT_FOUND);
+  int16_t format = -1;
+  int16_t language = 0;
+  EXPECT_EQ(TROV_GetLexInfo(session, lex, nullptr, &format, &language), 0);
+  EXPECT_EQ(format, 0);
+  EXPECT_EQ(language, 0x616D);
+  EXPECT_EQ(TROV_CloseLex(session, lex), 0);
+  EXPECT_EQ(TROV_CloseSession(session), 0);
 }
 
 // A file with one segment 'cat' whose bytes are given; simple suffixes 'es' and 's', extended
