@@ -10,8 +10,6 @@
 namespace vantor {
 namespace {
 
-constexpr int16_t kReplacementFlags =
-    TROV_RESULT_AUTO_CHANGE | TROV_RESULT_COND_CHANGE | TROV_RESULT_CAPITALIZATION;
 constexpr int16_t kSuggestionFlags =
     TROV_RESULT_MISSPELLED | TROV_RESULT_MIXED_CASE | TROV_RESULT_MIXED_DIGITS;
 
@@ -58,7 +56,7 @@ class FileChecker {
     problem.flags = flags;
     const std::string word = state.misspelledWord.data();
     problem.word = charset.ToUtf8(word);
-    if (flags & kReplacementFlags) problem.replacement = charset.ToUtf8(state.replacementWord.data());
+    if (flags & kFlagsWithReplacement) problem.replacement = charset.ToUtf8(state.replacementWord.data());
     const bool wantsSuggestions = context_.options.suggestionsInReport &&
                                   problem.replacement.empty() && (flags & kSuggestionFlags) &&
                                   !(flags & TROV_RESULT_DOUBLED_WORD);

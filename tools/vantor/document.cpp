@@ -52,6 +52,7 @@ std::variant<Document, std::string> Document::Decode(std::string bytes,
     position += decoded.length;
   }
   document.IndexLines();
+  document.readEngineText_ = document.engineText_;
   return document;
 }
 
@@ -88,7 +89,7 @@ void Document::UpdateEngineText(std::string newText) {
   }
   if (head == old.size() && head == newText.size()) return;
   // Inserted characters never include a stand-in (the engine's edits put in words and blanks),
-  // so a character matched in the head or tail is the very character that was read.
+  // so a character matched in the head or tail reads back as the character that was read there.
   std::vector<Origin> origins;
   origins.reserve(newText.size());
   origins.insert(origins.end(), origins_.begin(), origins_.begin() + static_cast<long>(head));
@@ -96,7 +97,6 @@ void Document::UpdateEngineText(std::string newText) {
   origins.insert(origins.end(), origins_.end() - static_cast<long>(tail), origins_.end());
   origins_ = std::move(origins);
   engineText_ = std::move(newText);
-  changed_ = true;
   IndexLines();
 }
 

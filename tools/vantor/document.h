@@ -34,7 +34,8 @@ class Document {
   // Takes an edited engine text. Characters of the common head and tail keep their original
   // bytes; the rest count as new.
   void UpdateEngineText(std::string newText);
-  bool Changed() const { return changed_; }
+  // Whether the text differs from what was read (changes that were undone do not count).
+  bool Changed() const { return engineText_ != readEngineText_; }
   // The file's bytes: originals where kept, new characters encoded; an error text when a new
   // character cannot be written in the encoding.
   std::variant<std::string, std::string> Serialise(const TextEncoding& encoding,
@@ -52,9 +53,9 @@ class Document {
   std::string source_;
   std::string prefix_;  // a byte-order mark, kept but not checked
   std::string engineText_;
+  std::string readEngineText_;  // the engine text as decoded
   std::vector<Origin> origins_;        // one per engine byte
   std::vector<std::size_t> lineStarts_;  // engine offsets where lines begin
-  bool changed_ = false;
 };
 
 }  // namespace vantor

@@ -6,6 +6,7 @@
 #include <string>
 #include <variant>
 
+#include "problem_report.h"
 #include "speller.h"
 #include "tool.h"
 
@@ -128,7 +129,7 @@ class PipeSession {
       return;
     }
     std::vector<std::string> suggestions;
-    if (replacement[0] != '\0') suggestions.push_back(replacement);
+    if ((flags & kFlagsWithReplacement) && replacement[0] != '\0') suggestions.push_back(replacement);
     for (const trov::SuggestionEntry& entry : speller_.SuggestFor(word)) {
       if (suggestions.empty() || suggestions.front() != entry.word) suggestions.push_back(entry.word);
     }

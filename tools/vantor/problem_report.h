@@ -9,8 +9,13 @@
 #include <vector>
 
 #include "document.h"
+#include "trov.h"
 
 namespace vantor {
+
+// Stops for which the check itself gives the replacement.
+inline constexpr int16_t kFlagsWithReplacement =
+    TROV_RESULT_AUTO_CHANGE | TROV_RESULT_COND_CHANGE | TROV_RESULT_CAPITALIZATION;
 
 struct Problem {
   std::string file;         // as named on the command line; "<stdin>" for standard input

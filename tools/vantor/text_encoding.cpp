@@ -68,8 +68,10 @@ std::optional<unsigned char> EngineCharset::ToEngineExact(char32_t codePoint) co
 }
 
 unsigned char EngineCharset::ToEngine(char32_t codePoint) const {
-  if (const auto byte = table_.Encode(codePoint)) return *byte;
+  // Dictionaries spell contractions with the ASCII apostrophe; the original character is kept
+  // for writing back.
   if (IsTypographicApostrophe(codePoint)) return '\'';
+  if (const auto byte = table_.Encode(codePoint)) return *byte;
   return kStandIn;
 }
 

@@ -37,7 +37,7 @@ class TextEncoding {
 
 // The engine's selected character set. Every character maps to one byte, so engine offsets are
 // character positions; a character the set cannot hold becomes a stand-in byte that never joins
-// words (typographic apostrophes become the ASCII one, which keeps contractions whole).
+// words. Typographic apostrophes become the ASCII one, which the dictionaries' contractions use.
 class EngineCharset {
  public:
   static constexpr unsigned char kStandIn = 0x1A;  // class 0 in every set: separates words
