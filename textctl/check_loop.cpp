@@ -6,6 +6,7 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <utility>
 
 #include "bounded_copy.h"
 #include "log.h"

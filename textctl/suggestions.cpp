@@ -34,23 +34,23 @@ void CheckLoop::Suggest() {
   const int16_t capacity = core_.MaxSuggestions();
   const std::size_t wordsSize = static_cast<std::size_t>(capacity) * TROV_WORD_BUFFER + 1;
   std::unique_ptr<char[]> words(new (std::nothrow) char[wordsSize]);
-  std::unique_ptr<int16_t[]> scores(new (std::nothrow) int16_t[static_cast<std::size_t>(capacity)]);
+  std::unique_ptr<int16_t[]> scores(new (std::nothrow)
+                                        int16_t[static_cast<std::size_t>(capacity)]());
   std::vector<SuggestionEntry> kept;
   if (words == nullptr || scores == nullptr || !TryReserve(kept, capacity)) {
     LogLine("out of memory");
     return;
   }
-  const int16_t count =
+  const int16_t result =
       TROV_Suggest(core_.Session(), state.misspelledWord.data(), state.suggestDepth, words.get(),
                    static_cast<int32_t>(wordsSize), scores.get(), capacity);
-  if (count < 0) return;  // the old list, depth and word stay
-  // The words are zero-separated and end with an empty one; the walk also stops at the buffer's
-  // end and after as many words as there are scores.
+  if (result < 0) return;  // the old list, depth and word stay
+  // The words are zero-separated and end with an empty one, the i-th word scored by the i-th
+  // score; the walk also stops at the buffer's end and after as many words as there are scores.
   const char* word = words.get();
   const char* const end = words.get() + wordsSize;
-  const int top = count > 0 ? scores[0] : 0;
-  const int16_t listed = std::min(count, capacity);
-  for (int16_t i = 0; i < listed && word < end && *word != '\0'; ++i) {
+  const int top = scores[0];  // zeroed, so defined even without words
+  for (int16_t i = 0; i < capacity && word < end && *word != '\0'; ++i) {
     const int16_t score = scores[i];
     if (score < core_.MinSuggestionScore() || score < top - core_.SuggestionScoreRange()) break;
     const char* const wordEnd = std::find(word, end, '\0');
