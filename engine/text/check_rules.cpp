@@ -46,13 +46,14 @@ int32_t AccentedCapitalsAfter(unsigned char own, unsigned char (&out)[256]) {
 
 // The accented forms of an all-capitals word, fewest changed letters first, each a lookup with
 // accented capitals allowed. Every combination of a long word of vowels runs to astronomical
-// numbers, so the search stops after kMaxAccentTrials forms; a real word carries few accents and
-// is met long before.
+// numbers, so the search draws its forms from a budget that one whole check shares (the split
+// word search may look up many parts); a real word carries few accents and is met long before.
 class AccentSearch {
  public:
   AccentSearch(const char* word, Lexicon* const* lexicons, uint32_t options, char* replacement,
-               int32_t replacementSize)
-      : lexicons_(lexicons),
+               int32_t replacementSize, int32_t& trialsLeft)
+      : trialsLeft_(trialsLeft),
+        lexicons_(lexicons),
         options_(options | TROV_OPT_ALLOW_ACCENTED_CAPS),
         replacement_(replacement),
         replacementSize_(replacementSize) {
@@ -95,11 +96,13 @@ class AccentSearch {
   }
 
   bool TryTrial() {
-    if (trialsLeft_-- == 0) return true;
+    if (trialsLeft_ <= 0) return true;
+    --trialsLeft_;
     result_ = LookupWord(trial_, lexicons_, options_, replacement_, replacementSize_);
     return !(result_ & TROV_RESULT_MISSPELLED);
   }
 
+  int32_t& trialsLeft_;
   Lexicon* const* lexicons_;
   uint32_t options_;
   char* replacement_;
@@ -107,17 +110,16 @@ class AccentSearch {
   char trial_[TROV_WORD_BUFFER];
   Position positions_[TROV_MAX_WORD];
   int32_t positionCount_ = 0;
-  int32_t trialsLeft_ = kMaxAccentTrials;
   int16_t result_ = TROV_RESULT_MISSPELLED;
 };
 
 // Capitals are often written without their accents: tries the accented forms of word, each a
 // lookup with accented capitals allowed, and returns the first that is not misspelled.
 int16_t RestoreAccents(const char* word, Lexicon* const* lexicons, uint32_t options,
-                       char* replacement, int32_t replacementSize) {
+                       char* replacement, int32_t replacementSize, int32_t& trialsLeft) {
   if (word[0] == '\0') return TROV_RESULT_MISSPELLED;
   if (IsAllCapitals(word)) {
-    return AccentSearch(word, lexicons, options, replacement, replacementSize).Run();
+    return AccentSearch(word, lexicons, options, replacement, replacementSize, trialsLeft).Run();
   }
   // A capitalised word: only its first letter is varied.
   const uint32_t trialOptions = options | TROV_OPT_ALLOW_ACCENTED_CAPS;
@@ -137,9 +139,35 @@ int16_t RestoreAccents(const char* word, Lexicon* const* lexicons, uint32_t opti
   return TROV_RESULT_MISSPELLED;
 }
 
+// The lookup, its accent restoration drawing on accentTrialsLeft.
+int16_t LookupWithin(const char* word, Lexicon* const* lexicons, uint32_t options,
+                     char* replacement, int32_t replacementSize, int32_t& accentTrialsLeft) {
+  const bool caseSensitive = (options & TROV_OPT_CASE_SENSITIVE) != 0;
+  int16_t action =
+      FindInLexicons(word, word, lexicons, options, caseSensitive, replacement, replacementSize);
+  if (action >= 0) return FlagsOfAction(action);
+  if (caseSensitive && IsUpper(ByteAt(word, 0))) {
+    // The word itself stays the pattern, so a change keeps its capital.
+    char lowered[TROV_WORD_BUFFER];
+    CopyBounded(lowered, sizeof lowered, word);
+    lowered[0] = static_cast<char>(ToLower(ByteAt(lowered, 0)));
+    action = FindInLexicons(lowered, word, lexicons, options, true, replacement, replacementSize);
+    if (action >= 0) return FlagsOfAction(action);
+  }
+  if (caseSensitive && !HasLowerCaseLetter(word)) {
+    action = FindInLexicons(word, word, lexicons, options, false, replacement, replacementSize);
+    if (action >= 0) return FlagsOfAction(action);
+  }
+  if (options & TROV_OPT_ALLOW_ACCENTED_CAPS) return TROV_RESULT_MISSPELLED;
+  return RestoreAccents(word, lexicons, options, replacement, replacementSize, accentTrialsLeft);
+}
+
 // What one top-level check shares across its recursive calls.
 struct CheckContext {
+  explicit CheckContext(Lexicon* const* slots) : lexicons(slots) {}
+
   Lexicon* const* lexicons;
+  int32_t accentTrialsLeft = kMaxAccentTrials;
   // Whether a part of a split word checks clean, by options and part. Split points nest, so
   // without it a long word could check the same suffix exponentially often.
   std::unordered_map<std::string, bool> cleanParts;
@@ -206,6 +234,7 @@ int16_t CheckParts(CheckContext& context, const char* word, uint32_t options, in
 // The suggested spelling of a mixed-case word: lower case, capitalised if it began so
 // (McDonald gives Mcdonald).
 void WriteRegularCase(const char* word, char* replacement, int32_t replacementSize) {
+  if (replacement == nullptr || replacementSize < 1) return;
   CopyBounded(replacement, replacementSize, word);
   for (size_t i = 0; replacement[i] != '\0'; ++i) {
     replacement[i] = static_cast<char>(ToLower(ByteAt(replacement, i)));
@@ -276,7 +305,8 @@ int16_t CheckWordIn(CheckContext& context, const char* word, uint32_t options, c
 
   int16_t flags = 0;
   if (options & TROV_OPT_CHECK_SPELLING) {
-    flags = LookupWord(normal, context.lexicons, options, replacement, replacementSize);
+    flags = LookupWithin(normal, context.lexicons, options, replacement, replacementSize,
+                         context.accentTrialsLeft);
     if (flags & TROV_RESULT_EXCLUDED) flags = TROV_RESULT_MISSPELLED;
     if ((flags & TROV_RESULT_MISSPELLED) && (options & TROV_OPT_SPLIT_WORDS) &&
         SplitsIntoKnownWords(context, normal, options)) {
@@ -333,29 +363,13 @@ int16_t FindInLexicons(const char* word, const char* pattern, Lexicon* const* le
 
 int16_t LookupWord(const char* word, Lexicon* const* lexicons, uint32_t options, char* replacement,
                    int32_t replacementSize) {
-  const bool caseSensitive = (options & TROV_OPT_CASE_SENSITIVE) != 0;
-  int16_t action =
-      FindInLexicons(word, word, lexicons, options, caseSensitive, replacement, replacementSize);
-  if (action >= 0) return FlagsOfAction(action);
-  if (caseSensitive && IsUpper(ByteAt(word, 0))) {
-    // The word itself stays the pattern, so a change keeps its capital.
-    char lowered[TROV_WORD_BUFFER];
-    CopyBounded(lowered, sizeof lowered, word);
-    lowered[0] = static_cast<char>(ToLower(ByteAt(lowered, 0)));
-    action = FindInLexicons(lowered, word, lexicons, options, true, replacement, replacementSize);
-    if (action >= 0) return FlagsOfAction(action);
-  }
-  if (caseSensitive && !HasLowerCaseLetter(word)) {
-    action = FindInLexicons(word, word, lexicons, options, false, replacement, replacementSize);
-    if (action >= 0) return FlagsOfAction(action);
-  }
-  if (options & TROV_OPT_ALLOW_ACCENTED_CAPS) return TROV_RESULT_MISSPELLED;
-  return RestoreAccents(word, lexicons, options, replacement, replacementSize);
+  int32_t accentTrials = kMaxAccentTrials;
+  return LookupWithin(word, lexicons, options, replacement, replacementSize, accentTrials);
 }
 
 int16_t CheckWord(const char* word, Lexicon* const* lexicons, uint32_t options, char* replacement,
                   int32_t replacementSize, int32_t* offsetAdjustment) {
-  CheckContext context{lexicons, {}};
+  CheckContext context(lexicons);
   return CheckWordIn(context, word, options, replacement, replacementSize, offsetAdjustment);
 }
 

@@ -13,9 +13,10 @@
 
 namespace trov {
 
-// An all-capitals word is tried in at most this many accented forms, fewest accents first.
-// Real words are met within a few thousand; a long word of vowels has astronomically many.
-inline constexpr int32_t kMaxAccentTrials = 100000;
+// One check tries at most this many accented forms of all-capitals words, fewest accents first:
+// enough to reach any form with two accents in a word of up to 25 accentable letters, or with
+// three in one of up to 7. All combinations of a long word of vowels run to astronomical numbers.
+inline constexpr int32_t kMaxAccentTrials = 20000;
 
 // The action code of the first lexicon that holds word (in the given case sensitivity), or -3.
 // For a change action the other word goes into replacement; with A and C it first takes the

@@ -253,6 +253,12 @@ TEST_F(CheckRules, NoReplacementBufferAndNoAdjustmentAreFine) {
   const auto lexicons = Lexicons();
   EXPECT_EQ(CheckWord("well-teh", lexicons.get(), Options(), nullptr, 0, nullptr),
             TROV_RESULT_AUTO_CHANGE);
+  const uint32_t shapes =
+      Options() | TROV_OPT_CATCH_MIXED_CASE_WORDS | TROV_OPT_CATCH_WORDS_WITH_DIGITS;
+  EXPECT_EQ(CheckWord("HeLLo", lexicons.get(), shapes, nullptr, 0, nullptr),
+            TROV_RESULT_MISSPELLED | TROV_RESULT_MIXED_CASE);
+  EXPECT_EQ(CheckWord("a1", lexicons.get(), shapes, nullptr, 0, nullptr),
+            TROV_RESULT_MISSPELLED | TROV_RESULT_MIXED_DIGITS);
   char tiny[3];
   EXPECT_EQ(CheckWord("teh's", lexicons.get(), Options(), tiny, sizeof tiny, nullptr),
             TROV_RESULT_AUTO_CHANGE);
