@@ -50,6 +50,14 @@ TEST_F(DictCommandTest, CompiledWordListsServeAsMainDictionaries) {
   EXPECT_EQ(run.out, Path("a.txt") + ":1:12: misspelled: delta\n");
 }
 
+TEST_F(DictCommandTest, WordListsWithWordsOutsideTheCharacterSetAreRefused) {
+  WriteFile("words.txt", "alpha\r\n\r\n\xE2\x98\x83\n");
+  const ToolRun run = Run({"dict", "compile", Path("words.txt"), Path("x.clx")});
+  EXPECT_EQ(run.status, kExitError);
+  EXPECT_EQ(run.err, "vantor: " + Path("words.txt") + ": line 3: not a word of character set 1\n");
+  EXPECT_FALSE(Exists("x.clx"));
+}
+
 TEST_F(FixCommandTest, PipedAnswersChangeTheFileAndKeepABackup) {
   const std::string original = "Teh fox jumpd over the the dog.\nOn monday we recieve helo.\n";
   WriteFile("a.txt", original);

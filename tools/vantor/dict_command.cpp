@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "engine_error.h"
+#include "input_file.h"
 #include "lexicon_compiler.h"
 #include "speller.h"
 #include "tool.h"
@@ -65,8 +66,10 @@ class DictionaryTool {
   std::optional<std::string> EngineWord(const std::string& word) {
     auto engine = speller_.Charset().FromEncoding(word, speller_.Encoding());
     if (!engine || engine->empty()) {
-      Fail("'" + speller_.Encoding().ToUtf8(word) + "' cannot be put in character set " +
-           std::to_string(speller_.Charset().Set()));
+      std::string message = speller_.Encoding().ToUtf8(word);
+      message.insert(0, 1, '\'');
+      message += "' cannot be put in character set " + std::to_string(speller_.Charset().Set());
+      Fail(message);
       return std::nullopt;
     }
     return engine;
@@ -149,20 +152,12 @@ class DictionaryTool {
   int Compile() {
     namespace lex = trov::lexcompile;
     std::vector<std::string> words;
-    std::string error;
-    // A UTF-8 list is converted to the character set where the platform can; otherwise its
-    // bytes are taken as they are.
-    const std::string conversion =
-        speller_.Encoding().IsUtf8() && lex::CanConvertUtf8()
-            ? CharacterSetEncodingName(speller_.Charset().Set())
-            : std::string();
-    if (!lex::ReadWordList(operands_[1], conversion, words, error)) {
-      return Fail(operands_[1] + ": " + error);
-    }
+    if (!ReadWordList(operands_[1], words)) return kExitError;
     lex::CompileOptions compileOptions;
     compileOptions.language = LanguageCode(context_.options.language);
     std::string bytes;
     lex::CompileStats stats;
+    std::string error;
     if (!lex::CompileLexicon(words, compileOptions, bytes, stats, error)) {
       return Fail(operands_[1] + ": " + error);
     }
@@ -170,6 +165,35 @@ class DictionaryTool {
     context_.streams.out << operands_[2] << ": " << stats.words << " words, " << stats.fileBytes
                          << " bytes\n";
     return kExitClean;
+  }
+
+  // One word a line in the text encoding (empty lines skipped), put into the character set here
+  // so that every platform reads lists alike.
+  bool ReadWordList(const std::string& name, std::vector<std::string>& words) {
+    std::string bytes;
+    std::string error;
+    if (!ReadInput(name, context_.streams.in, bytes, error)) {
+      Fail(name + ": " + error);
+      return false;
+    }
+    std::size_t lineNumber = 0;
+    for (std::size_t start = 0; start < bytes.size();) {
+      std::size_t end = bytes.find('\n', start);
+      if (end == std::string::npos) end = bytes.size();
+      std::string_view line(bytes.data() + start, end - start);
+      start = end + 1;
+      ++lineNumber;
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      if (line.empty()) continue;
+      auto word = speller_.Charset().FromEncoding(line, speller_.Encoding());
+      if (!word) {
+        Fail(name + ": line " + std::to_string(lineNumber) +
+             ": not a word of character set " + std::to_string(speller_.Charset().Set()));
+        return false;
+      }
+      words.push_back(std::move(*word));
+    }
+    return true;
   }
 
   Speller& speller_;
