@@ -2,6 +2,7 @@
 // anew, so a list text always names exactly the dictionaries that are open.
 #include <new>
 #include <string>
+#include <utility>
 
 #include "control_core.h"
 #include "log.h"

@@ -110,8 +110,8 @@ void CheckLoop::AttachTextControl(TextControl* control) {
     return;
   }
   const int32_t delivered = control->GetText(buffer.get(), static_cast<int32_t>(length + 1));
-  buffer[std::clamp(static_cast<std::size_t>(std::max(delivered, 0)), std::size_t{0}, length)] =
-      '\0';
+  // Trust the delivered count only as far as the buffer goes.
+  buffer[std::min(static_cast<std::size_t>(std::max(delivered, 0)), length)] = '\0';
   core_.SetErrorCode(LoadText(buffer.get()));
 }
 
