@@ -120,7 +120,8 @@ int16_t TROV_CheckText(int16_t session, const char* word, char* replacement,
                        int16_t replacementSize);
 
 // ---- Suggestions ----
-// Ranked replacements for word as consecutive zero-terminated strings; their number or an error.
+// Ranked replacements for word, best first, as consecutive zero-terminated strings closed by an
+// empty one, with their scores; 0 or an error.
 int16_t TROV_Suggest(int16_t session, const char* word, int16_t depth, char* suggestions,
                      int32_t suggestionsSize, int16_t* scores, int16_t scoresSize);
 
