@@ -1,6 +1,8 @@
 // vantor check end to end: positions, kinds, formats, exit statuses and refused inputs.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+
 #include "tool_fixture.h"
 
 namespace vantor {
@@ -74,6 +76,18 @@ TEST_F(CheckCommandTest, AnErrorInOneFileDoesNotHideProblemsInOthers) {
   EXPECT_EQ(run.status, kExitError);
   EXPECT_EQ(run.out, Path("a.txt") + ":1:1: misspelled: jumpd\n");
   EXPECT_EQ(run.err, "vantor: " + Path("missing.txt") + ": no such file\n");
+}
+
+TEST_F(CheckCommandTest, ProblemsPastTheFirst32767CharactersAreAllReported) {
+  std::string text;
+  while (text.size() < 40000) text += "the quick brown fox jumped over the lazy dog\n";
+  WriteFile("big.txt", text + "helo wrld\nzorp\n");
+  const std::size_t line = std::count(text.begin(), text.end(), '\n') + 1;
+  const ToolRun run = Run({"check", "--no-suggestions", Path("big.txt")});
+  const std::string f = Path("big.txt") + ":";
+  EXPECT_EQ(run.out, f + std::to_string(line) + ":1: misspelled: helo\n" + f +
+                         std::to_string(line) + ":6: misspelled: wrld\n" + f +
+                         std::to_string(line + 1) + ":1: misspelled: zorp\n");
 }
 
 TEST_F(CheckCommandTest, StandardInputIsNamedStdin) {

@@ -129,6 +129,14 @@ TEST_F(FixCommandTest, AutoChangePairsBecomeProposalsWithoutAutoCorrect) {
   EXPECT_EQ(ReadFile("a.txt"), "the dog\n");
 }
 
+TEST_F(FixCommandTest, AnswersWorkPastThe16BitOffsets) {
+  std::string text;
+  while (text.size() < 40000) text += "the quick brown fox jumped over the lazy dog\n";
+  WriteFile("big.txt", text + "helo the the dog wrld\n");
+  const ToolRun run = Run({"fix", "--no-backup", Path("big.txt")}, "i\nd\nr world\ny\n");
+  EXPECT_EQ(ReadFile("big.txt"), text + "helo the dog world\n") << run.out;
+}
+
 TEST_F(FixCommandTest, RefusedFiles) {
   EXPECT_EQ(Run({"fix", "-"}).err, "vantor: fix needs exactly one FILE (it writes the file back)\n");
   EXPECT_EQ(Run({"fix", Path("missing.txt")}).err,

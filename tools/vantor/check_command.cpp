@@ -36,7 +36,7 @@ class FileChecker {
       if (flags & TROV_RESULT_END_OF_TEXT) break;
       Report(display, document, flags);
       status = kExitProblems;
-      if (!loop.AdvanceWord()) break;
+      speller_.SkipProblemWord();
     }
     return status;
   }
