@@ -24,7 +24,8 @@ class FileChecker {
     std::string bytes;
     std::string error;
     if (!ReadInput(name, context_.streams.in, bytes, error)) return Fail(display, error);
-    auto decoded = Document::Decode(std::move(bytes), speller_.Encoding(), speller_.Charset());
+    auto decoded = Document::Decode(std::move(bytes), speller_.Encoding(), speller_.Charset(),
+                                    Document::Purpose::kReadOnly);
     if (const auto* message = std::get_if<std::string>(&decoded)) return Fail(display, *message);
     const Document& document = std::get<Document>(decoded);
     trov::CheckLoop& loop = speller_.Loop();

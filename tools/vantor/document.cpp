@@ -22,7 +22,8 @@ std::string At(const TextPosition& position) {
 
 std::variant<Document, std::string> Document::Decode(std::string bytes,
                                                      const TextEncoding& encoding,
-                                                     const EngineCharset& charset) {
+                                                     const EngineCharset& charset,
+                                                     Purpose purpose) {
   if (bytes.size() >= UINT32_MAX) return std::string("file too large");
   Document document;
   document.source_ = std::move(bytes);
@@ -32,8 +33,9 @@ std::variant<Document, std::string> Document::Decode(std::string bytes,
     document.prefix_ = kUtf8ByteOrderMark;
     position = kUtf8ByteOrderMark.size();
   }
+  const bool keepOriginals = purpose == Purpose::kWriteBack;
   document.engineText_.reserve(source.size() - position);
-  document.origins_.reserve(source.size() - position);
+  if (keepOriginals) document.origins_.reserve(source.size() - position);
   while (position < source.size()) {
     const Utf8Char decoded = encoding.DecodeAt(source, position);
     if (decoded.length == 0 || decoded.codePoint == 0) {
@@ -47,12 +49,18 @@ std::variant<Document, std::string> Document::Decode(std::string bytes,
       return "binary file (NUL character at " + At(where) + ")";
     }
     document.engineText_ += static_cast<char>(charset.ToEngine(decoded.codePoint));
-    document.origins_.push_back(
-        {static_cast<uint32_t>(position), static_cast<uint32_t>(decoded.length)});
+    if (keepOriginals) {
+      document.origins_.push_back(
+          {static_cast<uint32_t>(position), static_cast<uint32_t>(decoded.length)});
+    }
     position += decoded.length;
   }
   document.IndexLines();
-  document.readEngineText_ = document.engineText_;
+  if (keepOriginals) {
+    document.readEngineText_ = document.engineText_;
+  } else {
+    std::string().swap(document.source_);
+  }
   return document;
 }
 
