@@ -1,7 +1,6 @@
 #include "text/check_driver.h"
 
 #include <cstring>
-#include <string_view>
 
 #include "text/charset.h"
 #include "text/check_rules.h"
@@ -38,16 +37,15 @@ bool SameWord(const char* word, const char* previous, uint32_t options) {
 
 // Only white space may stand between a doubled word and the word it repeats: the byte before
 // the blanks must be the previous word's own last byte (punctuation or markup separates).
-bool FollowsPreviousDirectly(std::string_view text, int32_t offset, const char* previous) {
+bool FollowsPreviousDirectly(const char* text, int32_t offset, const char* previous) {
   int64_t pos = static_cast<int64_t>(offset) - 1;
   while (pos >= 0 && IsSpace(static_cast<unsigned char>(text[pos]))) --pos;
   if (pos < 0) return true;
   return text[pos] == previous[std::strlen(previous) - 1];
 }
 
-int16_t CheckTextFrom(std::string_view text, Lexicon* const* lexicons, uint32_t options,
-                      int32_t* offset, char* word, int32_t wordSize, char* replacement,
-                      int32_t replacementSize) {
+int16_t CheckTextFrom(const char* text, Lexicon* const* lexicons, uint32_t options, int32_t* offset,
+                      char* word, int32_t wordSize, char* replacement, int32_t replacementSize) {
   const bool catchDoubled = (options & TROV_OPT_CATCH_DOUBLED_WORDS) != 0;
   // The word before the starting offset, so a resumed check still sees a repetition.
   char previous[TROV_WORD_BUFFER] = "";
@@ -76,14 +74,10 @@ int16_t CheckTextFrom(std::string_view text, Lexicon* const* lexicons, uint32_t 
 }
 
 // The text from offset on is one word, punctuation and all.
-int16_t CheckSingleWord(std::string_view text, Lexicon* const* lexicons, uint32_t options,
+int16_t CheckSingleWord(const char* text, Lexicon* const* lexicons, uint32_t options,
                         int32_t* offset, char* word, int32_t wordSize, char* replacement,
                         int32_t replacementSize) {
-  const std::string_view rest =
-      *offset >= 0 && static_cast<size_t>(*offset) <= text.size() ? text.substr(*offset) : "";
-  const size_t length = std::min(rest.size(), static_cast<size_t>(wordSize - 1));
-  if (length > 0) std::memcpy(word, rest.data(), length);
-  word[length] = '\0';
+  CopyBounded(word, wordSize, InsideText(text, *offset) ? text + *offset : "");
   int32_t adjustment = 0;
   const int16_t flags =
       CheckWord(word, lexicons, options, replacement, replacementSize, &adjustment);
@@ -109,12 +103,17 @@ int16_t RunCheck(const char* text, Lexicon* const* lexicons, uint32_t options, i
     replacement = nullptr;
     replacementSize = 0;
   }
-  const std::string_view view = TextToScan(text);
+  if (text == nullptr) text = "";
   if (options & TROV_OPT_SINGLE_WORD_MODE) {
-    return CheckSingleWord(view, lexicons, options, offset, word, wordSize, replacement,
+    return CheckSingleWord(text, lexicons, options, offset, word, wordSize, replacement,
                            replacementSize);
   }
-  return CheckTextFrom(view, lexicons, options, offset, word, wordSize, replacement,
+  // A start past the end of the text finds no word; the scans never reach past its zero.
+  if (*offset > 0 && !InsideText(text, *offset)) {
+    *offset = TROV_ERR_NOT_FOUND;
+    return TROV_RESULT_END_OF_TEXT;
+  }
+  return CheckTextFrom(text, lexicons, options, offset, word, wordSize, replacement,
                        replacementSize);
 }
 

@@ -1,8 +1,8 @@
 // The string-word functions of the API: count, extract, replace and delete words in a caller's
 // string, and the raw insert and delete under them.
 #include <algorithm>
+#include <climits>
 #include <cstring>
-#include <string_view>
 
 #include "session.h"
 #include "text/charset.h"
@@ -35,20 +35,25 @@ extern "C" int16_t TROV_GetStringWord(int16_t session, const char* text, int32_t
                                       int16_t wordSize) {
   uint32_t options;
   if (!CopyOptions("TROV_GetStringWord", session, options)) return TROV_ERR_BAD_SESSION;
-  return static_cast<int16_t>(GetWord(TextToScan(text), offset, options, word, wordSize));
+  if (text == nullptr || !InsideText(text, offset)) {
+    if (word != nullptr && wordSize >= 1) word[0] = '\0';
+    return TROV_ERR_NOT_FOUND;
+  }
+  return static_cast<int16_t>(GetWord(text, offset, options, word, wordSize));
 }
 
 extern "C" int32_t TROV_CountWords(int16_t session, const char* text) {
   uint32_t options;
   if (!CopyOptions("TROV_CountWords", session, options)) return TROV_ERR_BAD_SESSION;
-  const std::string_view view = TextToScan(text);
+  if (text == nullptr) return 0;
   char word[TROV_WORD_BUFFER];
   int32_t count = 0;
-  // A word found is never empty, so every round moves on.
-  for (int32_t start = GetWord(view, 0, options, word, sizeof word); start >= 0;
-       start = GetWord(view, start + static_cast<int32_t>(std::strlen(word)), options, word,
-                       sizeof word)) {
+  // A word found is never empty, so every round moves on, as far as 32-bit offsets reach.
+  for (int64_t start = GetWord(text, 0, options, word, sizeof word); start >= 0;) {
     ++count;
+    const int64_t end = start + static_cast<int64_t>(std::strlen(word));
+    if (end >= INT32_MAX) break;
+    start = GetWord(text, static_cast<int32_t>(end), options, word, sizeof word);
   }
   return count;
 }
@@ -60,8 +65,8 @@ extern "C" int16_t TROV_ReplaceStringWord(int16_t session, char* text, int32_t t
   const int32_t length = LengthInBuffer(text, textSize);
   if (length < 0) return TROV_ERR_BUFFER_FULL;
   char word[TROV_WORD_BUFFER];
-  const int32_t start = GetWord(std::string_view(text, static_cast<size_t>(length)), offset,
-                                options, word, sizeof word);
+  if (offset > length) return TROV_ERR_NOT_FOUND;
+  const int32_t start = GetWord(text, offset, options, word, sizeof word);
   if (start < 0) return static_cast<int16_t>(start);
   const int64_t wordLength = static_cast<int64_t>(std::strlen(word));
   const int64_t newLength = newWord == nullptr ? 0 : static_cast<int64_t>(std::strlen(newWord));
@@ -78,9 +83,9 @@ extern "C" int16_t TROV_DelStringWord(int16_t session, char* text, int32_t offse
                                       int16_t deletedSize) {
   uint32_t options;
   if (!CopyOptions("TROV_DelStringWord", session, options)) return TROV_ERR_BAD_SESSION;
-  const std::string_view view = TextToScan(text);
+  if (text == nullptr || !InsideText(text, offset)) return TROV_ERR_NOT_FOUND;
   char word[TROV_WORD_BUFFER];
-  if (GetWord(view, offset, options, word, sizeof word) < 0) return TROV_ERR_NOT_FOUND;
+  if (GetWord(text, offset, options, word, sizeof word) < 0) return TROV_ERR_NOT_FOUND;
   // The white space before the word goes with it; the white space after it stays.
   int32_t begin = offset;
   while (begin > 0 && IsSpace(static_cast<unsigned char>(text[begin - 1]))) --begin;
@@ -90,16 +95,16 @@ extern "C" int16_t TROV_DelStringWord(int16_t session, char* text, int32_t offse
     std::memcpy(deleted, text + begin, copied);
     deleted[copied] = '\0';
   }
-  std::memmove(text + begin, text + begin + count, view.size() - begin - count + 1);
+  std::memmove(text + begin, text + begin + count, std::strlen(text + begin + count) + 1);
   return static_cast<int16_t>(begin);
 }
 
 extern "C" int32_t TROV_DeleteText(int16_t /*session*/, char* text, int32_t offset, int32_t count) {
-  const std::string_view view = TextToScan(text);
   // An offset past the end would move bytes outside the string: nothing is deleted.
-  if (offset < 0 || static_cast<size_t>(offset) > view.size() || count <= 0) return 0;
-  const int32_t deleted = static_cast<int32_t>(std::min<size_t>(count, view.size() - offset));
-  std::memmove(text + offset, text + offset + deleted, view.size() - offset - deleted + 1);
+  if (text == nullptr || !InsideText(text, offset) || count <= 0) return 0;
+  const size_t rest = std::strlen(text + offset);
+  const int32_t deleted = static_cast<int32_t>(std::min<size_t>(count, rest));
+  std::memmove(text + offset, text + offset + deleted, rest - deleted + 1);
   return deleted;
 }
 

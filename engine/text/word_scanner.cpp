@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <string_view>
 
 #include "text/charset.h"
 #include "text/html_entities.h"
@@ -11,8 +12,10 @@
 namespace trov {
 namespace {
 
-unsigned char At(std::string_view text, int64_t i) {
-  return i >= 0 && i < static_cast<int64_t>(text.size()) ? static_cast<unsigned char>(text[i]) : 0;
+// Scans never pass the terminating zero, so every index read is inside the string; the byte
+// before the text reads as zero too.
+unsigned char At(const char* text, int64_t i) {
+  return i >= 0 ? static_cast<unsigned char>(text[i]) : 0;
 }
 
 // A byte that may stand on either side of the "@" of an address or of a dot in its host name.
@@ -22,7 +25,7 @@ bool IsLineBreak(unsigned char c) { return c == '\r' || c == '\n'; }
 
 // True when a dot with a host byte on each side comes before any byte that cannot belong to a
 // host name: the "@" at from - 1 then opens a real address.
-bool ReachesDottedHost(std::string_view text, int64_t from) {
+bool ReachesDottedHost(const char* text, int64_t from) {
   for (int64_t i = from;; ++i) {
     const unsigned char c = At(text, i);
     if (c == '.') {
@@ -35,7 +38,7 @@ bool ReachesDottedHost(std::string_view text, int64_t from) {
 
 // The same for an "_": it belongs to an address or a host name when an "@" or a dotted part
 // follows before anything else.
-bool ReachesAddress(std::string_view text, int64_t from) {
+bool ReachesAddress(const char* text, int64_t from) {
   for (int64_t i = from;; ++i) {
     const unsigned char c = At(text, i);
     if (c == '@') return true;
@@ -50,7 +53,7 @@ bool ReachesAddress(std::string_view text, int64_t from) {
 // One word being copied out of the text. The copy is always a prefix of the text from start, so
 // the byte at start + length is the one under decision.
 struct WordCopy {
-  std::string_view text;
+  const char* text;
   uint32_t options;
   int64_t start;
   char* word;
@@ -158,51 +161,46 @@ void TrimWordEnd(WordCopy& copy) {
 
 }  // namespace
 
-std::string_view TextToScan(const char* text) {
-  if (text == nullptr) return {};
-  return std::string_view(text, std::min<size_t>(std::strlen(text), INT32_MAX));
+bool InsideText(const char* text, int32_t offset) {
+  return offset >= 0 && std::memchr(text, 0, static_cast<size_t>(offset)) == nullptr;
 }
 
-int32_t FindWordStart(std::string_view text, int32_t offset, uint32_t options) {
+int32_t FindWordStart(const char* text, int32_t offset, uint32_t options) {
   if (offset < 0) return TROV_ERR_NOT_FOUND;
-  const size_t size = text.size();
   const bool markup = (options & TROV_OPT_IGNORE_HTML_MARKUPS) != 0;
-  size_t pos = static_cast<size_t>(offset);
-  while (pos < size) {
-    const unsigned char c = static_cast<unsigned char>(text[pos]);
+  // Offsets are 32-bit: a text longer than that is scanned as far as they reach.
+  int64_t pos = offset;
+  while (pos < INT32_MAX && At(text, pos) != 0) {
+    const unsigned char c = At(text, pos);
     if (markup && c == '<') {
       // Tags do not nest: the next ">" closes this one, and nothing inside forms words.
-      const size_t close = text.find('>', pos + 1);
-      if (close == std::string_view::npos) break;
-      pos = close + 1;
+      while (At(text, pos) != 0 && At(text, pos) != '>') ++pos;
+      if (At(text, pos) == '>') ++pos;
       continue;
     }
     if (markup && c == '&') {
-      size_t end = pos + 1;
-      while (end < size && text[end] != ';' &&
-             !IsLineBreak(static_cast<unsigned char>(text[end]))) {
-        ++end;
-      }
-      if (end == size) break;
-      if (text[end] != ';') {
-        pos = end;  // a line break drops the possible entity
+      int64_t end = pos + 1;
+      while (At(text, end) != 0 && At(text, end) != ';' && !IsLineBreak(At(text, end))) ++end;
+      if (At(text, end) != ';') {
+        pos = end;  // a line break drops the possible entity; the end ends the scan
         continue;
       }
-      if (IsWordEntity(text.substr(pos + 1, end - pos - 1))) return static_cast<int32_t>(pos);
+      const std::string_view name(text + pos + 1, static_cast<size_t>(end - pos - 1));
+      if (IsWordEntity(name)) return static_cast<int32_t>(std::min<int64_t>(pos, INT32_MAX));
       pos = end + 1;
       continue;
     }
     if (IsAlphanumeric(c)) return static_cast<int32_t>(pos);
     ++pos;
   }
-  return static_cast<int32_t>(size);
+  return static_cast<int32_t>(std::min<int64_t>(pos, INT32_MAX));
 }
 
-int32_t GetWord(std::string_view text, int32_t offset, uint32_t options, char* word, int32_t size) {
+int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size) {
   if (word == nullptr) size = 0;
   if (size >= 1) word[0] = '\0';
   const int32_t start = FindWordStart(text, offset, options);
-  if (start < 0 || static_cast<size_t>(start) >= text.size()) return TROV_ERR_NOT_FOUND;
+  if (start < 0 || At(text, start) == 0) return TROV_ERR_NOT_FOUND;
   if (size < 2) return start;
 
   WordCopy copy{text, options, start, word};
@@ -224,20 +222,21 @@ int32_t GetWord(std::string_view text, int32_t offset, uint32_t options, char* w
   return start;
 }
 
-int32_t NextWordStart(std::string_view text, int32_t offset, uint32_t options) {
+int32_t NextWordStart(const char* text, int32_t offset, uint32_t options) {
   char word[TROV_WORD_BUFFER];
   const int32_t start = GetWord(text, offset, options, word, sizeof word);
   if (start < 0) return start;
+  const int64_t end = static_cast<int64_t>(start) + static_cast<int64_t>(std::strlen(word));
   const int32_t next =
-      FindWordStart(text, start + static_cast<int32_t>(std::strlen(word)), options);
-  return static_cast<size_t>(next) < text.size() ? next : TROV_ERR_NOT_FOUND;
+      FindWordStart(text, static_cast<int32_t>(std::min<int64_t>(end, INT32_MAX)), options);
+  // Past the reach of 32-bit offsets no further word can be named.
+  return next > start && At(text, next) != 0 ? next : TROV_ERR_NOT_FOUND;
 }
 
-void PreviousWord(std::string_view text, int32_t offset, uint32_t options, char* word,
-                  int32_t size) {
+void PreviousWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size) {
   if (word == nullptr || size < 1) return;
   word[0] = '\0';
-  int64_t pos = std::min<int64_t>(offset, static_cast<int64_t>(text.size())) - 1;
+  int64_t pos = static_cast<int64_t>(offset) - 1;
   while (pos >= 0 && IsSpace(At(text, pos))) --pos;
   if (pos < 0) return;
   for (unsigned char c = At(text, pos - 1);

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "text/charset.h"
 #include "text/word_scanner.h"
@@ -115,19 +114,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The scanner's own operations on a buffer of exactly the text's size.
   auto exact = std::make_unique<char[]>(text.size() + 1);
   std::memcpy(exact.get(), text.c_str(), text.size() + 1);
-  const std::string_view view = trov::TextToScan(exact.get());
+  const char* scanned = exact.get();
   int32_t words = 0;
-  for (int32_t start = trov::FindWordStart(view, 0, options);
-       static_cast<size_t>(start) < view.size();) {
-    Require(trov::IsAlphanumeric(static_cast<unsigned char>(view[start])) || view[start] == '&');
-    const int32_t next = trov::NextWordStart(view, start, options);
+  for (int32_t start = trov::FindWordStart(scanned, 0, options); scanned[start] != '\0';) {
+    Require(static_cast<size_t>(start) < text.size());
+    Require(trov::IsAlphanumeric(static_cast<unsigned char>(scanned[start])) ||
+            scanned[start] == '&');
+    const int32_t next = trov::NextWordStart(scanned, start, options);
     if (next < 0) break;
     Require(next > start);
     start = next;
     ++words;
   }
   char previous[TROV_WORD_BUFFER];
-  trov::PreviousWord(view, static_cast<int32_t>(text.size() / 2), options, previous,
+  trov::PreviousWord(scanned, static_cast<int32_t>(text.size() / 2), options, previous,
                      sizeof previous);
   Require(TROV_CountWords(session, exact.get()) >= words);
 

@@ -124,7 +124,7 @@ TEST_F(WordScanner, LongRunsAreCutAtEightyInEngineBuffers) {
   EXPECT_EQ(TROV_GetStringWord(session, run.c_str(), 0, word, sizeof word), 0);
   EXPECT_EQ(std::strlen(word), 100u) << "a caller's larger buffer gets the whole run";
   EXPECT_EQ(TROV_CountWords(session, run.c_str()), 2) << "80 letters, then 20";
-  EXPECT_EQ(NextWordStart(TextToScan(run.c_str()), 0, kDefaults), 80);
+  EXPECT_EQ(NextWordStart(run.c_str(), 0, kDefaults), 80);
   char small[5];
   EXPECT_EQ(TROV_GetStringWord(session, run.c_str(), 0, small, sizeof small), 0);
   EXPECT_STREQ(small, "xxxx");
@@ -228,33 +228,41 @@ TEST(RawTextEdits, InsertText) {
 
 TEST(ScannerOperations, FindWordStartAndNextWordStart) {
   SelectCharSet(1);
-  const std::string_view text = TextToScan("  one, two");
+  const char* text = "  one, two";
   EXPECT_EQ(FindWordStart(text, 0, kDefaults), 2);
   EXPECT_EQ(FindWordStart(text, 5, kDefaults), 7);
   EXPECT_EQ(FindWordStart(text, -1, kDefaults), TROV_ERR_NOT_FOUND);
-  EXPECT_EQ(FindWordStart(TextToScan("...."), 0, kDefaults), 4) << "the terminator's offset";
+  EXPECT_EQ(FindWordStart("....", 0, kDefaults), 4) << "the terminator's offset";
   EXPECT_EQ(NextWordStart(text, 0, kDefaults), 7);
   EXPECT_EQ(NextWordStart(text, 7, kDefaults), TROV_ERR_NOT_FOUND);
-  EXPECT_EQ(FindWordStart(TextToScan("<p>x"), 0, TROV_OPT_IGNORE_HTML_MARKUPS), 3);
-  EXPECT_EQ(FindWordStart(TextToScan("&bogus; &eacute;t"), 0, TROV_OPT_IGNORE_HTML_MARKUPS), 8);
+  EXPECT_EQ(FindWordStart("<p>x", 0, TROV_OPT_IGNORE_HTML_MARKUPS), 3);
+  EXPECT_EQ(FindWordStart("&bogus; &eacute;t", 0, TROV_OPT_IGNORE_HTML_MARKUPS), 8);
+}
+
+TEST(ScannerOperations, InsideTextReachesTheTerminatorAtMost) {
+  EXPECT_TRUE(InsideText("end", 0));
+  EXPECT_TRUE(InsideText("end", 3));
+  EXPECT_FALSE(InsideText("end", 4));
+  EXPECT_FALSE(InsideText("end", -1));
+  EXPECT_FALSE(InsideText("", 1));
 }
 
 TEST(ScannerOperations, PreviousWord) {
   SelectCharSet(1);
   char word[81] = "junk";
-  const std::string_view text = TextToScan("the cat. cat sat");
+  const char* text = "the cat. cat sat";
   PreviousWord(text, 9, kDefaults, word, sizeof word);
   EXPECT_STREQ(word, "cat");
   PreviousWord(text, 4, kDefaults, word, sizeof word);
   EXPECT_STREQ(word, "the");
   PreviousWord(text, 0, kDefaults, word, sizeof word);
   EXPECT_STREQ(word, "");
-  PreviousWord(TextToScan("   x"), 3, kDefaults, word, sizeof word);
+  PreviousWord("   x", 3, kDefaults, word, sizeof word);
   EXPECT_STREQ(word, "") << "only white space before the offset";
-  PreviousWord(TextToScan("U.S.A. now"), 7, kDefaults, word, sizeof word);
+  PreviousWord("U.S.A. now", 7, kDefaults, word, sizeof word);
   EXPECT_STREQ(word, "U.S.A.");
-  PreviousWord(TextToScan("end"), 50, kDefaults, word, sizeof word);
-  EXPECT_STREQ(word, "end") << "an offset past the end counts from the end";
+  PreviousWord("end", 3, kDefaults, word, sizeof word);
+  EXPECT_STREQ(word, "end");
 }
 
 }  // namespace
