@@ -54,7 +54,11 @@ inline std::string HeaderSections(uint32_t language = 0x616D) {
 // without front coding or suffixes: each entry is 0, the characters after the key, 0.
 inline std::string PlainSegment(const std::vector<std::string>& words) {
   std::string bytes;
-  for (const auto& w : words) bytes += std::string(1, '\0') + w.substr(3) + std::string(1, '\0');
+  for (const auto& w : words) {
+    bytes += '\0';
+    bytes.append(w, 3);
+    bytes += '\0';
+  }
   return bytes;
 }
 
