@@ -62,7 +62,7 @@ HRESULT LoadFrom(VantorControl& control, PropertyReader& reader, SIZEL& extent) 
     VariantClear(&applied);
     if (FAILED(put)) return put;
   }
-  control.SetTextControlHWnd(0);
+  control.ClearTextControlHWnd();
   return S_OK;
 }
 

@@ -121,6 +121,15 @@ void VantorControl::SetTextControlHWnd(int32_t handle) {
   MarkModified();
 }
 
+void VantorControl::ClearTextControlHWnd() {
+  members_.textControlHWnd = 0;
+  if (!textControl_) return;
+  const int16_t errorCode = core_->ErrorCode();
+  loop_.AttachTextControl(nullptr);
+  textControl_.reset();
+  core_->SetErrorCode(errorCode);
+}
+
 void VantorControl::SetText(const char* text) {
   loop_.SetText(text);
   textControl_.reset();

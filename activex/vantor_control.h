@@ -175,6 +175,9 @@ class VantorControl final : public IDispatch,
   MemberProperties& Members() { return members_; }
   // Attaches the window the handle names (0: none) and loads its text.
   void SetTextControlHWnd(int32_t handle);
+  // The handle goes to 0 without loading a text; a window still attached is let go, leaving an
+  // empty copy. ErrorCode is kept: loading reports dictionary failures there.
+  void ClearTextControlHWnd();
   // Loads text into the copy and detaches the text control.
   void SetText(const char* text);
   void MarkModified() { modified_ = true; }
