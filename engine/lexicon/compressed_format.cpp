@@ -3,6 +3,7 @@
 // damaged file costs no more memory than its size.
 #include "lexicon/compressed_format.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <new>
@@ -195,7 +196,9 @@ int16_t SectionReader::ReadAll() {
         break;
       case kSectionData:
         index_.dataStart = file_.Tell();
-        index_.dataLength = length;
+        // Only the bytes present count: a segment beyond the end of the file could otherwise
+        // make a resident open allocate far more than the file holds.
+        index_.dataLength = static_cast<uint32_t>(std::clamp<int64_t>(Remaining(), 0, length));
         sawData_ = true;
         rc = Skip(length);
         break;

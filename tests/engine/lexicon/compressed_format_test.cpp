@@ -315,18 +315,35 @@ TEST(CompressedOpen, SegmentLargerThanTheBudget) {
   }
 }
 
-TEST(CompressedOpen, TruncatedDataArea) {
-  // The data area claims 10 bytes; the file ends after 6 of them.
-  std::string bytes = Magic() + HeaderSections() + kExampleSuffixes + kExampleIndex + Be32(5) +
-                      Be32(10) + std::string("\0\0\0ch\0", 6);
-  TempDir dir;
-  std::string path = dir.Write("cut.clx", bytes);
-  ExpectRefused(bytes, TROV_ERR_BAD_FORMAT, ": read error", {kResident});
+TEST(CompressedOpen, DataAreaCutShort) {
+  // The data area claims 10 bytes; the file ends after 6 of them, inside segment 'cat'.
+  std::string head = Magic() + HeaderSections() + kExampleSuffixes;
+  ExpectRefused(head + kExampleIndex + Be32(5) + Be32(10) + std::string("\0\0\0ch\0", 6),
+                TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
+  // A huge segment in a huge claimed data area is refused, not allocated.
+  ExpectRefused(head + IndexSection({IndexEntry("cat", 0, 0x7FFFFF00u)}) + Be32(5) +
+                    Be32(0x7FFFFF00u) + "\0\0",
+                TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
 
-  // Paged opens; the segment's read fails at lookup and counts as no match.
-  LogCapture log;
+  // Segments within the bytes present open in both forms.
+  TempDir dir;
+  std::string path = dir.Write("cut.clx", head + IndexSection({IndexEntry("cat", 0, 6)}) +
+                                              Be32(5) + Be32(10) + std::string("\0\0\0ch\0", 6));
+  for (int32_t budget : {kResident, kUnbounded}) {
+    OpenedLexicon lex(path, budget);
+    ASSERT_EQ(lex.Result(), 0);
+    EXPECT_EQ(lex.Find("catch"), kFound);
+  }
+}
+
+TEST(CompressedOpen, FileCutAfterAPagedOpen) {
+  TempDir dir;
+  std::string bytes = ExampleFileBytes();
+  std::string path = dir.Write("example.clx", bytes);
   OpenedLexicon lex(path, kUnbounded);
   ASSERT_EQ(lex.Result(), 0);
+  dir.Write("example.clx", bytes.substr(0, bytes.size() - 4));
+  LogCapture log;
   EXPECT_EQ(lex.Find("a"), kFound);
   EXPECT_EQ(lex.Find("cat"), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(log.Messages(), std::vector<std::string>{path + ": read error"});
