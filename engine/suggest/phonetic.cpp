@@ -11,33 +11,78 @@
 namespace trov {
 namespace {
 
+// Produces a word's code one character at a time, so that two codes are compared only as far as
+// they agree: most candidates of a scan differ from the word within their first code characters.
+// The word is read through a character map up to a length limit, so a caller need not copy it
+// lower-cased first.
 class PhoneticCoder {
  public:
-  PhoneticCoder(const char* lowerWord, std::span<char> code) : word_(lowerWord), code_(code) {}
+  PhoneticCoder(const char* word, const unsigned char* map, size_t limit)
+      : word_(word), map_(map), limit_(limit) {}
 
-  void Run() {
-    if (code_.empty()) return;
-    CodeStart();
-    while (word_[pos_] != '\0') CodeNext();
-    code_[length_] = '\0';
+  // The next code character, or '\0' once the code is complete.
+  char Next() {
+    while (taken_ == pending_.size() && !Done()) Step();
+    if (taken_ == pending_.size()) return '\0';
+    return pending_[taken_++];
   }
 
  private:
+  // A rule emits at most four characters in one step: a doubled "cc" (KK) followed by the two
+  // characters of the letter after it ('x' gives KS).
+  static constexpr size_t kMostPerStep = 4;
+
+  class Pending {
+   public:
+    size_t size() const { return size_; }
+    char operator[](size_t i) const { return chars_[i]; }
+    void Clear() { size_ = 0; }
+    void Append(char c) {
+      if (size_ < kMostPerStep) chars_[size_++] = c;
+    }
+
+   private:
+    char chars_[kMostPerStep];
+    size_t size_ = 0;
+  };
+
+  bool Done() const { return started_ && At(pos_) == '\0'; }
+
+  // Codes the start of the word first, then one position by the general rules.
+  void Step() {
+    pending_.Clear();
+    taken_ = 0;
+    if (!started_) {
+      started_ = true;
+      CodeStart();
+    } else {
+      CodeNext();
+    }
+  }
+
+  // The character at index i through the map; '\0' at the limit.
+  char At(size_t i) const {
+    if (i >= limit_) return '\0';
+    const auto c = static_cast<unsigned char>(word_[i]);
+    return static_cast<char>(map_ != nullptr ? map_[c] : c);
+  }
   // The character offset characters after the current one; the terminator, never beyond it.
   char Ahead(int offset) const {
     for (int i = 0; i < offset; ++i) {
-      if (word_[pos_ + i] == '\0') return '\0';
+      if (At(pos_ + i) == '\0') return '\0';
     }
-    return word_[pos_ + offset];
+    return At(pos_ + offset);
   }
   static bool IsVowel(char c) { return trov::IsVowel(static_cast<unsigned char>(c)); }
-  static bool IsOneOf(char c, std::string_view set) { return c != '\0' && set.find(c) != set.npos; }
-
-  // Appends to the code, dropping what does not fit so the code stays terminated in its buffer.
-  void Emit(std::string_view sound) {
-    for (char c : sound) {
-      if (length_ + 1 < code_.size()) code_[length_++] = c;
+  static bool IsOneOf(char c, std::string_view set) {
+    for (char s : set) {
+      if (c == s) return c != '\0';
     }
+    return false;
+  }
+
+  void Emit(std::string_view sound) {
+    for (char c : sound) pending_.Append(c);
   }
   void Consume(int count) { pos_ += count; }
 
@@ -119,7 +164,7 @@ class PhoneticCoder {
         return Sound("K", 1);
       case 'h':
         // Silent after a vowel unless a vowel follows.
-        if (pos_ > 0 && IsVowel(word_[pos_ - 1]) && !IsVowel(c1)) return Sound("", 1);
+        if (pos_ > 0 && IsVowel(At(pos_ - 1)) && !IsVowel(c1)) return Sound("", 1);
         return Sound("H", 1);
       case 'j':
         return Sound("J", 1);
@@ -167,40 +212,37 @@ class PhoneticCoder {
   }
 
   const char* const word_;
-  const std::span<char> code_;
+  const unsigned char* const map_;  // null: the word is coded as it is
+  const size_t limit_;
+  Pending pending_;
+  size_t taken_ = 0;
   size_t pos_ = 0;
-  size_t length_ = 0;
+  bool started_ = false;
 };
-
-// The word through the selected set's to-lower table; a word longer than any word the engine
-// holds is coded on its first TROV_MAX_WORD characters.
-void LowerCase(const char* word, char (&lower)[TROV_WORD_BUFFER]) {
-  size_t i = 0;
-  for (; word[i] != '\0' && i < TROV_MAX_WORD; ++i) {
-    lower[i] = static_cast<char>(ToLower(static_cast<unsigned char>(word[i])));
-  }
-  lower[i] = '\0';
-}
 
 }  // namespace
 
 void PhoneticCode(const char* lowerWord, std::span<char> code) {
-  PhoneticCoder(lowerWord, code).Run();
+  if (code.empty()) return;
+  PhoneticCoder coder(lowerWord, nullptr, SIZE_MAX);
+  size_t length = 0;
+  // What does not fit is cut, so the code stays terminated in its buffer.
+  for (char c; length + 1 < code.size() && (c = coder.Next()) != '\0';) code[length++] = c;
+  code[length] = '\0';
 }
 
 int16_t PhoneticScore(const char* word, const char* candidate) {
-  char lowerWord[TROV_WORD_BUFFER];
-  char lowerCandidate[TROV_WORD_BUFFER];
-  LowerCase(word, lowerWord);
-  LowerCase(candidate, lowerCandidate);
-  char wordCode[kPhoneticCodeBuffer];
-  char candidateCode[kPhoneticCodeBuffer];
-  PhoneticCode(lowerWord, wordCode);
-  PhoneticCode(lowerCandidate, candidateCode);
-
-  size_t i = 0;
-  while (wordCode[i] != '\0' && wordCode[i] == candidateCode[i]) ++i;
-  if (wordCode[i] != '\0' && candidateCode[i] != '\0') return 0;
+  // Both words through the to-lower table, each coded on at most its first TROV_MAX_WORD
+  // characters, the longest word the engine holds.
+  const unsigned char* lower = SelectedCharSet().lower.data();
+  PhoneticCoder wordCode(word, lower, TROV_MAX_WORD);
+  PhoneticCoder candidateCode(candidate, lower, TROV_MAX_WORD);
+  for (;;) {
+    const char w = wordCode.Next();
+    const char c = candidateCode.Next();
+    if (w == '\0' || c == '\0') break;  // one code begins the other
+    if (w != c) return 0;
+  }
   return TypoScore(word, candidate);
 }
 
