@@ -23,7 +23,8 @@ constexpr int32_t kSmallBudget = 64 * 1024;
 
 class Opened {
  public:
-  explicit Opened(int32_t budget) : result_(trov::OpenCompressedLexicon(kDictionary.c_str(), budget, slot_)) {}
+  explicit Opened(int32_t budget)
+      : result_(trov::OpenCompressedLexicon(kDictionary.c_str(), budget, slot_)) {}
   ~Opened() {
     if (slot_.type != trov::LEX_FREE) trov::LexClose(slot_);
   }
@@ -73,7 +74,8 @@ void Lookups(benchmark::State& state, int32_t budget, bool caseSensitive) {
     if (++i == probes.size()) i = 0;
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
-  state.counters["found_share"] = static_cast<double>(found) / static_cast<double>(state.iterations());
+  state.counters["found_share"] =
+      static_cast<double>(found) / static_cast<double>(state.iterations());
   state.counters["segment_bytes_held"] = static_cast<double>(lex.Kind().SegmentBytesHeld());
 }
 
@@ -99,8 +101,10 @@ void Open(benchmark::State& state, int32_t budget) {
     held = lex.Kind().SegmentBytesHeld();
   }
   std::error_code ignored;
-  state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(kDictionary, ignored));
-  state.counters["word_list_bytes"] = static_cast<double>(std::filesystem::file_size(kWordList, ignored));
+  state.counters["file_bytes"] =
+      static_cast<double>(std::filesystem::file_size(kDictionary, ignored));
+  state.counters["word_list_bytes"] =
+      static_cast<double>(std::filesystem::file_size(kWordList, ignored));
   state.counters["segment_bytes_held"] = static_cast<double>(held);
 }
 

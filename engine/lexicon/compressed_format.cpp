@@ -266,8 +266,7 @@ int16_t DetectCompressedFile(const char* path) {
   got = file->Read(probe, kDetectProbeBytes);
   LexFile::Close(std::move(file));
   if (got < kDetectProbeBytes) return 0;
-  return IsOlderFormatTag(LittleEndian32(probe + kOlderFormatTagOffset)) ? TROV_ERR_UNSUPPORTED
-                                                                         : 0;
+  return IsOlderFormatTag(LittleEndian32(probe + kOlderFormatTagOffset)) ? TROV_ERR_UNSUPPORTED : 0;
 }
 
 }  // namespace trov

@@ -33,18 +33,18 @@ struct CompressedIndex {
   int16_t width = kSingleByteWidth;  // a file without a width section holds 8-bit characters
   SuffixTable simpleSuffixes;
   SuffixTable extendedSuffixes;
-  SegmentPool pool;  // owns the records that segments points to
+  SegmentPool pool;                          // owns the records that segments points to
   std::unique_ptr<SegmentInfo*[]> segments;  // in file order, which is ascending key order
   int32_t segmentCount = 0;
-  int32_t dataStart = 0;   // file offset of the segment data area
+  int32_t dataStart = 0;    // file offset of the segment data area
   uint32_t dataLength = 0;  // bytes of the data area present in the file
 };
 
 // Reads the sections of path into index, which must be fresh; 0 or an error (logged), after
 // which the caller discards index. Besides
 // the checks every reader makes, a file is refused with -26 when its index is not in strictly
-// ascending key order, a segment lies outside the data area or beyond the end of the file, a section runs beyond the reach of
-// 32-bit file offsets, or its character width is neither 1 nor 2.
+// ascending key order, a segment lies outside the data area or beyond the end of the file, a
+// section runs beyond the reach of 32-bit file offsets, or its character width is neither 1 nor 2.
 int16_t ReadCompressedIndex(const char* path, CompressedIndex& index);
 
 class LexFile;

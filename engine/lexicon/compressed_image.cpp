@@ -80,7 +80,7 @@ int16_t ResidentLexicon::Open(const char* path) {
   }
   simpleTable_ = std::move(index.simpleSuffixes);
   extendedTable_ = std::move(index.extendedSuffixes);
-  image_ = CompressedImage{index.language,      index.width,    simpleTable_.List(),
+  image_ = CompressedImage{index.language,        index.width,     simpleTable_.List(),
                            extendedTable_.List(), segments_.get(), count};
   return 0;
 }

@@ -189,8 +189,8 @@ int16_t CompressedLexicon::MatchPattern(const char* pattern, bool caseSensitive,
   return 0;
 }
 
-int16_t CompressedLexicon::ScoreSegment(int32_t index, const char* word,
-                                        WordComparator comparator, SuggestionList& list) {
+int16_t CompressedLexicon::ScoreSegment(int32_t index, const char* word, WordComparator comparator,
+                                        SuggestionList& list) {
   if (SegmentSize(index) == 0) return 0;
   std::span<const uint8_t> bytes;
   if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;

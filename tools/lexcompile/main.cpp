@@ -59,8 +59,8 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& error) {
     }
   }
   std::size_t wanted = args.mode == Arguments::kCompile ? 2 : 1;
-  bool countOk = args.files.size() == wanted ||
-                 (args.mode == Arguments::kDump && args.files.size() == 2);
+  bool countOk =
+      args.files.size() == wanted || (args.mode == Arguments::kDump && args.files.size() == 2);
   if (!countOk) {
     error = "wrong number of files";
     return false;
@@ -82,11 +82,11 @@ int Compile(const Arguments& args) {
   CompileStats stats;
   if (!CompileLexicon(words, options, bytes, stats, error)) return Fail(error);
   if (!WriteFileBytes(args.files[1], bytes, error)) return Fail(error);
-  std::printf("%s: %d words, %d segments, %d short-word entries, %d simple and %d extended "
-              "suffixes, %lld bytes\n",
-              args.files[1].c_str(), stats.words, stats.segments, stats.wordEntries,
-              stats.simpleSuffixes, stats.extendedSuffixes,
-              static_cast<long long>(stats.fileBytes));
+  std::printf(
+      "%s: %d words, %d segments, %d short-word entries, %d simple and %d extended "
+      "suffixes, %lld bytes\n",
+      args.files[1].c_str(), stats.words, stats.segments, stats.wordEntries, stats.simpleSuffixes,
+      stats.extendedSuffixes, static_cast<long long>(stats.fileBytes));
   return 0;
 }
 

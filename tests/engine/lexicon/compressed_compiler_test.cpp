@@ -71,11 +71,11 @@ uint32_t LargestSegment(const std::string& file) {
 // Words built from shared stems and endings, with capitals, apostrophes and accented letters of
 // set 1.
 std::vector<std::string> StemmedWords() {
-  const std::vector<std::string> stems = {"walk", "talk", "play",  "jump",  "paint", "test",
-                                          "cook", "read", "pl\xE9", "caf\xE9", "na\xEFve", "O'Neil",
-                                          "Paris", "McDonald", "x", "ab", "abc", "zz"};
-  const std::vector<std::string> endings = {"", "s", "ed", "ing", "er", "ers", "ation", "ations",
-                                            "'s", "ly", "ness", "able"};
+  const std::vector<std::string> stems = {
+      "walk",    "talk",     "play",   "jump",  "paint",    "test", "cook", "read", "pl\xE9",
+      "caf\xE9", "na\xEFve", "O'Neil", "Paris", "McDonald", "x",    "ab",   "abc",  "zz"};
+  const std::vector<std::string> endings = {"",      "s",      "ed", "ing", "er",   "ers",
+                                            "ation", "ations", "'s", "ly",  "ness", "able"};
   std::vector<std::string> words;
   for (const auto& s : stems) {
     for (const auto& e : endings) words.push_back(s + e);
@@ -118,7 +118,8 @@ std::string Fold(const std::string& word) {
   std::string folded = word;
   for (char& c : folded) {
     auto u = static_cast<unsigned char>(c);
-    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) c = static_cast<char>(u + 32);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+      c = static_cast<char>(u + 32);
   }
   return folded;
 }
@@ -305,8 +306,8 @@ TEST_F(DefaultDictionaries, MainCompressedDictionary) {
   const int16_t lex = TROV_OpenLex(session_, Path("trovam2.clx").c_str(), -1);
   ASSERT_GE(lex, 0);
   char other[TROV_WORD_BUFFER];
-  for (const char* word : {"the", "spelling", "dictionary", "don't", "zoology", "caf\xE9",
-                           "Paris", "a", "I", "encyclopedia's"}) {
+  for (const char* word : {"the", "spelling", "dictionary", "don't", "zoology", "caf\xE9", "Paris",
+                           "a", "I", "encyclopedia's"}) {
     EXPECT_EQ(TROV_FindLexWord(session_, lex, word, other, sizeof other), kFound) << word;
   }
   for (const char* word : {"teh", "recieve", "paris", "xqzt"}) {

@@ -47,13 +47,14 @@ TEST(CompressedFormat, ExampleFileAnswersEveryLookupInBothForms) {
     SCOPED_TRACE(budget);
     OpenedLexicon lex(path, budget);
     ASSERT_EQ(lex.Result(), 0);
-    EXPECT_EQ(lex.Slot().type, budget < 0 ? trov::LEX_COMPRESSED_RESIDENT : trov::LEX_COMPRESSED_PAGED);
+    EXPECT_EQ(lex.Slot().type,
+              budget < 0 ? trov::LEX_COMPRESSED_RESIDENT : trov::LEX_COMPRESSED_PAGED);
     for (const char* word : {"a", "cat", "catch", "catches", "cats"}) {
       EXPECT_EQ(lex.Find(word), kFound) << word;
       EXPECT_EQ(lex.Find(word, false), kFound) << word;
     }
-    for (const char* word : {"ca", "c", "catc", "catche", "catchess", "cas", "dog", "b", "",
-                             "A", "Cat", "CATS"}) {
+    for (const char* word :
+         {"ca", "c", "catc", "catche", "catchess", "cas", "dog", "b", "", "A", "Cat", "CATS"}) {
       EXPECT_EQ(lex.Find(word), TROV_ERR_NOT_FOUND) << word;
     }
     for (const char* word : {"A", "Cat", "CATS", "cAtChEs"}) {
@@ -114,7 +115,8 @@ TEST(CompressedDetect, OlderFormatTagAtByte256IsRefused) {
   };
   for (uint32_t tag : {0x46000001u, 0x46000006u, 0x46000400u, 0x46000402u}) {
     EXPECT_EQ(trov::DetectCompressedFile(dir.Write("old", withTag(tag, 260)).c_str()),
-              TROV_ERR_UNSUPPORTED) << std::hex << tag;
+              TROV_ERR_UNSUPPORTED)
+        << std::hex << tag;
   }
   for (uint32_t tag : {0x46000000u, 0x46000007u, 0x460003FFu, 0x46000403u, 0x01000046u}) {
     EXPECT_EQ(trov::DetectCompressedFile(dir.Write("text", withTag(tag, 300)).c_str()), 0)
@@ -141,8 +143,7 @@ void ExpectRefused(const std::string& bytes, int16_t code, const std::string& me
   }
 }
 
-const std::string kExampleIndex =
-    IndexSection({IndexEntry("a", 0, 0), IndexEntry("cat", 0, 10)});
+const std::string kExampleIndex = IndexSection({IndexEntry("a", 0, 0), IndexEntry("cat", 0, 10)});
 const std::string kExampleData = Section(5, std::string("\0\0\0ch\0\x02\x02\0\x03", 10));
 const std::string kExampleSuffixes = SuffixSection(std::string("es\0s\0", 5), "");
 
@@ -155,12 +156,13 @@ TEST(CompressedOpen, MissingFile) {
   OpenedLexicon resident(path, kResident);
   EXPECT_EQ(resident.Result(), TROV_ERR_FILE_OPEN);
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{"file open(" + path + ") failed",
-                                                       "file open(" + path + ") failed"}));
+                                                      "file open(" + path + ") failed"}));
 }
 
 TEST(CompressedOpen, HeaderFaults) {
   ExpectRefused("", TROV_ERR_BAD_FORMAT, ": error reading magic number");
-  ExpectRefused(std::string("\x46\x00\x05", 3), TROV_ERR_BAD_FORMAT, ": error reading magic number");
+  ExpectRefused(std::string("\x46\x00\x05", 3), TROV_ERR_BAD_FORMAT,
+                ": error reading magic number");
   ExpectRefused("#LID 24941\r\n", TROV_ERR_BAD_FORMAT, ": magic number 0x234c4944 != 0x46000501");
   ExpectRefused(Magic(), TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
   ExpectRefused(Magic() + Be32(1), TROV_ERR_BAD_FORMAT, ": error reading section length");
@@ -235,8 +237,8 @@ TEST(CompressedOpen, IndexThatDoesNotFitItsSection) {
 
 TEST(CompressedOpen, SegmentsMustLieInTheDataArea) {
   std::string head = Magic() + HeaderSections() + kExampleSuffixes;
-  ExpectRefused(head + IndexSection({IndexEntry("cat", 0, 11)}) + kExampleData,
-                TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
+  ExpectRefused(head + IndexSection({IndexEntry("cat", 0, 11)}) + kExampleData, TROV_ERR_BAD_FORMAT,
+                " invalid compressed lexicon");
   ExpectRefused(head + IndexSection({IndexEntry("cat", 0xFFFFFFFFu, 10)}) + kExampleData,
                 TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
   // A word entry's offset and size are not used.
@@ -253,12 +255,12 @@ TEST(CompressedOpen, SegmentsMustLieInTheDataArea) {
 
 TEST(CompressedOpen, IndexMustAscendStrictly) {
   std::string head = Magic() + HeaderSections() + kExampleSuffixes;
-  ExpectRefused(head + IndexSection({IndexEntry("cat", 0, 10), IndexEntry("a", 0, 0)}) +
-                    kExampleData,
-                TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
-  ExpectRefused(head + IndexSection({IndexEntry("cat", 0, 10), IndexEntry("cat", 0, 10)}) +
-                    kExampleData,
-                TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
+  ExpectRefused(
+      head + IndexSection({IndexEntry("cat", 0, 10), IndexEntry("a", 0, 0)}) + kExampleData,
+      TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
+  ExpectRefused(
+      head + IndexSection({IndexEntry("cat", 0, 10), IndexEntry("cat", 0, 10)}) + kExampleData,
+      TROV_ERR_BAD_FORMAT, " invalid compressed lexicon");
 }
 
 TEST(CompressedOpen, UnknownSectionsAreSkipped) {
@@ -277,8 +279,8 @@ TEST(CompressedOpen, UnknownSectionsAreSkipped) {
 
 TEST(CompressedOpen, SectionsInAnyOrder) {
   TempDir dir;
-  std::string bytes = Magic() + kExampleData + kExampleIndex + kExampleSuffixes +
-                      Section(1, Be32(0xABCD7878u));
+  std::string bytes =
+      Magic() + kExampleData + kExampleIndex + kExampleSuffixes + Section(1, Be32(0xABCD7878u));
   OpenedLexicon lex(dir.Write("order.clx", bytes), kResident);
   ASSERT_EQ(lex.Result(), 0);
   EXPECT_EQ(lex.Find("catches"), kFound);
@@ -327,8 +329,8 @@ TEST(CompressedOpen, DataAreaCutShort) {
 
   // Segments within the bytes present open in both forms.
   TempDir dir;
-  std::string path = dir.Write("cut.clx", head + IndexSection({IndexEntry("cat", 0, 6)}) +
-                                              Be32(5) + Be32(10) + std::string("\0\0\0ch\0", 6));
+  std::string path = dir.Write("cut.clx", head + IndexSection({IndexEntry("cat", 0, 6)}) + Be32(5) +
+                                              Be32(10) + std::string("\0\0\0ch\0", 6));
   for (int32_t budget : {kResident, kUnbounded}) {
     OpenedLexicon lex(path, budget);
     ASSERT_EQ(lex.Result(), 0);

@@ -1,5 +1,7 @@
 // Lookups in compressed lexicons: case rules, the segment cache of the paged form, the built-in
 // form, damaged segments, and the two candidate traversals.
+#include "lexicon/compressed_lookup.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,7 +13,6 @@
 #include "engine/log_capture.h"
 #include "lexicon/builtin_lex.h"
 #include "lexicon/compressed_image.h"
-#include "lexicon/compressed_lookup.h"
 #include "suggest/suggestion_list.h"
 #include "trov.h"
 
@@ -19,8 +20,8 @@ namespace {
 
 using trov_test::IndexEntry;
 using trov_test::IndexSection;
-using trov_test::kFound;
 using trov_test::KeyedWords;
+using trov_test::kFound;
 using trov_test::LogCapture;
 using trov_test::Magic;
 using trov_test::OpenedLexicon;
@@ -38,10 +39,9 @@ const trov::CompressedLexicon& Kind(const OpenedLexicon& lex) {
 
 TEST(CompressedLookup, CaseRules) {
   TempDir dir;
-  std::string path = dir.Write("paris.clx", PlainLexiconFile({{"I", {}},
-                                                              {"Par", {"Paris"}},
-                                                              {"ab", {}},
-                                                              {"par", {"par", "parse"}}}));
+  std::string path = dir.Write(
+      "paris.clx",
+      PlainLexiconFile({{"I", {}}, {"Par", {"Paris"}}, {"ab", {}}, {"par", {"par", "parse"}}}));
   for (int32_t budget : {kResident, kUnbounded}) {
     OpenedLexicon lex(path, budget);
     ASSERT_EQ(lex.Result(), 0);
@@ -90,9 +90,8 @@ TEST(CompressedLookup, ResidentNeverReadsAfterOpen) {
 
 // Three segments of 12 bytes each ('aaa', 'bbb', 'ccc', two words apiece).
 std::string ThreeSegments() {
-  return PlainLexiconFile({{"aaa", {"aaaxx", "aaayy"}},
-                           {"bbb", {"bbbxx", "bbbyy"}},
-                           {"ccc", {"cccxx", "cccyy"}}});
+  return PlainLexiconFile(
+      {{"aaa", {"aaaxx", "aaayy"}}, {"bbb", {"bbbxx", "bbbyy"}}, {"ccc", {"cccxx", "cccyy"}}});
 }
 
 TEST(CompressedPaged, BudgetOfOneSegmentEvictsBeforeLoading) {
@@ -146,9 +145,8 @@ TEST(CompressedPaged, UnboundedKeepsEverySegment) {
 
 TEST(CompressedPaged, CaselessLookupTriesEveryKeyCapitalisation) {
   TempDir dir;
-  std::string path = dir.Write("keys.clx", PlainLexiconFile({{"ABc", {"ABcd"}},
-                                                             {"aBC", {"aBCe"}},
-                                                             {"abc", {"abcf"}}}));
+  std::string path = dir.Write(
+      "keys.clx", PlainLexiconFile({{"ABc", {"ABcd"}}, {"aBC", {"aBCe"}}, {"abc", {"abcf"}}}));
   OpenedLexicon lex(path, 6);  // room for one segment at a time
   ASSERT_EQ(lex.Result(), 0);
   EXPECT_EQ(lex.Find("abcd", false), kFound);
@@ -163,8 +161,8 @@ const uint8_t kCatSegment[] = {0x00, 0x00, 0x00, 0x63, 0x68, 0x00, 0x02, 0x02, 0
 const char* const kSimpleSuffixes[] = {"es", "s"};
 const trov::CompressedSegment kSegments[] = {{nullptr, 0, {'a', 0, 0}},
                                              {kCatSegment, sizeof kCatSegment, {'c', 'a', 't'}}};
-const trov::CompressedImage kExampleImage = {
-    0x616D, 1, {kSimpleSuffixes, 2}, {nullptr, 0}, kSegments, 2};
+const trov::CompressedImage kExampleImage = {0x616D,       1,         {kSimpleSuffixes, 2},
+                                             {nullptr, 0}, kSegments, 2};
 
 TEST(CompressedBuiltin, AnswersFromAnImageItDoesNotOwn) {
   trov::Lexicon slot{trov::LEX_BUILTIN_COMPRESSED, new trov::ImageLexicon(kExampleImage)};
@@ -203,7 +201,8 @@ TEST(CompressedBuiltin, OpensThroughTheBuiltinTable) {
 
 // A file with one segment 'cat' whose bytes are given; simple suffixes 'es' and 's', extended
 // suffix 'ing'.
-std::string CatFile(const std::string& segment, const std::string& simple = std::string("es\0s\0", 5)) {
+std::string CatFile(const std::string& segment,
+                    const std::string& simple = std::string("es\0s\0", 5)) {
   return Magic() + trov_test::HeaderSections() + SuffixSection(simple, std::string("ing\0", 4)) +
          IndexSection({IndexEntry("cat", 0, static_cast<uint32_t>(segment.size()))}) +
          Section(5, segment);
@@ -247,8 +246,8 @@ TEST(CompressedDamagedSegment, WordsBeforeTheFaultAreFoundTheRestAreNot) {
 TEST(CompressedDamagedSegment, UnterminatedSuffixIsNotNumbered) {
   TempDir dir;
   // Simple table 'es', then 's' without its NUL: only 'es' is suffix 0.
-  std::string path = dir.Write("suffix.clx", CatFile(std::string("\0\x02\0\x03", 4),
-                                                     std::string("es\0s", 4)));
+  std::string path =
+      dir.Write("suffix.clx", CatFile(std::string("\0\x02\0\x03", 4), std::string("es\0s", 4)));
   OpenedLexicon lex(path, kResident);
   ASSERT_EQ(lex.Result(), 0);
   EXPECT_EQ(lex.Find("cates"), kFound);
@@ -374,12 +373,11 @@ std::vector<std::string> ScoredWords(const trov::Lexicon& lex, const char* word,
 
 TEST(CompressedScoreWords, DepthPrunesSegmentsByKey) {
   TempDir dir;
-  std::string path =
-      dir.Write("score.clx", PlainLexiconFile({{"ab", {}},
-                                               {"abc", {"abcd", "abcdefghijklmn"}},
-                                               {"abd", {"abde"}},
-                                               {"axy", {"axyd"}},
-                                               {"xyz", {"xyzd"}}}));
+  std::string path = dir.Write("score.clx", PlainLexiconFile({{"ab", {}},
+                                                              {"abc", {"abcd", "abcdefghijklmn"}},
+                                                              {"abd", {"abde"}},
+                                                              {"axy", {"axyd"}},
+                                                              {"xyz", {"xyzd"}}}));
   for (int32_t budget : {kResident, kUnbounded}) {
     OpenedLexicon lex(path, budget);
     ASSERT_EQ(lex.Result(), 0);
@@ -390,8 +388,7 @@ TEST(CompressedScoreWords, DepthPrunesSegmentsByKey) {
     // 'abcdefghijklmn' was decoded but scores below 1.
     EXPECT_EQ(std::count(scored.begin(), scored.end(), "abcdefghijklmn"), 1);
     EXPECT_EQ(ScoredWords(lex.Slot(), "abcd", 20), (List{"ab", "abcd", "abde", "axyd"}));
-    EXPECT_EQ(ScoredWords(lex.Slot(), "abcd", 100),
-              (List{"ab", "abcd", "abde", "axyd", "xyzd"}));
+    EXPECT_EQ(ScoredWords(lex.Slot(), "abcd", 100), (List{"ab", "abcd", "abde", "axyd", "xyzd"}));
   }
 }
 
