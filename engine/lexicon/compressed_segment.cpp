@@ -48,11 +48,16 @@ SegmentReader::SegmentReader(const uint8_t key[kKeyLength], std::span<const uint
   failed_ = KeyLength(key) < kKeyLength;
 }
 
+// One pass over the short suffix instead of measuring it and then copying it. A suffix that
+// does not fit leaves length_ as it was; the walk then ends, so the bytes written past it are
+// never read.
 bool SegmentReader::Append(const char* text) {
-  std::size_t n = std::strlen(text);
-  if (n > static_cast<std::size_t>(kMaxSegmentWord - length_)) return false;
-  std::memcpy(word_ + length_, text, n);
-  length_ += static_cast<int>(n);
+  int length = length_;
+  for (; *text != '\0'; ++text) {
+    if (length >= kMaxSegmentWord) return false;
+    word_[length++] = *text;
+  }
+  length_ = length;
   return true;
 }
 
