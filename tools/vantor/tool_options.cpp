@@ -165,44 +165,44 @@ class OptionReader {
   bool ReadSwitch() {
     const bool negated = name_.rfind("no-", 0) == 0;
     const std::string_view bare = negated ? std::string_view(name_).substr(3) : name_;
-    for (const SwitchSpec& spec : kSwitches) {
-      if (spec.name == bare && (command_ & (kChecking | kDict))) {
-        result_.options.switches[spec.property] = !negated;
+    for (const SwitchSpec& entry : kSwitches) {
+      if (entry.name == bare && (command_ & (kChecking | kDict))) {
+        result_.options.switches[entry.property] = !negated;
         return true;
       }
     }
     return false;
   }
   bool ReadFlag() {
-    for (const FlagSpec& spec : kFlags) {
-      if (spec.name == name_ && (spec.commands & command_)) {
-        result_.options.*spec.field = spec.value;
+    for (const FlagSpec& entry : kFlags) {
+      if (entry.name == name_ && (entry.commands & command_)) {
+        result_.options.*entry.field = entry.value;
         return true;
       }
     }
     return false;
   }
   bool ReadNumber(const std::string& value, bool present) {
-    for (const NumberSpec& spec : kNumbers) {
-      if (spec.name != name_ || !(spec.commands & command_)) continue;
+    for (const NumberSpec& entry : kNumbers) {
+      if (entry.name != name_ || !(entry.commands & command_)) continue;
       int number = 0;
-      if (!present || !ParseNumber(value, number) || number < spec.low || number > spec.high) {
-        Fail("option --" + name_ + " needs a number from " + std::to_string(spec.low) + " to " +
-             std::to_string(spec.high));
+      if (!present || !ParseNumber(value, number) || number < entry.low || number > entry.high) {
+        Fail("option --" + name_ + " needs a number from " + std::to_string(entry.low) + " to " +
+             std::to_string(entry.high));
       } else {
-        result_.options.*spec.field = static_cast<int16_t>(number);
+        result_.options.*entry.field = static_cast<int16_t>(number);
       }
       return true;
     }
     return false;
   }
   bool ReadText(const std::string& value, bool present) {
-    for (const TextSpec& spec : kTexts) {
-      if (spec.name != name_ || !(spec.commands & command_)) continue;
+    for (const TextSpec& entry : kTexts) {
+      if (entry.name != name_ || !(entry.commands & command_)) continue;
       if (!present) {
         Fail("option --" + name_ + " needs a value");
       } else {
-        result_.options.*spec.field = value;
+        result_.options.*entry.field = value;
       }
       return true;
     }
@@ -222,7 +222,7 @@ class OptionReader {
 
 ToolOptions DefaultToolOptions() {
   ToolOptions options;
-  for (const SwitchSpec& spec : kSwitches) options.switches[spec.property] = spec.byDefault;
+  for (const SwitchSpec& entry : kSwitches) options.switches[entry.property] = entry.byDefault;
   return options;
 }
 
@@ -263,21 +263,21 @@ std::string OptionHelp(Command command) {
     help += left + " " + std::string(text) + "\n";
   };
   if (command & (kChecking | kDict)) {
-    for (const SwitchSpec& spec : kSwitches) {
-      line(std::string(spec.byDefault ? "--no-" : "--") + std::string(spec.name), spec.help);
+    for (const SwitchSpec& entry : kSwitches) {
+      line(std::string(entry.byDefault ? "--no-" : "--") + std::string(entry.name), entry.help);
     }
   }
-  for (const FlagSpec& spec : kFlags) {
-    if (spec.commands & command) line("--" + std::string(spec.name), spec.help);
+  for (const FlagSpec& entry : kFlags) {
+    if (entry.commands & command) line("--" + std::string(entry.name), entry.help);
   }
-  for (const NumberSpec& spec : kNumbers) {
-    if (spec.commands & command) line("--" + std::string(spec.name) + " N", spec.help.substr(3));
+  for (const NumberSpec& entry : kNumbers) {
+    if (entry.commands & command) line("--" + std::string(entry.name) + " N", entry.help.substr(3));
   }
-  for (const TextSpec& spec : kTexts) {
-    if (!(spec.commands & command)) continue;
-    const std::size_t colon = spec.help.find(':');
-    line("--" + std::string(spec.name) + " " + std::string(spec.help.substr(0, colon)),
-         spec.help.substr(colon + 2));
+  for (const TextSpec& entry : kTexts) {
+    if (!(entry.commands & command)) continue;
+    const std::size_t colon = entry.help.find(':');
+    line("--" + std::string(entry.name) + " " + std::string(entry.help.substr(0, colon)),
+         entry.help.substr(colon + 2));
   }
   return help;
 }
