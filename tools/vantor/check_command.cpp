@@ -84,15 +84,9 @@ int RunCheck(const ToolContext& context) {
     ReportError(context.streams.err, "check needs at least one FILE ('-' for standard input)");
     return kExitError;
   }
-  auto opened = Speller::Open(context.options, context.programDirectory, true);
-  if (const auto* message = std::get_if<std::string>(&opened)) {
-    ReportError(context.streams.err, *message);
-    return kExitError;
-  }
-  Speller& speller = *std::get<std::unique_ptr<Speller>>(opened);
-  for (const std::string& warning : speller.Warnings()) {
-    ReportError(context.streams.err, "warning: " + warning);
-  }
+  const std::unique_ptr<Speller> opened = OpenSpeller(context.options, context, true);
+  if (!opened) return kExitError;
+  Speller& speller = *opened;
   FileChecker checker(speller, context);
   int status = kExitClean;
   for (const std::string& name : context.options.operands) {

@@ -252,15 +252,9 @@ int RunFix(const ToolContext& context) {
     return kExitError;
   }
   const std::string& name = operands[0];
-  auto opened = Speller::Open(context.options, context.programDirectory, true);
-  if (const auto* message = std::get_if<std::string>(&opened)) {
-    ReportError(context.streams.err, *message);
-    return kExitError;
-  }
-  Speller& speller = *std::get<std::unique_ptr<Speller>>(opened);
-  for (const std::string& warning : speller.Warnings()) {
-    ReportError(context.streams.err, "warning: " + warning);
-  }
+  const std::unique_ptr<Speller> opened = OpenSpeller(context.options, context, true);
+  if (!opened) return kExitError;
+  Speller& speller = *opened;
   std::string bytes;
   std::string error;
   if (!ReadInput(name, context.streams.in, bytes, error)) {

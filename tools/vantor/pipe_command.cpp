@@ -199,15 +199,9 @@ int RunPipe(const ToolContext& context) {
   ToolOptions options = context.options;
   // The protocol has no answer for a doubled word.
   options.switches[trov::OptionProperty::kCatchDoubledWords] = false;
-  auto opened = Speller::Open(options, context.programDirectory, true);
-  if (const auto* message = std::get_if<std::string>(&opened)) {
-    ReportError(context.streams.err, *message);
-    return kExitError;
-  }
-  Speller& speller = *std::get<std::unique_ptr<Speller>>(opened);
-  for (const std::string& warning : speller.Warnings()) {
-    ReportError(context.streams.err, "warning: " + warning);
-  }
+  const std::unique_ptr<Speller> opened = OpenSpeller(options, context, true);
+  if (!opened) return kExitError;
+  Speller& speller = *opened;
   PipeSession(speller, context).Run(context.streams.in);
   return kExitClean;
 }

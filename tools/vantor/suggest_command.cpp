@@ -50,15 +50,9 @@ int RunSuggest(const ToolContext& context) {
     ReportError(context.streams.err, "suggest needs WORD arguments or --stdin, not both");
     return kExitError;
   }
-  auto opened = Speller::Open(options, context.programDirectory, true);
-  if (const auto* message = std::get_if<std::string>(&opened)) {
-    ReportError(context.streams.err, *message);
-    return kExitError;
-  }
-  Speller& speller = *std::get<std::unique_ptr<Speller>>(opened);
-  for (const std::string& warning : speller.Warnings()) {
-    ReportError(context.streams.err, "warning: " + warning);
-  }
+  const std::unique_ptr<Speller> opened = OpenSpeller(options, context, true);
+  if (!opened) return kExitError;
+  Speller& speller = *opened;
   WordSuggester suggester(speller, context);
   int status = kExitClean;
   const auto answer = [&](const std::string& word) {

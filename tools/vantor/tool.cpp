@@ -1,7 +1,11 @@
 // Picks the subcommand, parses its options and prints the help texts.
 #include "tool.h"
 
+#include "speller.h"
+
 #include <string_view>
+#include <utility>
+#include <variant>
 
 namespace vantor {
 namespace {
@@ -49,6 +53,20 @@ void PrintHelp(const Subcommand& subcommand, std::ostream& out) {
 }
 
 }  // namespace
+
+std::unique_ptr<Speller> OpenSpeller(const ToolOptions& options, const ToolContext& context,
+                                     bool needDictionaries) {
+  auto opened = Speller::Open(options, context.programDirectory, needDictionaries);
+  if (const auto* message = std::get_if<std::string>(&opened)) {
+    ReportError(context.streams.err, *message);
+    return nullptr;
+  }
+  auto speller = std::move(std::get<std::unique_ptr<Speller>>(opened));
+  for (const std::string& warning : speller->Warnings()) {
+    ReportError(context.streams.err, "warning: " + warning);
+  }
+  return speller;
+}
 
 void ReportError(std::ostream& err, const std::string& message) {
   err << "vantor: " << message << '\n';

@@ -4,6 +4,7 @@
 #define VANTOR_TOOL_TOOL_H
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <span>
 #include <string>
@@ -11,6 +12,8 @@
 #include "tool_options.h"
 
 namespace vantor {
+
+class Speller;
 
 inline constexpr int kExitClean = 0;     // no problem found
 inline constexpr int kExitProblems = 1;  // problems found (check), or a refused request
@@ -41,6 +44,11 @@ int RunDict(const ToolContext& context);
 
 // "vantor: " and the message, on the error stream.
 void ReportError(std::ostream& err, const std::string& message);
+
+// The speller a subcommand works with, its warnings reported; null after reporting why there is
+// none. needDictionaries as for Speller::Open.
+std::unique_ptr<Speller> OpenSpeller(const ToolOptions& options, const ToolContext& context,
+                                     bool needDictionaries);
 
 }  // namespace vantor
 
