@@ -1,10 +1,11 @@
 // vantor check: every problem word of every file, with its position in the original text.
-#include <variant>
+#include <algorithm>
 
-#include "document.h"
+#include "engine_text_decoder.h"
 #include "input_file.h"
 #include "problem_report.h"
 #include "speller.h"
+#include "text_window.h"
 #include "tool.h"
 
 namespace vantor {
@@ -21,25 +22,21 @@ class FileChecker {
   // kExitClean, kExitProblems or kExitError for one file.
   int Check(const std::string& name) {
     const std::string display = DisplayName(name);
-    std::string bytes;
     std::string error;
-    if (!ReadInput(name, context_.streams.in, bytes, error)) return Fail(display, error);
-    auto decoded = Document::Decode(std::move(bytes), speller_.Encoding(), speller_.Charset(),
-                                    Document::Purpose::kReadOnly);
-    if (const auto* message = std::get_if<std::string>(&decoded)) return Fail(display, *message);
-    const Document& document = std::get<Document>(decoded);
-    trov::CheckLoop& loop = speller_.Loop();
-    loop.SetText(document.EngineText().c_str());
-    if (speller_.Core().ErrorCode() < 0) return Fail(display, "out of memory");
+    InputStream input;
+    if (!input.Open(name, context_.streams.in, error)) return Fail(display, error);
+    EngineTextDecoder decoder(speller_.Encoding(), speller_.Charset());
+    TextWindow window(input, decoder,
+                      speller_.Core().Option(trov::OptionProperty::kIgnoreHTMLMarkups) != 0);
     int status = kExitClean;
     for (;;) {
-      const int16_t flags = loop.CheckNext();
-      if (flags & TROV_RESULT_END_OF_TEXT) break;
-      Report(display, document, flags);
-      status = kExitProblems;
-      speller_.SkipProblemWord();
+      if (!window.Fill(error)) return Fail(display, error);
+      const int windowStatus = CheckWindow(display, window);
+      if (windowStatus == kExitError) return windowStatus;
+      status = std::max(status, windowStatus);
+      if (window.Finished()) return status;
+      window.Slide();
     }
-    return status;
   }
 
  private:
@@ -48,12 +45,30 @@ class FileChecker {
     return kExitError;
   }
 
-  void Report(const std::string& display, const Document& document, int16_t flags) {
+  int CheckWindow(const std::string& display, TextWindow& window) {
+    trov::CheckLoop& loop = speller_.Loop();
+    loop.SetText(window.Text().c_str());
+    if (speller_.Core().ErrorCode() < 0) return Fail(display, "out of memory");
+    // The first window starts where loading put the offset, as for a whole text.
+    if (window.ResumeOffset() > 0) {
+      speller_.Core().State().offset = static_cast<int32_t>(window.ResumeOffset());
+    }
+    int status = kExitClean;
+    for (;;) {
+      const int16_t flags = loop.CheckNext();
+      if (flags & TROV_RESULT_END_OF_TEXT) return status;
+      Report(display, window, flags);
+      status = kExitProblems;
+      speller_.SkipProblemWord();
+    }
+  }
+
+  void Report(const std::string& display, TextWindow& window, int16_t flags) {
     const trov::CheckState& state = speller_.Core().State();
     const EngineCharset& charset = speller_.Charset();
     Problem problem;
     problem.file = display;
-    problem.position = document.PositionOf(static_cast<std::size_t>(state.offset));
+    problem.position = window.PositionOf(static_cast<std::size_t>(state.offset));
     problem.flags = flags;
     const std::string word = state.misspelledWord.data();
     problem.word = charset.ToUtf8(word);

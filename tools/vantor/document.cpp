@@ -3,27 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine_text_decoder.h"
+
 namespace vantor {
-namespace {
-
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
-std::string Hex(unsigned char byte) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", byte);
-  return text;
-}
-
-std::string At(const TextPosition& position) {
-  return "line " + std::to_string(position.line) + ", column " + std::to_string(position.column);
-}
-
-}  // namespace
-
 std::variant<Document, std::string> Document::Decode(std::string bytes,
                                                      const TextEncoding& encoding,
-                                                     const EngineCharset& charset,
-                                                     Purpose purpose) {
+                                                     const EngineCharset& charset) {
   if (bytes.size() >= UINT32_MAX) return std::string("file too large");
   Document document;
   document.source_ = std::move(bytes);
@@ -33,34 +18,28 @@ std::variant<Document, std::string> Document::Decode(std::string bytes,
     document.prefix_ = kUtf8ByteOrderMark;
     position = kUtf8ByteOrderMark.size();
   }
-  const bool keepOriginals = purpose == Purpose::kWriteBack;
   document.engineText_.reserve(source.size() - position);
-  if (keepOriginals) document.origins_.reserve(source.size() - position);
+  document.origins_.reserve(source.size() - position);
+  const EngineTextDecoder decoder(encoding, charset);
   while (position < source.size()) {
-    const Utf8Char decoded = encoding.DecodeAt(source, position);
-    if (decoded.length == 0 || decoded.codePoint == 0) {
+    const auto character = decoder.DecodeCharacter(source, position);
+    if (character.status != EngineTextDecoder::Character::Status::kDecoded) {
       document.IndexLines();
       const TextPosition where = document.PositionOf(document.engineText_.size());
-      if (decoded.length == 0) {
-        return "invalid " + encoding.Name() + " (byte " +
-               Hex(static_cast<unsigned char>(source[position])) + " at " + At(where) +
-               "); use --encoding to name the file's encoding";
-      }
-      return "binary file (NUL character at " + At(where) + ")";
+      // The whole file is here: a character it ends inside is invalid.
+      const auto status = character.status == EngineTextDecoder::Character::Status::kIncomplete
+                              ? EngineTextDecoder::Character::Status::kInvalid
+                              : character.status;
+      return decoder.ErrorMessage(status, static_cast<unsigned char>(source[position]),
+                                  where.line, where.column);
     }
-    document.engineText_ += static_cast<char>(charset.ToEngine(decoded.codePoint));
-    if (keepOriginals) {
-      document.origins_.push_back(
-          {static_cast<uint32_t>(position), static_cast<uint32_t>(decoded.length)});
-    }
-    position += decoded.length;
+    document.engineText_ += static_cast<char>(character.engineByte);
+    document.origins_.push_back(
+        {static_cast<uint32_t>(position), static_cast<uint32_t>(character.length)});
+    position += character.length;
   }
   document.IndexLines();
-  if (keepOriginals) {
-    document.readEngineText_ = document.engineText_;
-  } else {
-    std::string().swap(document.source_);
-  }
+  document.readEngineText_ = document.engineText_;
   return document;
 }
 

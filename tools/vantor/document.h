@@ -21,14 +21,9 @@ struct TextPosition {
 
 class Document {
  public:
-  // Whether the document will be written back: only then are the original bytes of every
-  // character kept (eight bytes of bookkeeping per character).
-  enum class Purpose { kReadOnly, kWriteBack };
-
   // The document, or the reason it cannot be checked (invalid text, a NUL character).
   static std::variant<Document, std::string> Decode(std::string bytes, const TextEncoding& encoding,
-                                                    const EngineCharset& charset,
-                                                    Purpose purpose = Purpose::kWriteBack);
+                                                    const EngineCharset& charset);
 
   const std::string& EngineText() const { return engineText_; }
   TextPosition PositionOf(std::size_t engineOffset) const;
@@ -40,7 +35,7 @@ class Document {
   void UpdateEngineText(std::string newText);
   // Whether the text differs from what was read (changes that were undone do not count).
   bool Changed() const { return engineText_ != readEngineText_; }
-  // The file's bytes (kWriteBack documents only): originals where kept, new characters encoded;
+  // The file's bytes: originals where kept, new characters encoded;
   // an error text when a new character cannot be written in the encoding.
   std::variant<std::string, std::string> Serialise(const TextEncoding& encoding,
                                                    const EngineCharset& charset) const;

@@ -1,33 +1,19 @@
 #include "input_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
-#include <memory>
 #include <system_error>
 
 namespace vantor {
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-}  // namespace
 
 std::string DisplayName(const std::string& name) { return name == "-" ? kStandardInputName : name; }
 
-bool ReadInput(const std::string& name, std::istream& standardInput, std::string& bytes,
-               std::string& error) {
-  bytes.clear();
+bool InputStream::Open(const std::string& name, std::istream& standardInput, std::string& error) {
+  file_.reset();
+  standardInput_ = nullptr;
   if (name == "-") {
-    bytes.assign(std::istreambuf_iterator<char>(standardInput), std::istreambuf_iterator<char>());
-    if (standardInput.bad()) {
-      error = "cannot read standard input";
-      return false;
-    }
+    standardInput_ = &standardInput;
     return true;
   }
   std::error_code status;
@@ -41,18 +27,43 @@ bool ReadInput(const std::string& name, std::istream& standardInput, std::string
     return false;
   }
   errno = 0;
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(name.c_str(), "rb"));
-  if (!file) {
+  file_.reset(std::fopen(name.c_str(), "rb"));
+  if (!file_) {
     error = std::string("cannot open: ") + std::strerror(errno);
     return false;
   }
-  char buffer[65536];
-  std::size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
-  if (std::ferror(file.get())) {
+  return true;
+}
+
+bool InputStream::Read(char* buffer, std::size_t size, std::size_t& count, std::string& error) {
+  if (standardInput_ != nullptr) {
+    standardInput_->read(buffer, static_cast<std::streamsize>(size));
+    count = static_cast<std::size_t>(standardInput_->gcount());
+    if (standardInput_->bad()) {
+      error = "cannot read standard input";
+      return false;
+    }
+    return true;
+  }
+  count = std::fread(buffer, 1, size, file_.get());
+  if (count == 0 && std::ferror(file_.get())) {
     error = std::string("cannot read: ") + std::strerror(errno);
     return false;
   }
+  return true;
+}
+
+bool ReadInput(const std::string& name, std::istream& standardInput, std::string& bytes,
+               std::string& error) {
+  bytes.clear();
+  InputStream input;
+  if (!input.Open(name, standardInput, error)) return false;
+  char buffer[65536];
+  std::size_t count;
+  do {
+    if (!input.Read(buffer, sizeof buffer, count, error)) return false;
+    bytes.append(buffer, count);
+  } while (count > 0);
   return true;
 }
 
