@@ -146,6 +146,15 @@ int16_t LexFile::Seek(int32_t offset, int origin) {
   if (origin < 0 || origin > 2) return -1;
   if (writing_ && !Flush()) return -1;
   const int32_t logical = Tell();
+  // A resident open seeks to every segment in turn, nearly always to where reading already is:
+  // a target inside the bytes at hand costs no system call.
+  if (!writing_ && origin != 2) {
+    const int64_t target = int64_t{offset} + (origin == 1 ? logical : 0);
+    if (target >= bufferStart_ && target <= int64_t{bufferStart_} + fill_) {
+      readIndex_ = static_cast<int32_t>(target - bufferStart_);
+      return 0;
+    }
+  }
   fill_ = 0;
   readIndex_ = 0;
   if (std::fseek(handle_, logical, SEEK_SET) != 0) return -1;

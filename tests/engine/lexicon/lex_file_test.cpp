@@ -1,9 +1,11 @@
 // The buffered file layer: its line rules, block writes, seeks and how failures show.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -112,6 +114,28 @@ TEST_F(LexFileTest, SeekFromCurrentCountsFromTheLogicalPosition) {
   EXPECT_EQ(file->ReadByte(), bytes[1500]);
   EXPECT_EQ(file->Seek(-1, 0), -1) << "before the start of the file";
   EXPECT_EQ(file->Seek(0, 3), -1) << "no such origin";
+}
+
+TEST_F(LexFileTest, SeeksInsideAndOutsideTheBufferReadTheRightBytes) {
+  std::string bytes;
+  for (int i = 0; i < 5000; ++i) bytes += static_cast<char>(i * 7 % 253);
+  auto file = OpenWith(bytes);
+  std::mt19937 random(5);
+  char piece[300];
+  for (int step = 0; step < 2000; ++step) {
+    // Mostly short hops near the position (inside the buffer), sometimes far ones.
+    const int32_t here = file->Tell();
+    const int32_t target = random() % 4 == 0 ? static_cast<int32_t>(random() % 5000)
+                                             : std::clamp<int32_t>(here + static_cast<int32_t>(random() % 200) - 60, 0, 4999);
+    ASSERT_EQ(random() % 2 == 0 ? file->Seek(target, 0) : file->Seek(target - here, 1), 0);
+    ASSERT_EQ(file->Tell(), target);
+    const int32_t count = static_cast<int32_t>(random() % 300);
+    const int32_t expected = std::min(count, 5000 - target);
+    ASSERT_EQ(file->Read(piece, count), expected) << "step " << step;
+    ASSERT_EQ(std::string(piece, static_cast<std::size_t>(expected)),
+              bytes.substr(static_cast<std::size_t>(target), static_cast<std::size_t>(expected)))
+        << "step " << step << " at " << target;
+  }
 }
 
 TEST_F(LexFileTest, WritesReachTheFileInBlocksOf1024) {
