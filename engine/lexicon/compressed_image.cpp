@@ -82,6 +82,7 @@ int16_t ResidentLexicon::Open(const char* path) {
   extendedTable_ = std::move(index.extendedSuffixes);
   image_ = CompressedImage{index.language,        index.width,     simpleTable_.List(),
                            extendedTable_.List(), segments_.get(), count};
+  IndexWords();
   return 0;
 }
 

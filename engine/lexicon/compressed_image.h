@@ -3,6 +3,7 @@
 #ifndef TROV_COMPRESSED_IMAGE_H
 #define TROV_COMPRESSED_IMAGE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,16 +27,21 @@ struct CompressedImage {
   int32_t segmentCount;
 };
 
-// Answers from an image it does not own: closing frees nothing of it.
+// Answers from an image it does not own: closing frees nothing of it. The image never changes
+// while the lexicon is open, so its words are indexed once, at open.
 class ImageLexicon : public CompressedLexicon {
  public:
-  explicit ImageLexicon(const CompressedImage& image) : image_(image) {}
+  explicit ImageLexicon(const CompressedImage& image) : image_(image) { IndexWords(); }
 
   int16_t Language() override { return image_.language; }
   int64_t SegmentBytesHeld() const override;
+  // Bytes the word index holds beside the segments.
+  std::size_t WordIndexBytes() const { return wordIndex_.BytesHeld(); }
 
  protected:
   ImageLexicon() = default;
+  // Builds the word index once image_ is complete.
+  void IndexWords() { wordIndex_.Build(image_); }
 
   int32_t SegmentCount() const override { return image_.segmentCount; }
   const uint8_t* Key(int32_t index) const override { return image_.segments[index].key; }
@@ -43,8 +49,12 @@ class ImageLexicon : public CompressedLexicon {
   int16_t LoadSegment(int32_t index, std::span<const uint8_t>& bytes) override;
   SuffixList SimpleSuffixes() const override { return image_.simpleSuffixes; }
   SuffixList ExtendedSuffixes() const override { return image_.extendedSuffixes; }
+  const CompressedWordIndex* WordIndex() const override { return &wordIndex_; }
 
   CompressedImage image_{};
+
+ private:
+  CompressedWordIndex wordIndex_;
 };
 
 // The instantiate function of a built-in lexicon row whose prepared state is a CompressedImage;

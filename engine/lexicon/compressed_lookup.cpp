@@ -76,6 +76,9 @@ bool FitsWordBuffer(int length) { return length <= TROV_MAX_WORD; }
 }  // namespace
 
 int32_t CompressedLexicon::FindKey(const uint8_t key[kKeyLength]) const {
+  if (const CompressedWordIndex* index = WordIndex(); index && index->HasKeyTable()) {
+    return index->FindKey(key);
+  }
   int32_t low = 0;
   int32_t high = SegmentCount() - 1;
   while (low <= high) {
@@ -92,6 +95,16 @@ int32_t CompressedLexicon::FindKey(const uint8_t key[kKeyLength]) const {
 }
 
 bool CompressedLexicon::SegmentHolds(int32_t index, const char* word, bool caseSensitive) {
+  if (const CompressedWordIndex* words = WordIndex()) {
+    switch (words->Holds(index, word, caseSensitive)) {
+      case CompressedWordIndex::Answer::kPresent:
+        return true;
+      case CompressedWordIndex::Answer::kAbsent:
+        return false;
+      case CompressedWordIndex::Answer::kScan:
+        break;
+    }
+  }
   std::span<const uint8_t> bytes;
   // A segment that cannot be read holds no match; the lookup goes on with other keys.
   if (LoadSegment(index, bytes) < 0) return false;

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "lexicon/compressed_segment.h"
+#include "lexicon/compressed_word_index.h"
 #include "lexicon/lexicon.h"
 
 namespace trov {
@@ -41,6 +42,9 @@ class CompressedLexicon : public LexiconKind {
   virtual SuffixList ExtendedSuffixes() const = 0;
   // A paged pattern traversal ends once the list is full, sparing further segment reads.
   virtual bool StopsWhenListFull() const { return false; }
+  // The index of keys and words that spares a lookup the binary search and the decoding, when
+  // the kind keeps one.
+  virtual const CompressedWordIndex* WordIndex() const { return nullptr; }
 
  private:
   // Index of the entry whose key is key, or -1.

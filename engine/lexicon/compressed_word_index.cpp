@@ -1,0 +1,197 @@
+// An exact lookup scans its segment only until an entry sorts after the word, so a hash of the
+// segment's words answers the same only when the segment ascends: a segment that does not, or
+// that the reader cannot decode to its end, keeps its answers as decoded. Words after a fault are
+// never seen by either search, so the hash holds exactly the words the reader hands out.
+//
+// A caseless lookup compares every word of a segment through the to-lower table. When every
+// character after the key of every word in the segment is its own lower case, the only word that
+// can match is the key followed by the lower-cased rest of the looked-up word, and one hash
+// probe answers. Which segments qualify depends on the character set, so it is noted per set.
+#include "lexicon/compressed_word_index.h"
+
+#include <cstring>
+#include <new>
+#include <string_view>
+
+#include "lexicon/compressed_image.h"
+#include "text/charset.h"
+
+namespace trov {
+namespace {
+
+constexpr uint16_t kIndexed = 1;
+
+uint16_t CharSetBit(int id) { return static_cast<uint16_t>(1u << id); }
+
+using ByteSet = std::array<uint64_t, 4>;
+
+void AddByte(ByteSet& set, unsigned char c) { set[c >> 6] |= uint64_t{1} << (c & 63); }
+
+bool IsSubset(const ByteSet& part, const ByteSet& whole) {
+  for (std::size_t i = 0; i < part.size(); ++i) {
+    if (part[i] & ~whole[i]) return false;
+  }
+  return true;
+}
+
+// Per character set: the bytes that are their own lower case, or nothing when some byte other
+// than NUL lowers to NUL (a caseless comparison could then match words of different lengths).
+std::array<ByteSet, kLastCharSet + 1> OwnLowerCaseBytes() {
+  std::array<ByteSet, kLastCharSet + 1> sets{};
+  for (int id = kFirstCharSet; id <= kLastCharSet; ++id) {
+    const CharSetTables& tables = CharSetById(id);
+    ByteSet own{};
+    bool keepsLength = tables.lower[0] == 0;
+    for (int c = 0; c < 256; ++c) {
+      if (c != 0 && tables.lower[c] == 0) keepsLength = false;
+      if (tables.lower[c] == c) AddByte(own, static_cast<unsigned char>(c));
+    }
+    if (keepsLength) sets[id] = own;
+  }
+  return sets;
+}
+
+bool KeysAscend(const CompressedImage& image) {
+  for (int32_t i = 1; i < image.segmentCount; ++i) {
+    if (std::memcmp(image.segments[i - 1].key, image.segments[i].key, kKeyLength) >= 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// What decoding one segment shows.
+struct SegmentSurvey {
+  bool ascending = true;
+  std::size_t words = 0;
+  std::size_t wordBytes = 0;
+  ByteSet restBytes{};  // every byte after the key of every word
+};
+
+SegmentReader ReaderOf(const CompressedImage& image, const CompressedSegment& segment) {
+  return SegmentReader(segment.key, {segment.data, segment.size}, image.simpleSuffixes,
+                       image.extendedSuffixes);
+}
+
+SegmentSurvey Survey(const CompressedImage& image, const CompressedSegment& segment) {
+  SegmentSurvey survey;
+  char previous[kMaxSegmentWord + 1] = "";
+  SegmentReader reader = ReaderOf(image, segment);
+  while (reader.Next()) {
+    const char* word = reader.Word();
+    if (survey.words > 0 && std::strcmp(previous, word) > 0) survey.ascending = false;
+    std::memcpy(previous, word, static_cast<std::size_t>(reader.Length()) + 1);
+    for (int i = kKeyLength; i < reader.Length(); ++i) {
+      AddByte(survey.restBytes, static_cast<unsigned char>(word[i]));
+    }
+    ++survey.words;
+    survey.wordBytes += static_cast<std::size_t>(reader.Length());
+  }
+  return survey;
+}
+
+// Only a full key heads a segment, and its bytes must be there to be read.
+bool CanIndex(const CompressedSegment& segment) {
+  return KeyLength(segment.key) == kKeyLength && (segment.data != nullptr || segment.size == 0);
+}
+
+}  // namespace
+
+void CompressedWordIndex::Build(const CompressedImage& image) {
+  if (image.segmentCount <= 0 || !KeysAscend(image)) return;
+  int32_t next = 0;
+  for (int b = 0; b < 256; ++b) {
+    while (next < image.segmentCount && image.segments[next].key[0] < b) ++next;
+    firstWithByte_[static_cast<std::size_t>(b)] = next;
+  }
+  firstWithByte_[256] = image.segmentCount;
+  segments_ = image.segments;
+
+  try {
+    static const std::array<ByteSet, kLastCharSet + 1> ownLowerCase = OwnLowerCaseBytes();
+    segmentFlags_.assign(static_cast<std::size_t>(image.segmentCount), 0);
+    std::size_t words = 0;
+    std::size_t wordBytes = 0;
+    for (int32_t i = 0; i < image.segmentCount; ++i) {
+      const CompressedSegment& segment = image.segments[i];
+      if (!CanIndex(segment)) continue;
+      const SegmentSurvey survey = Survey(image, segment);
+      if (!survey.ascending) continue;
+      uint16_t flags = kIndexed;
+      for (int id = kFirstCharSet; id <= kLastCharSet; ++id) {
+        if (IsSubset(survey.restBytes, ownLowerCase[static_cast<std::size_t>(id)])) {
+          flags |= CharSetBit(id);
+        }
+      }
+      segmentFlags_[static_cast<std::size_t>(i)] = flags;
+      words += survey.words;
+      wordBytes += survey.wordBytes;
+    }
+    bool complete = words_.Reserve(words, wordBytes);
+    for (int32_t i = 0; i < image.segmentCount && complete; ++i) {
+      if (!(segmentFlags_[static_cast<std::size_t>(i)] & kIndexed)) continue;
+      SegmentReader reader = ReaderOf(image, image.segments[i]);
+      while (complete && reader.Next()) {
+        complete = words_.Insert({reader.Word(), static_cast<std::size_t>(reader.Length())});
+      }
+    }
+    if (!complete) {
+      segmentFlags_.clear();
+      words_ = WordHashSet();
+    }
+  } catch (const std::bad_alloc&) {
+    segmentFlags_.clear();
+    words_ = WordHashSet();
+  }
+}
+
+int32_t CompressedWordIndex::FindKey(const uint8_t key[kKeyLength]) const {
+  // Within the stretch of one first byte only the other two decide.
+  const auto rest = [](const uint8_t* k) { return (k[1] << 8) | k[2]; };
+  const int target = rest(key);
+  int32_t low = firstWithByte_[key[0]];
+  int32_t high = firstWithByte_[key[0] + 1] - 1;
+  while (low <= high) {
+    const int32_t middle = low + (high - low) / 2;
+    const int found = rest(segments_[middle].key);
+    if (found == target) return middle;
+    if (found < target) {
+      low = middle + 1;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return -1;
+}
+
+CompressedWordIndex::Answer CompressedWordIndex::Holds(int32_t index, const char* word,
+                                                       bool caseSensitive) const {
+  if (static_cast<std::size_t>(index) >= segmentFlags_.size()) return Answer::kScan;
+  const uint16_t flags = segmentFlags_[static_cast<std::size_t>(index)];
+  if (!(flags & kIndexed)) return Answer::kScan;
+  const std::size_t length = std::strlen(word);
+  if (caseSensitive) {
+    return words_.Contains({word, length}) ? Answer::kPresent : Answer::kAbsent;
+  }
+  if (!(flags & CharSetBit(SelectedCharSetId()))) return Answer::kScan;
+  // Every word of the segment is as long as its lower-cased form and no longer than this.
+  if (length > static_cast<std::size_t>(kMaxSegmentWord)) return Answer::kAbsent;
+  const uint8_t* key = segments_[index].key;
+  char lowered[kMaxSegmentWord];
+  for (std::size_t i = 0; i < length; ++i) {
+    const auto c = static_cast<unsigned char>(word[i]);
+    if (i < static_cast<std::size_t>(kKeyLength)) {
+      if (ToLower(key[i]) != ToLower(c)) return Answer::kAbsent;
+      lowered[i] = static_cast<char>(key[i]);
+    } else {
+      lowered[i] = static_cast<char>(ToLower(c));
+    }
+  }
+  return words_.Contains({lowered, length}) ? Answer::kPresent : Answer::kAbsent;
+}
+
+std::size_t CompressedWordIndex::BytesHeld() const {
+  return segmentFlags_.capacity() * sizeof(uint16_t) + words_.BytesHeld();
+}
+
+}  // namespace trov

@@ -1,0 +1,52 @@
+// What lets an in-memory compressed lexicon answer a lookup without decoding a segment: a table
+// from the first key byte to its stretch of the index, and every word of the well-formed
+// segments in one hash set. It is built once at open and only read afterwards, so any number of
+// threads may use it at once.
+#ifndef TROV_COMPRESSED_WORD_INDEX_H
+#define TROV_COMPRESSED_WORD_INDEX_H
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "lexicon/compressed_segment.h"
+#include "lexicon/word_hash_set.h"
+
+namespace trov {
+
+struct CompressedImage;
+struct CompressedSegment;
+
+class CompressedWordIndex {
+ public:
+  // What a segment answers for a word; kScan leaves it to the segment's decoding.
+  enum class Answer { kAbsent, kPresent, kScan };
+
+  // Indexes image, which must outlive this index. Whatever the index cannot answer exactly as
+  // the decoding would (an index out of key order, a segment out of word order, memory short)
+  // stays with the plain search.
+  void Build(const CompressedImage& image);
+
+  bool HasKeyTable() const { return segments_ != nullptr; }
+  // With a key table: the index entry whose key is key, or -1.
+  int32_t FindKey(const uint8_t key[kKeyLength]) const;
+  // Whether the segment of index entry index holds word (whose key leads to that entry):
+  // byte for byte, or through the to-lower table of the selected character set.
+  Answer Holds(int32_t index, const char* word, bool caseSensitive) const;
+
+  std::size_t BytesHeld() const;
+
+ private:
+  const CompressedSegment* segments_ = nullptr;  // set once the key table is built
+  // firstWithByte_[b]: the first index entry whose key begins with a byte of b or more.
+  std::array<int32_t, 257> firstWithByte_{};
+  // Per index entry: kIndexed when its words are in words_, and one bit per character set under
+  // which a caseless match may be looked up as a lower-cased word.
+  std::vector<uint16_t> segmentFlags_;
+  WordHashSet words_;
+};
+
+}  // namespace trov
+
+#endif  // TROV_COMPRESSED_WORD_INDEX_H

@@ -1,0 +1,351 @@
+// The word index of in-memory compressed lexicons against the plain search: a resident lexicon
+// (indexed) and the same file paged (decoded on every lookup) must give the same answer to every
+// lookup, for the default dictionary and for hand-made files the index must not trust.
+#include "lexicon/compressed_word_index.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "compressed_test_files.h"
+#include "lexicon/compressed_image.h"
+#include "lexicon/compressed_lookup.h"
+#include "lexicon/word_hash_set.h"
+#include "text/charset.h"
+#include "trov.h"
+
+namespace {
+
+using trov_test::IndexEntry;
+using trov_test::IndexSection;
+using trov_test::kFound;
+using trov_test::Magic;
+using trov_test::OpenedLexicon;
+using trov_test::PlainLexiconFile;
+using trov_test::Section;
+using trov_test::SuffixSection;
+using trov_test::TempDir;
+
+constexpr int32_t kResident = -1;
+constexpr int32_t kUnbounded = 0;
+
+const std::string kDefaultDictionary = std::string(TROV_DICT_DIR) + "/trovam2.clx";
+
+// Restores the character set the test found.
+class CharSetGuard {
+ public:
+  CharSetGuard() : id_(trov::SelectedCharSetId()) {}
+  ~CharSetGuard() { trov::SelectCharSet(id_); }
+
+ private:
+  int id_;
+};
+
+std::size_t IndexBytes(const OpenedLexicon& lex) {
+  return dynamic_cast<const trov::ImageLexicon&>(*lex.Slot().state).WordIndexBytes();
+}
+
+std::vector<std::string> AllWords(const OpenedLexicon& lex) {
+  std::vector<std::string> words;
+  static_cast<trov::CompressedLexicon*>(lex.Slot().state)->ForEachWord([&](const char* word) {
+    words.emplace_back(word);
+    return true;
+  });
+  return words;
+}
+
+std::string Mapped(std::string word, unsigned char (*map)(unsigned char), std::size_t count) {
+  for (std::size_t i = 0; i < word.size() && i < count; ++i) {
+    word[i] = static_cast<char>(map(static_cast<unsigned char>(word[i])));
+  }
+  return word;
+}
+
+// The word with its first letter and wholly in capitals, in lower case, and one-edit
+// misspellings at positions that vary with the word.
+void AddForms(const std::string& word, std::size_t seed, std::vector<std::string>& probes) {
+  probes.push_back(word);
+  probes.push_back(Mapped(word, trov::ToUpper, 1));
+  probes.push_back(Mapped(word, trov::ToUpper, word.size()));
+  probes.push_back(Mapped(word, trov::ToLower, word.size()));
+  if (word.empty()) return;
+  const std::size_t at = seed % word.size();
+  std::string deleted = word;
+  deleted.erase(at, 1);
+  probes.push_back(deleted);
+  std::string substituted = word;
+  substituted[at] = static_cast<char>('a' + seed % 26);
+  probes.push_back(substituted);
+  std::string inserted = word;
+  inserted.insert(at, 1, static_cast<char>('e' + seed % 7));
+  probes.push_back(inserted);
+  if (word.size() > 1) {
+    std::string swapped = word;
+    const std::size_t first = at + 1 < word.size() ? at : at - 1;
+    std::swap(swapped[first], swapped[first + 1]);
+    probes.push_back(swapped);
+  }
+}
+
+// Every lookup, exact and caseless, answered alike by both; the differing words are reported.
+void ExpectSameAnswers(const OpenedLexicon& indexed, const OpenedLexicon& plain,
+                       const std::vector<std::string>& probes) {
+  std::vector<std::string> differing;
+  std::size_t found = 0;
+  for (const std::string& probe : probes) {
+    for (bool caseSensitive : {true, false}) {
+      const int16_t expected = plain.Find(probe.c_str(), caseSensitive);
+      found += expected == kFound;
+      if (indexed.Find(probe.c_str(), caseSensitive) != expected && differing.size() < 10) {
+        differing.push_back(probe + (caseSensitive ? " (exact)" : " (caseless)"));
+      }
+    }
+  }
+  EXPECT_TRUE(differing.empty()) << ::testing::PrintToString(differing);
+  // Both answers occur, so neither search can pass by always saying the same.
+  EXPECT_GT(found, 0u);
+  EXPECT_LT(found, probes.size() * 2);
+}
+
+TEST(CompressedWordIndex, DefaultDictionaryAnswersAsItsSegmentsDo) {
+  OpenedLexicon indexed(kDefaultDictionary, kResident);
+  OpenedLexicon plain(kDefaultDictionary, kUnbounded);
+  ASSERT_EQ(indexed.Result(), 0);
+  ASSERT_EQ(plain.Result(), 0);
+  // Its words take about a megabyte; the index must be there for the comparison to mean anything.
+  EXPECT_GT(IndexBytes(indexed), 500'000u);
+  EXPECT_LT(IndexBytes(indexed), 2'500'000u);
+
+  const std::vector<std::string> words = AllWords(plain);
+  ASSERT_GT(words.size(), 50'000u);
+  std::vector<std::string> probes;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i % 3 == 0) {
+      AddForms(words[i], i, probes);
+    } else {
+      probes.push_back(words[i]);
+      probes.push_back(Mapped(words[i], trov::ToUpper, words[i].size()));
+    }
+  }
+  const std::string letters = "aAbBeEiIoOsStTxXzZ'-.\xE9\xC9";
+  for (char a : letters) {
+    probes.emplace_back(1, a);
+    for (char b : letters) probes.push_back(std::string{a, b});
+  }
+  ExpectSameAnswers(indexed, plain, probes);
+}
+
+TEST(CompressedWordIndex, EveryCharacterSetAnswersAsTheSegmentsDo) {
+  CharSetGuard guard;
+  OpenedLexicon indexed(kDefaultDictionary, kResident);
+  OpenedLexicon plain(kDefaultDictionary, kUnbounded);
+  ASSERT_EQ(indexed.Result(), 0);
+  ASSERT_EQ(plain.Result(), 0);
+  std::vector<std::string> words = AllWords(plain);
+  // The accented words, and a sample of the rest.
+  std::vector<std::string> sample;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const bool accented = std::any_of(words[i].begin(), words[i].end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (accented || i % 50 == 0) sample.push_back(words[i]);
+  }
+  ASSERT_GT(sample.size(), 1000u);
+  for (int id = trov::kFirstCharSet; id <= trov::kLastCharSet; ++id) {
+    SCOPED_TRACE(id);
+    ASSERT_TRUE(trov::SelectCharSet(id));
+    std::vector<std::string> probes;
+    for (std::size_t i = 0; i < sample.size(); ++i) AddForms(sample[i], i, probes);
+    ExpectSameAnswers(indexed, plain, probes);
+  }
+}
+
+// Each hand-made file, resident and paged, over the words it holds and their neighbours, under
+// every character set.
+void ExpectFileAnswersAlike(const std::string& bytes, const std::vector<std::string>& words) {
+  CharSetGuard guard;
+  TempDir dir;
+  const std::string path = dir.Write("made.clx", bytes);
+  OpenedLexicon indexed(path, kResident);
+  OpenedLexicon plain(path, kUnbounded);
+  ASSERT_EQ(indexed.Result(), 0);
+  ASSERT_EQ(plain.Result(), 0);
+  for (int id = trov::kFirstCharSet; id <= trov::kLastCharSet; ++id) {
+    SCOPED_TRACE(id);
+    ASSERT_TRUE(trov::SelectCharSet(id));
+    std::vector<std::string> probes;
+    for (std::size_t i = 0; i < words.size(); ++i) AddForms(words[i], i, probes);
+    ExpectSameAnswers(indexed, plain, probes);
+  }
+}
+
+// A file with one segment per key, each given as raw bytes; simple suffixes 'es' and 's',
+// extended suffix 'ing'.
+std::string RawSegmentsFile(const std::vector<std::pair<std::string, std::string>>& segments) {
+  std::vector<std::string> entries;
+  std::string data;
+  for (const auto& [key, bytes] : segments) {
+    entries.push_back(IndexEntry(key, static_cast<uint32_t>(data.size()),
+                                 static_cast<uint32_t>(bytes.size())));
+    data += bytes;
+  }
+  return Magic() + trov_test::HeaderSections() +
+         SuffixSection(std::string("es\0s\0", 5), std::string("ing\0", 4)) +
+         IndexSection(entries) + Section(5, data);
+}
+
+TEST(CompressedWordIndex, SegmentOutOfOrderKeepsTheScanAnswers) {
+  // 'cats' before 'cat': an exact scan for 'cat' stops at 'cats', which sorts after it.
+  const std::string bytes = PlainLexiconFile(
+      {{"ab", {}}, {"bat", {"bat", "bats"}}, {"cat", {"cats", "cat", "catch"}}, {"dog", {"dog"}}});
+  TempDir dir;
+  const std::string path = dir.Write("unsorted.clx", bytes);
+  OpenedLexicon indexed(path, kResident);
+  ASSERT_EQ(indexed.Result(), 0);
+  EXPECT_EQ(indexed.Find("cats"), kFound);
+  EXPECT_EQ(indexed.Find("cat"), TROV_ERR_NOT_FOUND);
+  EXPECT_EQ(indexed.Find("catch"), TROV_ERR_NOT_FOUND);
+  EXPECT_EQ(indexed.Find("CAT", false), kFound);
+  EXPECT_EQ(indexed.Find("catch", false), kFound);
+  EXPECT_EQ(indexed.Find("bats"), kFound);  // the ordered segments are indexed as usual
+  EXPECT_EQ(indexed.Find("dogs"), TROV_ERR_NOT_FOUND);
+  ExpectFileAnswersAlike(bytes, {"cats", "cat", "catch", "bat", "bats", "dog", "ab"});
+}
+
+TEST(CompressedWordIndex, DuplicateWordsAreFound) {
+  const std::string bytes =
+      PlainLexiconFile({{"cat", {"cat", "cat", "cats", "cats", "catsup"}}, {"dog", {"dog"}}});
+  TempDir dir;
+  OpenedLexicon indexed(dir.Write("dup.clx", bytes), kResident);
+  ASSERT_EQ(indexed.Result(), 0);
+  for (const char* word : {"cat", "cats", "catsup"}) EXPECT_EQ(indexed.Find(word), kFound);
+  ExpectFileAnswersAlike(bytes, {"cat", "cats", "catsup", "dog"});
+}
+
+TEST(CompressedWordIndex, DamagedSegmentsAnswerUpToTheirFault) {
+  const std::string good = std::string("\0\0\0ch\0\x02\x01\x00", 9);  // cat, catch, catching
+  const std::string tail = std::string("\0y\0", 3);
+  const std::vector<std::string> faults = {
+      std::string("\x06zz\0", 4),                          // reuses more than the word has
+      std::string("\x00z\x1F", 3),                         // simple suffix the table lacks
+      std::string("\x00z\x01\x05", 4),                     // extended suffix the table lacks
+      std::string("\x00z\x01", 3),                         // extended suffix code at the end
+      std::string("\x00zz", 3),                            // no terminator
+      std::string("\x00", 1) + std::string(90, 'z') + '\0',  // longer than a segment word
+      std::string("\x00", 1) + std::string(80, 'z') + '\x02',  // a suffix makes it too long
+  };
+  for (const std::string& fault : faults) {
+    SCOPED_TRACE(::testing::PrintToString(fault));
+    ExpectFileAnswersAlike(
+        RawSegmentsFile({{"bee", std::string("\0\0", 2)}, {"cat", good + fault + tail}}),
+        {"cat", "catch", "catching", "catches", "caty", "catz", "catzz", "bee",
+         "cat" + std::string(80, 'z') + "es", "cat" + std::string(77, 'z')});
+  }
+}
+
+TEST(CompressedWordIndex, SuffixesAndCapitalsInsideWords) {
+  // Simple and extended suffixes, capitals after the key, and accented letters that some
+  // character sets count as capitals: caseless lookups of those fall back to the scan.
+  // cat, catches, catchs, cating
+  const std::string cat = std::string("\0\0", 2) + std::string("\0ch\x02", 4) + "\x02\x03" +
+                          std::string("\0\x01\0", 3);
+  // MacDOrd, MacDonald, MacxX
+  const std::string mac =
+      std::string("\0DOrd\0", 6) + std::string("\x01onald\0", 7) + std::string("\0xX\0", 4);
+  // caf\xC9, caf\xE9, caf\xE9s
+  const std::string caf =
+      std::string("\0\xC9\0", 3) + std::string("\0\xE9\0", 3) + std::string("\x01s\0", 3);
+  // \xDFste: in some sets \xDF is the capital of \xFF, whose lower case it is not
+  const std::string sharp = std::string("\0e\0", 3);
+  const std::string bytes =
+      RawSegmentsFile({{"Mac", mac}, {"caf", caf}, {"cat", cat}, {"\xDFst", sharp}});
+  TempDir dir;
+  OpenedLexicon indexed(dir.Write("forms.clx", bytes), kResident);
+  ASSERT_EQ(indexed.Result(), 0);
+  EXPECT_EQ(indexed.Find("cating"), kFound);
+  EXPECT_EQ(indexed.Find("catches"), kFound);
+  EXPECT_EQ(indexed.Find("MACDONALD", false), kFound);
+  EXPECT_EQ(indexed.Find("macxx", false), kFound);
+  EXPECT_EQ(indexed.Find("MacDOrd"), kFound);
+  EXPECT_EQ(indexed.Find("MacDord"), TROV_ERR_NOT_FOUND);
+  EXPECT_EQ(indexed.Find("MACDORD", false), kFound);
+  EXPECT_EQ(indexed.Find("caf\xE9s"), kFound);
+  ExpectFileAnswersAlike(bytes, {"cat", "cating", "catches", "catchs", "MacDonald", "MacDOrd",
+                                 "MacDOrdx", "Macx", "MacxX", "caf\xC9", "caf\xE9", "caf\xE9s",
+                                 "CAF\xC9S", "Caf\xE9", "\xDFste", "\xFFste", "\xFFSTE"});
+}
+
+// Built-in images are not checked at open: an index out of key order leaves the lookup to the
+// binary search it always made, which misses keys it passes over.
+const uint8_t kZooSegment[] = {0x00, 0x00};
+const uint8_t kAntSegment[] = {0x00, 0x00, 0x00, 's', 0x00};
+const trov::CompressedSegment kUnorderedSegments[] = {{kZooSegment, sizeof kZooSegment, {'z', 'o', 'o'}},
+                                                      {kAntSegment, sizeof kAntSegment, {'a', 'n', 't'}},
+                                                      {nullptr, 0, {'m', 0, 0}}};
+const trov::CompressedImage kUnorderedImage = {0x616D, 1, {nullptr, 0}, {nullptr, 0},
+                                               kUnorderedSegments, 3};
+
+TEST(CompressedWordIndex, ImageOutOfKeyOrderKeepsTheBinarySearch) {
+  trov::Lexicon slot{trov::LEX_BUILTIN_COMPRESSED, new trov::ImageLexicon(kUnorderedImage)};
+  // The middle entry 'ant' is met first; 'zoo' lies before it, beyond the search's reach.
+  EXPECT_EQ(trov::LexFind(slot, "ants", true, nullptr, 0), kFound);
+  EXPECT_EQ(trov::LexFind(slot, "ANT", false, nullptr, 0), kFound);
+  EXPECT_EQ(trov::LexFind(slot, "zoo", true, nullptr, 0), TROV_ERR_NOT_FOUND);
+  EXPECT_EQ(trov::LexFind(slot, "m", true, nullptr, 0), kFound);
+  EXPECT_EQ(dynamic_cast<trov::ImageLexicon&>(*slot.state).WordIndexBytes(), 0u);
+  trov::LexClose(slot);
+}
+
+TEST(WordHashSet, AnswersAsAnOrderedSet) {
+  std::mt19937 random(7);
+  std::set<std::string> reference;
+  std::vector<std::string> words;
+  for (int i = 0; i < 5000; ++i) {
+    std::string word(random() % 12, ' ');
+    for (char& c : word) c = static_cast<char>('a' + random() % 4);  // many near neighbours
+    words.push_back(word);
+    reference.insert(word);
+  }
+  words.push_back(std::string(trov::WordHashSet::kMaxWordLength, 'q'));
+  reference.insert(words.back());
+  std::size_t bytes = 0;
+  for (const std::string& word : words) bytes += word.size();
+
+  trov::WordHashSet set;
+  ASSERT_TRUE(set.Reserve(words.size(), bytes));
+  for (const std::string& word : words) ASSERT_TRUE(set.Insert(word)) << word;
+  EXPECT_EQ(set.Count(), reference.size());
+  for (int i = 0; i < 20000; ++i) {
+    std::string probe(random() % 14, ' ');
+    for (char& c : probe) c = static_cast<char>('a' + random() % 5);
+    EXPECT_EQ(set.Contains(probe), reference.count(probe) == 1) << probe;
+  }
+  for (const std::string& word : reference) EXPECT_TRUE(set.Contains(word)) << word;
+  EXPECT_FALSE(set.Contains(std::string(trov::WordHashSet::kMaxWordLength + 1, 'q')));
+}
+
+TEST(WordHashSet, KeepsWithinWhatWasReserved) {
+  trov::WordHashSet set;
+  EXPECT_FALSE(set.Insert("unreserved"));
+  EXPECT_FALSE(set.Contains(""));
+  ASSERT_TRUE(set.Reserve(2, 7));
+  EXPECT_TRUE(set.Insert("cat"));
+  EXPECT_TRUE(set.Insert("cat"));  // already there: takes nothing
+  EXPECT_FALSE(set.Insert("horse"));  // more bytes than reserved
+  EXPECT_TRUE(set.Insert("dogs"));
+  EXPECT_FALSE(set.Insert("ant"));  // more words than reserved
+  EXPECT_FALSE(set.Insert(std::string(trov::WordHashSet::kMaxWordLength + 1, 'x')));
+  EXPECT_TRUE(set.Contains("cat"));
+  EXPECT_TRUE(set.Contains("dogs"));
+  EXPECT_FALSE(set.Contains("ant"));
+  EXPECT_FALSE(set.Contains("dog"));
+  EXPECT_EQ(set.Count(), 2u);
+  // Offsets beside the tag reach 16 MB.
+  EXPECT_FALSE(set.Reserve(1, std::size_t{1} << 24));
+  EXPECT_FALSE(set.Contains("cat"));  // a refused reservation leaves the set empty
+}
+
+}  // namespace
