@@ -1,18 +1,22 @@
 // Arbitrary bytes as a compressed lexicon file: opened resident and paged (unbounded and with a
 // budget small enough to evict), then looked up, traversed and enumerated. Any out-of-bounds
-// access or leak is a finding.
+// access or leak is a finding, and so is a word that the resident form, which answers from its
+// word index, and the unbounded paged form, which decodes its segments, answer differently.
 #include <array>
+#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "lexicon/compressed_lexicon.h"
 #include "lexicon/compressed_lookup.h"
 #include "lexicon/lexicon.h"
 #include "suggest/suggestion_list.h"
+#include "text/charset.h"
 
 namespace {
 
@@ -60,6 +64,40 @@ void Exercise(trov::Lexicon& slot, const std::string& probe, bool traverse) {
   });
 }
 
+// The file's own words and their neighbours, both case modes, under the set selected by the
+// input's first byte.
+void CompareIndexedWithPlain(const std::string& path, const std::string& probe, uint8_t charSet) {
+  trov::Lexicon indexed{trov::LEX_FREE, nullptr};
+  trov::Lexicon plain{trov::LEX_FREE, nullptr};
+  if (trov::OpenCompressedLexicon(path.c_str(), -1, indexed) == 0 &&
+      trov::OpenCompressedLexicon(path.c_str(), 0, plain) == 0) {
+    trov::SelectCharSet(trov::kFirstCharSet + charSet % trov::kLastCharSet);
+    std::vector<std::string> words = {probe};
+    static_cast<trov::CompressedLexicon*>(plain.state)->ForEachWord([&](const char* word) {
+      words.emplace_back(word);
+      return words.size() < 64;
+    });
+    for (std::size_t i = 0, n = words.size(); i < n; ++i) {
+      std::string upper = words[i];
+      for (char& c : upper) c = static_cast<char>(trov::ToUpper(static_cast<unsigned char>(c)));
+      words.push_back(upper);
+      if (!words[i].empty()) words.push_back(words[i].substr(0, words[i].size() - 1));
+      words.push_back(words[i] + probe);
+    }
+    for (const std::string& word : words) {
+      for (bool caseSensitive : {true, false}) {
+        if (trov::LexFind(indexed, word.c_str(), caseSensitive, nullptr, 0) !=
+            trov::LexFind(plain, word.c_str(), caseSensitive, nullptr, 0)) {
+          std::abort();
+        }
+      }
+    }
+    trov::SelectCharSet(trov::kFirstCharSet);
+  }
+  if (indexed.type != trov::LEX_FREE) trov::LexClose(indexed);
+  if (plain.type != trov::LEX_FREE) trov::LexClose(plain);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -82,6 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       trov::LexClose(slot);
     }
   }
+  CompareIndexedWithPlain(path, probe, size > 0 ? data[0] : 0);
   std::remove(path.c_str());
   return 0;
 }
