@@ -1,5 +1,6 @@
 #include "engine_text_decoder.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vantor {
@@ -62,25 +63,33 @@ bool EngineTextDecoder::Feed(std::string_view piece, std::string& out) {
     if (piece.starts_with(kUtf8ByteOrderMark)) position = kUtf8ByteOrderMark.size();
   }
   started_ = started_ || !piece.empty();
-  out.reserve(out.size() + piece.size() - position);
+  // At most one engine byte per source byte: write in place, then trim.
+  const std::size_t first = out.size();
+  out.resize(first + (piece.size() - position));
+  char* const begin = out.data() + first;
+  char* end = begin;
   while (position < piece.size()) {
     const auto byte = static_cast<unsigned char>(piece[position]);
     if (byte != 0 && byte < 0x80) {  // the common case, without the general decoding
-      out += static_cast<char>(asciiToEngine_[byte]);
-      Count(byte);
+      *end++ = static_cast<char>(asciiToEngine_[byte]);
       ++position;
       continue;
     }
     const Character character = DecodeCharacter(piece, position);
     if (character.status == Character::Status::kIncomplete) {
       pending_ = piece.substr(position);
-      return true;
+      break;
     }
-    if (character.status != Character::Status::kDecoded) return Fail(character.status, byte);
-    out += static_cast<char>(character.engineByte);
-    Count(character.engineByte);
+    if (character.status != Character::Status::kDecoded) {
+      Count(begin, end);
+      out.resize(static_cast<std::size_t>(end - out.data()));
+      return Fail(character.status, byte);
+    }
+    *end++ = static_cast<char>(character.engineByte);
     position += character.length;
   }
+  Count(begin, end);
+  out.resize(static_cast<std::size_t>(end - out.data()));
   return true;
 }
 
@@ -100,13 +109,15 @@ std::string EngineTextDecoder::ErrorMessage(Character::Status status, unsigned c
          "); use --encoding to name the file's encoding";
 }
 
-void EngineTextDecoder::Count(unsigned char engineByte) {
-  if (engineByte == '\n') {
-    ++line_;
-    column_ = 1;
-  } else {
-    ++column_;
+void EngineTextDecoder::Count(const char* begin, const char* end) {
+  const std::string_view text(begin, static_cast<std::size_t>(end - begin));
+  const std::size_t lastLineEnd = text.rfind('\n');
+  if (lastLineEnd == std::string_view::npos) {
+    column_ += text.size();
+    return;
   }
+  line_ += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  column_ = text.size() - lastLineEnd;
 }
 
 bool EngineTextDecoder::Fail(Character::Status status, unsigned char byte) {

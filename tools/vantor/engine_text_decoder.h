@@ -42,7 +42,8 @@ class EngineTextDecoder {
                            std::size_t column) const;
 
  private:
-  void Count(unsigned char engineByte);
+  // Moves the message position past the engine bytes just written.
+  void Count(const char* begin, const char* end);
   bool Fail(Character::Status status, unsigned char byte);
 
   const TextEncoding& encoding_;
