@@ -47,9 +47,8 @@ class BuiltinWordList final : public LexiconKind {
   int16_t MatchPattern(const char* pattern, bool caseSensitive, SuggestionList& list) override {
     return MatchPatternInStore(*this, pattern, caseSensitive, list);
   }
-  int16_t ScoreWords(const char* word, int16_t, WordComparator comparator,
-                     SuggestionList& list) override {
-    return ScoreWordsInStore(*this, word, comparator, list);
+  int16_t ScoreWords(int16_t, WordComparator& comparator, SuggestionList& list) override {
+    return ScoreWordsInStore(*this, comparator, list);
   }
 
   // The store interface of word_store.h.

@@ -2,6 +2,7 @@
 // eight; the traversals use the same order to skip segments that cannot hold a candidate.
 #include "lexicon/compressed_lookup.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "suggest/suggestion_list.h"
@@ -202,38 +203,40 @@ int16_t CompressedLexicon::MatchPattern(const char* pattern, bool caseSensitive,
   return 0;
 }
 
-int16_t CompressedLexicon::ScoreSegment(int32_t index, const char* word, WordComparator comparator,
+int16_t CompressedLexicon::ScoreSegment(int32_t index, WordComparator& comparator,
                                         SuggestionList& list) {
   if (SegmentSize(index) == 0) return 0;
   std::span<const uint8_t> bytes;
   if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;
   SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
+  // Characters shared with the word the comparator scored last, across the words skipped since.
+  int unchanged = 0;
   while (reader.Next()) {
+    unchanged = std::min(unchanged, reader.Unchanged());
     if (!FitsWordBuffer(reader.Length())) continue;
-    int16_t score = comparator(word, reader.Word());
+    int16_t score = comparator.Score(reader.Word(), reader.Length(), unchanged, list.ScanFloor());
     if (score > 0) list.Insert(reader.Word(), score);
+    unchanged = kMaxSegmentWord;
   }
   return 0;
 }
 
-int16_t CompressedLexicon::ScoreWords(const char* word, int16_t depth, WordComparator comparator,
+int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
                                       SuggestionList& list) {
-  char wordPrefix[kKeyLength + 1] = {};
-  std::strncpy(wordPrefix, word, kKeyLength);
-  // Deeper searches admit segments whose key resembles the word's beginning less.
-  int threshold = 100 - depth;
+  // Deeper searches admit segments whose key resembles the word's first three letters less.
+  const int threshold = 100 - depth;
   for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
     const uint8_t* key = Key(i);
     char text[kKeyLength + 1] = {};
     std::memcpy(text, key, kKeyLength);
-    if (KeyLength(key) < kKeyLength) {
-      if (text[0] == '\0') continue;
-      int16_t score = comparator(word, text);
+    if (const int keyLength = KeyLength(key); keyLength < kKeyLength) {
+      if (keyLength == 0) continue;
+      int16_t score = comparator.Score(text, keyLength, 0, list.ScanFloor());
       if (score > 0) list.Insert(text, score);
       continue;
     }
-    if (comparator(wordPrefix, text) < threshold) continue;
-    if (int16_t rc = ScoreSegment(i, word, comparator, list); rc < 0) return rc;
+    if (comparator.ScoreBeginning(text, kKeyLength, threshold - 1) < threshold) continue;
+    if (int16_t rc = ScoreSegment(i, comparator, list); rc < 0) return rc;
   }
   return 0;
 }

@@ -20,8 +20,7 @@ class CompressedLexicon : public LexiconKind {
   int16_t Find(const char* word, bool caseSensitive, char* otherWord,
                int16_t otherWordSize) override;
   int16_t MatchPattern(const char* pattern, bool caseSensitive, SuggestionList& list) override;
-  int16_t ScoreWords(const char* word, int16_t depth, WordComparator comparator,
-                     SuggestionList& list) override;
+  int16_t ScoreWords(int16_t depth, WordComparator& comparator, SuggestionList& list) override;
 
   // Hands every word to visit in ascending byte order until visit answers false; 0, or the
   // error of a segment that could not be read.
@@ -53,8 +52,7 @@ class CompressedLexicon : public LexiconKind {
   // Inserts the words of segment index that match pattern; 0 or a load error.
   int16_t MatchSegment(int32_t index, const char* pattern, bool caseSensitive,
                        SuggestionList& list);
-  int16_t ScoreSegment(int32_t index, const char* word, WordComparator comparator,
-                       SuggestionList& list);
+  int16_t ScoreSegment(int32_t index, WordComparator& comparator, SuggestionList& list);
 };
 
 template <typename Visitor>

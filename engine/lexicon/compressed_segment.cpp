@@ -33,12 +33,6 @@ void MakeKey(const char* word, uint8_t key[kKeyLength]) {
   for (; i < kKeyLength; ++i) key[i] = 0;
 }
 
-int KeyLength(const uint8_t key[kKeyLength]) {
-  int n = 0;
-  while (n < kKeyLength && key[n] != 0) ++n;
-  return n;
-}
-
 SegmentReader::SegmentReader(const uint8_t key[kKeyLength], std::span<const uint8_t> bytes,
                              SuffixList simple, SuffixList extended)
     : bytes_(bytes), simple_(simple), extended_(extended), length_(kKeyLength) {
@@ -61,44 +55,56 @@ bool SegmentReader::Append(const char* text) {
   return true;
 }
 
+// The cursor and the length live in locals while the characters are copied: stores into the
+// word buffer could otherwise alias them and force a reload for every character.
 bool SegmentReader::Next() {
-  if (failed_ || position_ >= bytes_.size()) return false;
-  int shared = bytes_[position_++];
+  const uint8_t* const bytes = bytes_.data();
+  const std::size_t size = bytes_.size();
+  std::size_t position = position_;
+  if (failed_ || position >= size) return false;
+  const int shared = bytes[position++];
   // The reused characters must exist in the previous word, which is still in the buffer.
   if (shared > length_ - kKeyLength) {
     failed_ = true;
     return false;
   }
-  length_ = kKeyLength + shared;
-  for (;;) {
-    if (position_ >= bytes_.size()) break;
-    uint8_t code = bytes_[position_++];
-    if (code >= kCodeFirstCharacter) {
-      if (length_ >= kMaxSegmentWord) break;
-      word_[length_++] = static_cast<char>(code);
-      continue;
-    }
-    if (code == kCodeEndOfWord) {
-      word_[length_] = '\0';
-      return true;
-    }
-    const char* suffix = nullptr;
-    if (code == kCodeExtendedSuffix) {
-      if (position_ >= bytes_.size()) break;
-      uint8_t index = bytes_[position_++];
-      if (index >= extended_.count) break;
-      suffix = extended_.strings[index];
-    } else {
-      int index = code - kCodeFirstSimpleSuffix;
-      if (index >= simple_.count) break;
-      suffix = simple_.strings[index];
-    }
-    if (!Append(suffix)) break;
+  int length = kKeyLength + shared;
+  unchanged_ = position_ == 0 ? 0 : length;
+  while (position < size && bytes[position] >= kCodeFirstCharacter && length < kMaxSegmentWord) {
+    word_[length++] = static_cast<char>(bytes[position++]);
+  }
+  position_ = position + 1;
+  length_ = length;
+  if (position >= size || bytes[position] >= kCodeFirstCharacter) {
+    failed_ = true;  // the entry runs past the segment or grows the word beyond its longest
+    return false;
+  }
+  const uint8_t code = bytes[position];
+  if (code == kCodeEndOfWord) {
     word_[length_] = '\0';
     return true;
   }
-  failed_ = true;
-  return false;
+  const char* suffix = nullptr;
+  if (code == kCodeExtendedSuffix) {
+    if (position_ >= size || bytes[position_] >= extended_.count) {
+      failed_ = true;
+      return false;
+    }
+    suffix = extended_.strings[bytes[position_++]];
+  } else {
+    const int index = code - kCodeFirstSimpleSuffix;
+    if (index >= simple_.count) {
+      failed_ = true;
+      return false;
+    }
+    suffix = simple_.strings[index];
+  }
+  if (!Append(suffix)) {
+    failed_ = true;
+    return false;
+  }
+  word_[length_] = '\0';
+  return true;
 }
 
 }  // namespace trov

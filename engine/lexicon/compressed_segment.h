@@ -47,7 +47,11 @@ class SuffixTable {
 // The key of word: its first three bytes, NUL-padded when it is shorter.
 void MakeKey(const char* word, uint8_t key[kKeyLength]);
 // The number of characters a key holds (0 to 3): keys of one- and two-letter words are padded.
-int KeyLength(const uint8_t key[kKeyLength]);
+inline int KeyLength(const uint8_t key[kKeyLength]) {
+  int n = 0;
+  while (n < kKeyLength && key[n] != 0) ++n;
+  return n;
+}
 
 // Walks the entries of one segment in order. A malformed entry (one that runs past the
 // segment's end, reuses more characters than the previous word has, grows a word beyond
@@ -61,6 +65,8 @@ class SegmentReader {
   bool Next();
   const char* Word() const { return word_; }
   int Length() const { return length_; }
+  // How many leading characters Word() kept from the word before it: 0 for the first word.
+  int Unchanged() const { return unchanged_; }
 
  private:
   bool Append(const char* text);
@@ -71,6 +77,7 @@ class SegmentReader {
   SuffixList extended_;
   char word_[kMaxSegmentWord + 1];
   int length_;
+  int unchanged_ = 0;
   bool failed_ = false;
 };
 

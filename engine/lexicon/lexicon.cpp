@@ -75,10 +75,10 @@ int16_t LexMatchPattern(const Lexicon& lex, const char* pattern, bool caseSensit
   return kind ? kind->MatchPattern(pattern, caseSensitive, list) : TROV_ERR_UNSUPPORTED;
 }
 
-int16_t LexScoreWords(const Lexicon& lex, const char* word, int16_t depth,
-                      WordComparator comparator, SuggestionList& list) {
+int16_t LexScoreWords(const Lexicon& lex, int16_t depth, WordComparator& comparator,
+                      SuggestionList& list) {
   LexiconKind* kind = KindOf(lex);
-  return kind ? kind->ScoreWords(word, depth, comparator, list) : TROV_ERR_UNSUPPORTED;
+  return kind ? kind->ScoreWords(depth, comparator, list) : TROV_ERR_UNSUPPORTED;
 }
 
 int16_t LexClose(Lexicon& lex) {

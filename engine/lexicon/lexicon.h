@@ -20,8 +20,22 @@ enum LexType : int32_t {
   LEX_COMPRESSED_PAGED = 6,
 };
 
-// Scores a candidate against the misspelled word: TypoScore or PhoneticScore.
-using WordComparator = int16_t (*)(const char* word, const char* candidate);
+// Scores the candidates of one scan against the misspelled word it was made for (TypoScorer,
+// PhoneticScorer). A scan only keeps candidates that score above a floor, so a comparator may give
+// up on a candidate as soon as it cannot beat the floor and answer any score not above it.
+class WordComparator {
+ public:
+  virtual const char* Word() const = 0;
+  // candidate holds length characters; its first unchanged characters are those of the candidate
+  // this comparator scored last (0 when that is not known), so the work on them may be reused.
+  virtual int16_t Score(const char* candidate, int length, int unchanged, int floor) = 0;
+  // The same against the word's first length characters (the whole word when it is shorter):
+  // how a scan judges a group of candidates by the beginning they share.
+  virtual int16_t ScoreBeginning(const char* candidate, int length, int floor) = 0;
+
+ protected:
+  ~WordComparator() = default;
+};
 
 // The state of one kind of lexicon. Defaults answer "unsupported" so a kind overrides only the
 // operations its row of the dispatch table has.
@@ -43,8 +57,7 @@ class LexiconKind {
   virtual int16_t FileName(char* buffer, int16_t bufferSize);
   virtual int16_t SaveCopy(const char* fileName);
   virtual int16_t MatchPattern(const char* pattern, bool caseSensitive, SuggestionList& list) = 0;
-  virtual int16_t ScoreWords(const char* word, int16_t depth, WordComparator comparator,
-                             SuggestionList& list) = 0;
+  virtual int16_t ScoreWords(int16_t depth, WordComparator& comparator, SuggestionList& list) = 0;
 };
 
 // One slot of a session's lexicon table. Trivially copyable: the table moves slots with memcpy.
@@ -66,8 +79,8 @@ int16_t LexFileName(const Lexicon& lex, char* buffer, int16_t bufferSize);
 int16_t LexSaveCopy(const Lexicon& lex, const char* fileName);
 int16_t LexMatchPattern(const Lexicon& lex, const char* pattern, bool caseSensitive,
                         SuggestionList& list);
-int16_t LexScoreWords(const Lexicon& lex, const char* word, int16_t depth,
-                      WordComparator comparator, SuggestionList& list);
+int16_t LexScoreWords(const Lexicon& lex, int16_t depth, WordComparator& comparator,
+                      SuggestionList& list);
 // Frees the kind's state and marks the slot free; 0.
 int16_t LexClose(Lexicon& lex);
 

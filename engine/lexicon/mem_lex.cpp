@@ -131,9 +131,8 @@ int16_t MemLexKind::MatchPattern(const char* pattern, bool caseSensitive, Sugges
   return MatchPatternInStore(words_, pattern, caseSensitive, list);
 }
 
-int16_t MemLexKind::ScoreWords(const char* word, int16_t, WordComparator comparator,
-                               SuggestionList& list) {
-  return ScoreWordsInStore(words_, word, comparator, list);
+int16_t MemLexKind::ScoreWords(int16_t, WordComparator& comparator, SuggestionList& list) {
+  return ScoreWordsInStore(words_, comparator, list);
 }
 
 int16_t CreateTemporaryLexicon(int16_t language, Lexicon& slot) {

@@ -65,8 +65,7 @@ class MemLexKind : public LexiconKind {
   int32_t ListSize() override;
   int16_t Language() override;
   int16_t MatchPattern(const char* pattern, bool caseSensitive, SuggestionList& list) override;
-  int16_t ScoreWords(const char* word, int16_t depth, WordComparator comparator,
-                     SuggestionList& list) override;
+  int16_t ScoreWords(int16_t depth, WordComparator& comparator, SuggestionList& list) override;
 
  protected:
   MemLex words_;

@@ -148,11 +148,11 @@ int16_t MatchPatternInStore(const Store& store, const char* pattern, bool caseSe
   return 0;
 }
 
-// Scores every accepted word against word with comparator; a change entry for word itself puts
-// its other word on the list with 99; an excluded entry takes its word off the list.
+// Scores every accepted word with comparator; a change entry for the comparator's word itself
+// puts its other word on the list with 99; an excluded entry takes its word off the list.
 template <typename Store>
-int16_t ScoreWordsInStore(const Store& store, const char* word, WordComparator comparator,
-                          SuggestionList& list) {
+int16_t ScoreWordsInStore(const Store& store, WordComparator& comparator, SuggestionList& list) {
+  const char* word = comparator.Word();
   for (int32_t i = 0; i < store.Count(); ++i) {
     const char* entryWord = store.WordAt(i);
     switch (store.ActionAt(i)) {
@@ -168,11 +168,14 @@ int16_t ScoreWordsInStore(const Store& store, const char* word, WordComparator c
       case 'e':
         list.Remove(entryWord);
         break;
-      case 'i':
-        if (const int16_t score = comparator(word, entryWord); score > 0) {
+      case 'i': {
+        const auto length = static_cast<int>(std::strlen(entryWord));
+        if (const int16_t score = comparator.Score(entryWord, length, 0, list.ScanFloor());
+            score > 0) {
           list.Insert(entryWord, score);
         }
         break;
+      }
       default:
         break;
     }

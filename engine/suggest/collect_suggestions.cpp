@@ -121,29 +121,31 @@ bool IsCompressedFile(const Lexicon& lexicon) {
   return lexicon.type == LEX_COMPRESSED_RESIDENT || lexicon.type == LEX_COMPRESSED_PAGED;
 }
 
-void Scan(Search& search, const Lexicon& lexicon) {
-  if (search.Has(TROV_OPT_TYPOGRAPHICAL_SUGGESTIONS)) {
-    LexScoreWords(lexicon, search.key, search.depth, TypoScore, search.list);
-  }
-  if (search.Has(TROV_OPT_PHONETIC_SUGGESTIONS)) {
-    LexScoreWords(lexicon, search.key, search.depth, PhoneticScore, search.list);
-  }
-}
-
 void Scans(Search& search) {
+  // One scorer of each kind serves every lexicon: the word is prepared once.
+  TypoScorer typo(search.key);
+  PhoneticScorer phonetic(search.key);
+  const auto scan = [&](const Lexicon& lexicon) {
+    if (search.Has(TROV_OPT_TYPOGRAPHICAL_SUGGESTIONS)) {
+      LexScoreWords(lexicon, search.depth, typo, search.list);
+    }
+    if (search.Has(TROV_OPT_PHONETIC_SUGGESTIONS)) {
+      LexScoreWords(lexicon, search.depth, phonetic, search.list);
+    }
+  };
   if (search.depth <= 30) {
     // Shallow calls try the small editable lexicons first and reach the main dictionaries only
     // when those offered nothing.
     if (search.list.Count() == search.countAtEntry) {
       ForEachLexiconBackwards(search, [&](const Lexicon& lexicon) {
-        if (!IsCompressedFile(lexicon)) Scan(search, lexicon);
+        if (!IsCompressedFile(lexicon)) scan(lexicon);
       });
     }
     if (search.list.Count() != search.countAtEntry && !search.Has(TROV_OPT_PHONETIC_SUGGESTIONS)) {
       return;
     }
   }
-  ForEachLexiconBackwards(search, [&](const Lexicon& lexicon) { Scan(search, lexicon); });
+  ForEachLexiconBackwards(search, scan);
 }
 
 bool MeetsAt(const std::string& left, const std::string& right, bool (*is)(unsigned char)) {

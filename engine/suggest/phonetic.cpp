@@ -3,6 +3,9 @@
 // general rules then map each letter, or a group of letters, to the consonant sound it makes.
 #include "suggest/phonetic.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
 #include <string_view>
 
 #include "suggest/typo_score.h"
@@ -232,18 +235,56 @@ void PhoneticCode(const char* lowerWord, std::span<char> code) {
 }
 
 int16_t PhoneticScore(const char* word, const char* candidate) {
-  // Both words through the to-lower table, each coded on at most its first TROV_MAX_WORD
-  // characters, the longest word the engine holds.
-  const unsigned char* lower = SelectedCharSet().lower.data();
-  PhoneticCoder wordCode(word, lower, TROV_MAX_WORD);
-  PhoneticCoder candidateCode(candidate, lower, TROV_MAX_WORD);
-  for (;;) {
-    const char w = wordCode.Next();
+  return PhoneticScorer(word).Score(candidate, static_cast<int>(std::strlen(candidate)), 0, -1);
+}
+
+namespace {
+
+// Both words go through the to-lower table, each coded on at most its first limit characters
+// (TROV_MAX_WORD, the longest word the engine holds, for whole words).
+const unsigned char* LowerMap() { return SelectedCharSet().lower.data(); }
+
+template <size_t N>
+void CodeInto(const char* word, size_t limit, std::array<char, N>& code) {
+  PhoneticCoder coder(word, LowerMap(), limit);
+  size_t length = 0;
+  // No code can outgrow the array (kPhoneticCodeBuffer bounds it); the test only keeps the
+  // writes inside it.
+  for (char c; length + 1 < N && (c = coder.Next()) != '\0';) code[length++] = c;
+  code[length] = '\0';
+}
+
+// Whether the candidate's code begins the word's code or the word's code begins it.
+bool CodesAgree(const char* wordCode, const char* candidate) {
+  PhoneticCoder candidateCode(candidate, LowerMap(), TROV_MAX_WORD);
+  for (const char* w = wordCode;; ++w) {
     const char c = candidateCode.Next();
-    if (w == '\0' || c == '\0') break;  // one code begins the other
-    if (w != c) return 0;
+    if (*w == '\0' || c == '\0') return true;
+    if (*w != c) return false;
   }
-  return TypoScore(word, candidate);
+}
+
+}  // namespace
+
+PhoneticScorer::PhoneticScorer(const char* word) : typo_(word) {
+  CodeInto(word, TROV_MAX_WORD, code_);
+}
+
+int16_t PhoneticScorer::Score(const char* candidate, int length, int unchanged, int floor) {
+  typoUnchanged_ = std::min(typoUnchanged_, unchanged);
+  if (!CodesAgree(code_.data(), candidate)) return 0;
+  const int16_t score = typo_.Score(candidate, length, typoUnchanged_, floor);
+  typoUnchanged_ = INT_MAX;
+  return score;
+}
+
+int16_t PhoneticScorer::ScoreBeginning(const char* candidate, int length, int floor) {
+  if (length != beginningLength_) {
+    CodeInto(typo_.Word(), static_cast<size_t>(std::min(length, TROV_MAX_WORD)), beginningCode_);
+    beginningLength_ = length;
+  }
+  if (!CodesAgree(beginningCode_.data(), candidate)) return 0;
+  return typo_.ScoreBeginning(candidate, length, floor);
 }
 
 }  // namespace trov

@@ -3,10 +3,13 @@
 #ifndef TROV_PHONETIC_H
 #define TROV_PHONETIC_H
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
+#include "lexicon/lexicon.h"
+#include "suggest/typo_score.h"
 #include "trov.h"
 
 namespace trov {
@@ -19,8 +22,32 @@ inline constexpr size_t kPhoneticCodeBuffer = 2 * TROV_MAX_WORD + 1;
 void PhoneticCode(const char* lowerWord, std::span<char> code);
 
 // TypoScore(word, candidate) when the code of one word begins the code of the other (or they are
-// equal), else 0. A WordComparator.
+// equal), else 0.
 int16_t PhoneticScore(const char* word, const char* candidate);
+
+// PhoneticScore against one word for every candidate of a scan: the word is coded once, and the
+// candidates whose codes agree are scored by one TypoScorer.
+class PhoneticScorer final : public WordComparator {
+ public:
+  // word must outlive the scorer and stay unchanged.
+  explicit PhoneticScorer(const char* word);
+
+  const char* Word() const override { return typo_.Word(); }
+  int16_t Score(const char* candidate, int length, int unchanged, int floor) override;
+  int16_t ScoreBeginning(const char* candidate, int length, int floor) override;
+
+ private:
+  // A rule consumes at least one character and emits at most four.
+  using Code = std::array<char, 4 * TROV_MAX_WORD + 1>;
+
+  TypoScorer typo_;
+  Code code_;
+  // The code of the word's first beginningLength_ characters, once asked for.
+  Code beginningCode_;
+  int beginningLength_ = -1;
+  // Characters shared with the candidate typo_ scored last, across the candidates since.
+  int typoUnchanged_ = 0;
+};
 
 }  // namespace trov
 

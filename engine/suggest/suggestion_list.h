@@ -2,7 +2,9 @@
 #ifndef TROV_SUGGESTION_LIST_H
 #define TROV_SUGGESTION_LIST_H
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <span>
 
 namespace trov {
@@ -26,6 +28,12 @@ class SuggestionList {
   // Best score first; the order among equal scores is not kept.
   void SortByScore();
   bool Full() const { return count_ == Capacity(); }
+  // What a scanned candidate must score above to be inserted: scans keep only scores above 0,
+  // and a full list takes only a score above its last entry's.
+  int16_t ScanFloor() const {
+    if (Full()) return Capacity() == 0 ? kNoRoom : std::max<int16_t>(entries_[count_ - 1].score, 0);
+    return 0;
+  }
 
   int32_t Count() const { return count_; }
   int32_t Capacity() const { return static_cast<int32_t>(entries_.size()); }
@@ -33,6 +41,9 @@ class SuggestionList {
   SuggestionEntry& operator[](int32_t index) { return entries_[index]; }
 
  private:
+  // Above every score: what a list without room asks a candidate to beat.
+  static constexpr int16_t kNoRoom = std::numeric_limits<int16_t>::max();
+
   std::span<SuggestionEntry> entries_;
   int32_t count_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "suggest/typo_score.h"
 
 #include <array>
+#include <cstring>
 
 #include "text/charset.h"
 
@@ -53,104 +54,121 @@ constexpr std::array<std::array<int8_t, 26>, 26> kLetterSimilarity = {{
 }};
 // clang-format on
 
-// The walk over one pair of words, with the selected set's tables looked up once.
-class TypoWalk {
- public:
-  TypoWalk(const char* word, const char* candidate)
-      : set_(SelectedCharSet()),
-        aStart_(reinterpret_cast<const unsigned char*>(word)),
-        bStart_(reinterpret_cast<const unsigned char*>(candidate)),
-        a_(aStart_),
-        b_(bStart_) {}
+// Most that a position taking a character from one word only can earn: a doubled letter.
+constexpr int kOneSidedMost = kDoubledOther;
 
-  int16_t Score() {
-    if (*a_ == '\0') return 0;
-    while (*a_ != '\0' && *b_ != '\0') CreditPosition();
-    if (sum_ <= 0) return 0;
-    for (; *a_ != '\0'; ++a_) AddPosition(kExtraCharacter);
-    for (; *b_ != '\0'; ++b_) AddPosition(kExtraCharacter);
-    return static_cast<int16_t>(sum_ / positions_);
-  }
+// The unaccented upper-case letter c is built on, or c itself when it has none.
+unsigned char Base(const CharSetTables& set, unsigned char c) {
+  return set.base[c] != 0 ? set.base[c] : c;
+}
+bool Is(const CharSetTables& set, unsigned char c, uint8_t classBit) {
+  return (set.classes[c] & classBit) != 0;
+}
+bool IsTableLetter(unsigned char base) { return base >= 'A' && base <= 'Z'; }
 
- private:
-  // The unaccented upper-case letter c is built on, or c itself when it has none.
-  unsigned char Base(unsigned char c) const { return set_.base[c] != 0 ? set_.base[c] : c; }
-  bool Is(unsigned char c, uint8_t classBit) const { return set_.classes[c] & classBit; }
+// Letters without a base letter (all of them in the Cyrillic and Greek sets) stand outside the
+// similarity table; there a letter against its own other case still counts as a case difference,
+// so such words are not ranked as if every capital were a wrong letter.
+int SubstitutionCredit(const CharSetTables& set, unsigned char ca, unsigned char cb,
+                       unsigned char baseA, unsigned char baseB) {
+  if (!Is(set, ca, kClassLetter) || !Is(set, cb, kClassLetter)) return 0;
+  if (IsTableLetter(baseA) && IsTableLetter(baseB)) return LetterSimilarity(baseA, baseB);
+  return set.lower[ca] == set.lower[cb] ? kIdentical - kCaseDifference : 0;
+}
 
-  void AddPosition(int credit) {
-    sum_ += credit;
-    ++positions_;
-  }
+// Whether a walk can no longer end above floor, whatever the characters it has not reached.
+//
+// From a point with credit S over n positions and r_a, r_b characters left in the two words, let
+// k be the positions still to come that take a character from both words (a pair of swapped
+// neighbours counts as two). Each earns at most 100 (a swapped pair at most 160 for two). Every
+// other position to come takes a character from one word only (an extra character, or one left
+// over at the end) and earns at most 80. Every character is taken once, so T - k positions are
+// to come, with T = r_a + r_b, earning at most 100k + 80(T - 2k), and 0 <= k <= m = min(r_a, r_b).
+// The score is therefore at most (S + 80T - 60k) / (n + T - k) rounded down (a sum of 0 or less
+// scores 0, lower still). A quotient of two functions linear in k is monotonic in k, so its
+// largest value on [0, m] is at k = 0 or k = m: when both fall short of floor + 1, so does the
+// score.
+bool CannotBeat(int32_t sum, int32_t positions, int32_t wordLeft, int32_t candidateLeft,
+                int32_t need) {
+  const int32_t total = wordLeft + candidateLeft;
+  const int32_t both = wordLeft < candidateLeft ? wordLeft : candidateLeft;
+  const int32_t oneSidedCredit = sum + kOneSidedMost * total;
+  const int32_t oneSidedPositions = positions + total;
+  const int32_t pairedCredit = oneSidedCredit - (2 * kOneSidedMost - kIdentical) * both;
+  const int32_t pairedPositions = oneSidedPositions - both;
+  return oneSidedCredit < need * oneSidedPositions && pairedCredit < need * pairedPositions;
+}
 
-  void CreditPosition() {
-    const unsigned char ca = *a_;
-    const unsigned char cb = *b_;
+// One walk over the first wordLength characters of word and a candidate of length characters,
+// from a given point. With a trail, the points reached are appended to it while they fit.
+template <bool kRecord>
+int16_t WalkOn(const CharSetTables& set, const unsigned char* a, int32_t wordLength,
+               const unsigned char* b, int32_t length, TypoScorer::Walk from, int floor,
+               TypoScorer::Trail* trail) {
+  using Trail = TypoScorer::Trail;
+  bool recording = kRecord;
+  // Every score is at least 0, so a floor below 0 is beaten by every walk.
+  const int32_t need = floor < 0 ? 0 : floor + 1;
+  int32_t i = from.word;
+  int32_t j = from.candidate;
+  int32_t sum = from.sum;
+  int32_t positions = from.positions;
+  while (i < wordLength && j < length) {
+    if (CannotBeat(sum, positions, wordLength - i, length - j, need)) return 0;
+    const unsigned char ca = a[i];
+    const unsigned char cb = b[j];
+    ++positions;
     if (ca == cb) {
-      AddPosition(kIdentical);
-      ++a_, ++b_;
-      return;
-    }
-    const unsigned char baseA = Base(ca);
-    const unsigned char baseB = Base(cb);
-    if (baseA == baseB) {
+      sum += kIdentical;
+      ++i, ++j;
+    } else if (const unsigned char baseA = Base(set, ca), baseB = Base(set, cb); baseA == baseB) {
       int credit = kIdentical;
-      if (Is(ca, kClassLower) != Is(cb, kClassLower)) credit -= kCaseDifference;
-      if (set_.lower[ca] != set_.lower[cb]) credit -= kAccentDifference;
-      AddPosition(credit);
-      ++a_, ++b_;
-      return;
+      if (Is(set, ca, kClassLower) != Is(set, cb, kClassLower)) credit -= kCaseDifference;
+      if (set.lower[ca] != set.lower[cb]) credit -= kAccentDifference;
+      sum += credit;
+      ++i, ++j;
+    } else {
+      const unsigned char nextA = i + 1 < wordLength ? Base(set, a[i + 1]) : 0;
+      const unsigned char nextB = j + 1 < length ? Base(set, b[j + 1]) : 0;
+      // An extra character that repeats the character before it in both words is a doubled
+      // letter typed twice (or once too often), a milder slip than any other extra character.
+      const auto extraCredit = [&](unsigned char extra, bool vowel) {
+        const bool doubled = i > 0 && j > 0 && a[i - 1] == extra && b[j - 1] == extra;
+        if (!doubled) return kExtraCharacter;
+        return vowel ? kDoubledVowel : kDoubledOther;
+      };
+      if (nextA != 0 && nextB != 0 && baseB == nextA && baseA == nextB) {
+        const bool vowels = Is(set, baseA, kClassVowel) && Is(set, baseB, kClassVowel);
+        sum += vowels ? kSwappedVowels : kSwappedOther;
+        ++positions;  // the swapped pair stands for two positions
+        i += 2, j += 2;
+      } else if (nextA != 0 && baseB == nextA) {
+        sum += extraCredit(ca, Is(set, ca, kClassVowel));
+        ++i;
+      } else if (nextB != 0 && baseA == nextB) {
+        sum += extraCredit(cb, Is(set, baseB, kClassVowel));
+        ++j;
+      } else {
+        sum += SubstitutionCredit(set, ca, cb, baseA, baseB);
+        ++i, ++j;
+      }
     }
-    // Both cursors are on a character, so the next byte of each is at most the terminator.
-    const unsigned char nextA = a_[1] != '\0' ? Base(a_[1]) : 0;
-    const unsigned char nextB = b_[1] != '\0' ? Base(b_[1]) : 0;
-    if (nextA != 0 && nextB != 0 && baseB == nextA && baseA == nextB) {
-      const bool vowels = Is(baseA, kClassVowel) && Is(baseB, kClassVowel);
-      AddPosition(vowels ? kSwappedVowels : kSwappedOther);
-      ++positions_;  // the swapped pair stands for two positions
-      a_ += 2, b_ += 2;
-      return;
+    if (recording) {
+      if (trail->length < Trail::kCapacity && j < Trail::kCapacity) {
+        for (int32_t c = trail->points[trail->length - 1].candidate + 1; c <= j; ++c) {
+          trail->firstAt[c] = static_cast<uint8_t>(trail->length);
+        }
+        trail->points[trail->length++] = {i, j, sum, positions};
+      } else {
+        recording = false;  // a trail with a gap would resume wrongly
+      }
     }
-    if (nextA != 0 && baseB == nextA) {
-      AddPosition(ExtraCharacterCredit(ca, Is(ca, kClassVowel)));
-      ++a_;
-      return;
-    }
-    if (nextB != 0 && baseA == nextB) {
-      AddPosition(ExtraCharacterCredit(cb, Is(baseB, kClassVowel)));
-      ++b_;
-      return;
-    }
-    AddPosition(SubstitutionCredit(ca, cb, baseA, baseB));
-    ++a_, ++b_;
   }
-
-  // Letters without a base letter (all of them in the Cyrillic and Greek sets) stand outside
-  // the similarity table; there a letter against its own other case still counts as a case
-  // difference, so such words are not ranked as if every capital were a wrong letter.
-  int SubstitutionCredit(unsigned char ca, unsigned char cb, unsigned char baseA,
-                         unsigned char baseB) const {
-    if (!Is(ca, kClassLetter) || !Is(cb, kClassLetter)) return 0;
-    if (IsTableLetter(baseA) && IsTableLetter(baseB)) return LetterSimilarity(baseA, baseB);
-    return set_.lower[ca] == set_.lower[cb] ? kIdentical - kCaseDifference : 0;
-  }
-  static bool IsTableLetter(unsigned char base) { return base >= 'A' && base <= 'Z'; }
-
-  // An extra character that repeats the character before it in both words is a doubled letter
-  // typed twice (or once too often), a milder slip than any other extra character.
-  int ExtraCharacterCredit(unsigned char extra, bool vowel) const {
-    const bool doubled = a_ > aStart_ && b_ > bStart_ && a_[-1] == extra && b_[-1] == extra;
-    if (!doubled) return kExtraCharacter;
-    return vowel ? kDoubledVowel : kDoubledOther;
-  }
-
-  const CharSetTables& set_;
-  const unsigned char* const aStart_;
-  const unsigned char* const bStart_;
-  const unsigned char* a_;
-  const unsigned char* b_;
-  int32_t sum_ = 0;
-  int32_t positions_ = 0;
-};
+  // The characters one word has beyond the other earn 50 each, once the walk earned anything.
+  if (sum <= 0) return 0;
+  const int32_t left = (wordLength - i) + (length - j);
+  return static_cast<int16_t>((sum + kExtraCharacter * left) / (positions + left));
+}
 
 }  // namespace
 
@@ -162,8 +180,35 @@ int LetterSimilarity(unsigned char wordBase, unsigned char candidateBase) {
   return kLetterSimilarity[row][column];
 }
 
+TypoScorer::TypoScorer(const char* word)
+    : set_(SelectedCharSet()), word_(word), length_(static_cast<int>(std::strlen(word))) {}
+
+int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int floor) {
+  if (length_ == 0) return 0;
+  // A step reads the candidate's characters at its cursor and the one after, so the steps of the
+  // last walk that began two characters or more before the first changed one go the same way:
+  // resume after the last of them, at the first point whose cursor is unchanged - 1 or more.
+  int kept = 0;
+  if (unchanged >= 2) {
+    const int last = trail_.length - 1;
+    kept = unchanged - 1 > trail_.points[last].candidate ? last : trail_.firstAt[unchanged - 1];
+  }
+  trail_.length = kept + 1;
+  return WalkOn<true>(set_, reinterpret_cast<const unsigned char*>(word_), length_,
+                      reinterpret_cast<const unsigned char*>(candidate), length,
+                      trail_.points[kept], floor, &trail_);
+}
+
+int16_t TypoScorer::ScoreBeginning(const char* candidate, int length, int floor) {
+  const int wordLength = length < length_ ? length : length_;
+  if (wordLength == 0) return 0;
+  return WalkOn<false>(set_, reinterpret_cast<const unsigned char*>(word_), wordLength,
+                       reinterpret_cast<const unsigned char*>(candidate),
+                       static_cast<int>(std::strlen(candidate)), Walk{}, floor, nullptr);
+}
+
 int16_t TypoScore(const char* word, const char* candidate) {
-  return TypoWalk(word, candidate).Score();
+  return TypoScorer(word).Score(candidate, static_cast<int>(std::strlen(candidate)), 0, -1);
 }
 
 }  // namespace trov

@@ -16,6 +16,7 @@
 #include "lexicon/compressed_lookup.h"
 #include "lexicon/lexicon.h"
 #include "suggest/suggestion_list.h"
+#include "suggest/typo_score.h"
 #include "text/charset.h"
 
 namespace {
@@ -28,14 +29,6 @@ const std::string& ScratchFile() {
         .string();
   }();
   return path;
-}
-
-int16_t Resemblance(const char* word, const char* candidate) {
-  int16_t score = 0;
-  for (int i = 0; word[i] != '\0' && candidate[i] != '\0' && i < 100; ++i) {
-    if (word[i] == candidate[i]) ++score;
-  }
-  return score;
 }
 
 // Traversals read every segment; under a small budget each read opens the file again, so the
@@ -55,7 +48,8 @@ void Exercise(trov::Lexicon& slot, const std::string& probe, bool traverse) {
   }
   for (int16_t depth : {10, 100}) {
     trov::SuggestionList list(storage);
-    trov::LexScoreWords(slot, probe.empty() ? "cat" : probe.c_str(), depth, Resemblance, list);
+    trov::TypoScorer scorer(probe.empty() ? "cat" : probe.c_str());
+    trov::LexScoreWords(slot, depth, scorer, list);
   }
   size_t total = 0;
   static_cast<trov::CompressedLexicon*>(slot.state)->ForEachWord([&](const char* word) {

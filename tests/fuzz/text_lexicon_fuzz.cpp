@@ -12,6 +12,7 @@
 #include "lexicon/lexicon.h"
 #include "lexicon/text_lexicon.h"
 #include "suggest/suggestion_list.h"
+#include "suggest/typo_score.h"
 
 namespace {
 
@@ -29,8 +30,6 @@ const std::filesystem::path& Scratch() {
   }();
   return path;
 }
-
-int16_t SameLength(const char*, const char*) { return 50; }
 
 void Check(bool condition) {
   if (!condition) std::abort();
@@ -75,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   trov::SuggestionList list{storage};
   Check(trov::LexMatchPattern(slot, "?a?", true, list) == 0);
   Check(trov::LexMatchPattern(slot, "A?", false, list) == 0);
-  Check(trov::LexScoreWords(slot, "word", 100, SameLength, list) == 0);
+  trov::TypoScorer scorer("word");
+  Check(trov::LexScoreWords(slot, 100, scorer, list) == 0);
 
   // What the engine writes always loads again, and writing only ever cuts or drops: long lines
   // are cut, an external list loses its actions.

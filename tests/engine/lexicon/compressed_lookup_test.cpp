@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "compressed_test_files.h"
+#include "engine/lexicon/function_comparator.h"
 #include "engine/log_capture.h"
 #include "lexicon/builtin_lex.h"
 #include "lexicon/compressed_image.h"
@@ -361,7 +362,8 @@ std::vector<std::string> ScoredWords(const trov::Lexicon& lex, const char* word,
   scored.clear();
   std::array<trov::SuggestionEntry, 32> storage{};
   trov::SuggestionList list(storage);
-  EXPECT_EQ(trov::LexScoreWords(lex, word, depth, PositionScore, list), 0);
+  trov::test::FunctionComparator comparator(word, PositionScore);
+  EXPECT_EQ(trov::LexScoreWords(lex, depth, comparator, list), 0);
   std::vector<std::string> words;
   for (int32_t i = 0; i < list.Count(); ++i) {
     EXPECT_EQ(list[i].score, DifferenceScore(word, list[i].word)) << list[i].word;

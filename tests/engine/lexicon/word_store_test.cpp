@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/lexicon/function_comparator.h"
 #include "lexicon/builtin_lex.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/mem_lex.h"
@@ -37,6 +38,10 @@ class WordStoreTraversalTest : public ::testing::TestWithParam<Kind> {
   void Add(const char* word, char action, const char* other = nullptr) {
     ASSERT_EQ(trov::LexAdd(slot, word, action, other), 0) << word;
   }
+  int16_t ScoreWords(const char* word, int16_t depth) {
+    trov::test::FunctionComparator comparator(word, FirstLetterScore);
+    return trov::LexScoreWords(slot, depth, comparator, list);
+  }
   // The list as "word score;" pairs in rank order.
   std::string Ranked() const {
     std::string ranked;
@@ -59,7 +64,7 @@ TEST_P(WordStoreTraversalTest, ChangeEntryForTheWordPutsItsOtherWordAt99) {
   Add("cat", 'i');
   list.Insert("the", 50);
   list.Insert("toe", 98);
-  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 100, FirstLetterScore, list), 0);
+  ASSERT_EQ(ScoreWords("teh", 100), 0);
   EXPECT_EQ(Ranked(), "the 99;toe 98;tea 60;");
 }
 
@@ -67,13 +72,13 @@ TEST_P(WordStoreTraversalTest, ChangeEntriesOfOtherWordsAreSkipped) {
   Add("hte", 'c', "the");
   Add("tha", 'A', "that");
   Add("ten", 'C', "tan");
-  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 100, FirstLetterScore, list), 0);
+  ASSERT_EQ(ScoreWords("teh", 100), 0);
   EXPECT_EQ(Ranked(), "");
 }
 
 TEST_P(WordStoreTraversalTest, ChangeEntryWithoutOtherWordOffersNothing) {
   Add("teh", 'a');
-  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 100, FirstLetterScore, list), 0);
+  ASSERT_EQ(ScoreWords("teh", 100), 0);
   EXPECT_EQ(Ranked(), "");
 }
 
@@ -81,7 +86,7 @@ TEST_P(WordStoreTraversalTest, ExcludedEntryTakesItsWordOffTheList) {
   Add("thier", 'e');
   Add("their", 'i');
   list.Insert("thier", 80);
-  ASSERT_EQ(trov::LexScoreWords(slot, "thie", 100, FirstLetterScore, list), 0);
+  ASSERT_EQ(ScoreWords("thie", 100), 0);
   EXPECT_EQ(Ranked(), "their 60;");
   list.Insert("thier", 80);
   ASSERT_EQ(trov::LexMatchPattern(slot, "th?er", true, list), 0);
@@ -127,7 +132,7 @@ TEST_P(WordStoreTraversalTest, WordsScoringZeroAreLeftOut) {
   Add("apple", 'i');
   Add("tree", 'i');
   Add("teh", 'i');
-  ASSERT_EQ(trov::LexScoreWords(slot, "teh", 1, FirstLetterScore, list), 0);
+  ASSERT_EQ(ScoreWords("teh", 1), 0);
   EXPECT_EQ(Ranked(), "teh 100;tree 60;") << "the depth does not prune a word store";
 }
 

@@ -1,0 +1,281 @@
+// The scorers of the lexicon scans give up on candidates that cannot beat the list's floor and
+// resume the walk of a candidate that begins like the one before; both must leave every score
+// that can enter the list exactly as the plain algorithm computes it. Checked against the plain
+// scores over the whole default dictionary, and over whole scans of the default lexicons.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/lexicon/function_comparator.h"
+#include "engine/suggest/common_misspellings.h"
+#include "engine/suggest/plain_scoring.h"
+#include "lexicon/compressed_lexicon.h"
+#include "lexicon/compressed_lookup.h"
+#include "lexicon/lexicon.h"
+#include "lexicon/text_lexicon.h"
+#include "suggest/phonetic.h"
+#include "suggest/suggestion_list.h"
+#include "suggest/typo_score.h"
+#include "text/charset.h"
+#include "trov.h"
+
+namespace trov {
+namespace {
+
+using test::PlainPhoneticScore;
+using test::PlainTypoScore;
+using PlainScore = int16_t (*)(const char*, const char*);
+
+std::string Path(const char* name) { return std::string(TROV_DICT_DIR) + "/" + name; }
+
+// A lexicon file opened into a slot of its own, closed at the end.
+class OpenedFile {
+ public:
+  explicit OpenedFile(const char* name) {
+    const std::string path = Path(name);
+    result_ = std::strstr(name, ".clx") ? OpenCompressedLexicon(path.c_str(), -1, slot_)
+                                        : OpenTextLexicon(path.c_str(), slot_);
+  }
+  ~OpenedFile() {
+    if (slot_.type != LEX_FREE) LexClose(slot_);
+  }
+  OpenedFile(const OpenedFile&) = delete;
+  OpenedFile& operator=(const OpenedFile&) = delete;
+
+  int16_t Result() const { return result_; }
+  const Lexicon& Slot() const { return slot_; }
+
+ private:
+  Lexicon slot_{LEX_FREE, nullptr};
+  int16_t result_ = 0;
+};
+
+// Every word of the default compressed dictionary, in its order.
+const std::vector<std::string>& DictionaryWords() {
+  static const std::vector<std::string> words = [] {
+    std::vector<std::string> all;
+    OpenedFile main("trovam2.clx");
+    if (main.Result() != 0) return all;
+    static_cast<CompressedLexicon*>(main.Slot().state)->ForEachWord([&](const char* word) {
+      all.emplace_back(word);
+      return true;
+    });
+    return all;
+  }();
+  return words;
+}
+
+// Real misspellings, the same capitalised and in capitals, and slips made in dictionary words:
+// a letter dropped, doubled or swapped with the next.
+std::vector<std::string> Misspellings(size_t dictionaryStride) {
+  std::vector<std::string> words;
+  for (const auto& m : test::kListedMisspellings) words.emplace_back(m.typed);
+  for (const auto& m : test::kUnlistedMisspellings) words.emplace_back(m.typed);
+  const size_t real = words.size();
+  for (size_t i = 0; i < real; i += 7) {
+    std::string capital = words[i];
+    capital[0] = static_cast<char>(ToUpper(static_cast<unsigned char>(capital[0])));
+    words.push_back(capital);
+    std::string upper = words[i];
+    for (char& c : upper) c = static_cast<char>(ToUpper(static_cast<unsigned char>(c)));
+    words.push_back(upper);
+  }
+  const std::vector<std::string>& dictionary = DictionaryWords();
+  for (size_t i = dictionaryStride / 2; i < dictionary.size(); i += dictionaryStride) {
+    const std::string& word = dictionary[i];
+    if (word.size() < 3) continue;
+    const size_t at = i % (word.size() - 1);
+    words.push_back(std::string(word).erase(at, 1));
+    words.push_back(std::string(word).insert(at, 1, word[at]));
+    std::string swapped = word;
+    std::swap(swapped[at], swapped[at + 1]);
+    words.push_back(swapped);
+  }
+  return words;
+}
+
+size_t CommonPrefix(const std::string& a, const std::string& b) {
+  size_t n = 0;
+  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+  return n;
+}
+
+// Floors as a scan meets them: none yet, an empty list's, and those of lists filling up.
+constexpr int kFloors[] = {-1, 0, 40, 60, 70, 75, 78, 80, 83, 86, 90, 95, 99, 100};
+
+struct Agreement {
+  size_t pairs = 0;
+  size_t given_up = 0;  // candidates the scorer stopped early on
+  size_t wrong = 0;
+  std::string first_wrong;
+};
+
+// Feeds the dictionary, in order, to one scorer per misspelling, telling it how much each word
+// shares with the one before, under floors that change from word to word.
+template <typename Scorer>
+Agreement CompareWithPlain(const std::vector<std::string>& misspellings, PlainScore plain) {
+  Agreement agreement;
+  const std::vector<std::string>& dictionary = DictionaryWords();
+  size_t floorAt = 0;
+  for (const std::string& word : misspellings) {
+    Scorer scorer(word.c_str());
+    const std::string* previous = nullptr;
+    for (const std::string& candidate : dictionary) {
+      const auto unchanged = static_cast<int>(previous ? CommonPrefix(*previous, candidate) : 0);
+      previous = &candidate;
+      const int floor = kFloors[floorAt++ % std::size(kFloors)];
+      const int16_t fast = scorer.Score(candidate.c_str(), static_cast<int>(candidate.size()),
+                                        unchanged, floor);
+      const int16_t expected = plain(word.c_str(), candidate.c_str());
+      ++agreement.pairs;
+      const bool agrees = fast > floor ? fast == expected : expected <= floor;
+      if (fast <= floor && fast != expected) ++agreement.given_up;
+      if (!agrees && agreement.wrong++ == 0) {
+        agreement.first_wrong = word + " / " + candidate + " floor " + std::to_string(floor) +
+                                ": " + std::to_string(fast) + " for " + std::to_string(expected);
+      }
+    }
+  }
+  return agreement;
+}
+
+class ScanScoringTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SelectCharSet(1));
+    ASSERT_FALSE(DictionaryWords().empty()) << "build trovam2.clx";
+  }
+};
+
+TEST_F(ScanScoringTest, TypoScorerKeepsEveryScoreAboveTheFloor) {
+  const Agreement agreement = CompareWithPlain<TypoScorer>(Misspellings(4000), PlainTypoScore);
+  EXPECT_EQ(agreement.wrong, 0u) << agreement.first_wrong;
+  EXPECT_GT(agreement.pairs, 5'000'000u);
+  // The floors must make the scorer stop early on many candidates, or nothing was tested.
+  EXPECT_GT(agreement.given_up, agreement.pairs / 4);
+}
+
+TEST_F(ScanScoringTest, PhoneticScorerKeepsEveryScoreAboveTheFloor) {
+  const Agreement agreement =
+      CompareWithPlain<PhoneticScorer>(Misspellings(8000), PlainPhoneticScore);
+  EXPECT_EQ(agreement.wrong, 0u) << agreement.first_wrong;
+  EXPECT_GT(agreement.pairs, 3'000'000u);
+}
+
+// Without a floor (below 0) every candidate is scored in full, and scoring one candidate again
+// resumes from its own walk.
+TEST_F(ScanScoringTest, ScorersWithoutAFloorScoreExactly) {
+  for (const std::string& word : Misspellings(20000)) {
+    TypoScorer typo(word.c_str());
+    PhoneticScorer phonetic(word.c_str());
+    for (const std::string& candidate : {std::string("accommodate"), std::string("accomodate"),
+                                         std::string("Accommodation"), std::string("")}) {
+      const auto length = static_cast<int>(candidate.size());
+      const int16_t typoScore = PlainTypoScore(word.c_str(), candidate.c_str());
+      const int16_t phoneticScore = PlainPhoneticScore(word.c_str(), candidate.c_str());
+      EXPECT_EQ(typo.Score(candidate.c_str(), length, 0, -1), typoScore) << word << "/" << candidate;
+      EXPECT_EQ(typo.Score(candidate.c_str(), length, length, -1), typoScore) << word;
+      EXPECT_EQ(phonetic.Score(candidate.c_str(), length, 0, -1), phoneticScore) << word;
+      EXPECT_EQ(phonetic.Score(candidate.c_str(), length, length, -1), phoneticScore) << word;
+    }
+  }
+}
+
+// The score of a segment key against the word's first three characters decides which segments
+// a scan reads; it must agree with the plain score at the depth thresholds.
+TEST_F(ScanScoringTest, BeginningScoresAgreeAtEveryThreshold) {
+  std::vector<std::string> keys;
+  for (const std::string& word : DictionaryWords()) {
+    if (word.size() >= 3 && (keys.empty() || word.compare(0, 3, keys.back()) != 0)) {
+      keys.push_back(word.substr(0, 3));
+    }
+  }
+  ASSERT_GT(keys.size(), 1000u);
+  size_t wrong = 0;
+  std::string firstWrong;
+  for (const std::string& word : Misspellings(8000)) {
+    TypoScorer typo(word.c_str());
+    PhoneticScorer phonetic(word.c_str());
+    const std::string beginning = word.substr(0, 3);
+    for (const std::string& key : keys) {
+      for (int depth : {1, 10, 30, 50, 70, 100}) {
+        const int threshold = 100 - depth;
+        const bool typoReads = typo.ScoreBeginning(key.c_str(), 3, threshold - 1) >= threshold;
+        const bool phoneticReads =
+            phonetic.ScoreBeginning(key.c_str(), 3, threshold - 1) >= threshold;
+        const bool ok =
+            typoReads == (PlainTypoScore(beginning.c_str(), key.c_str()) >= threshold) &&
+            phoneticReads == (PlainPhoneticScore(beginning.c_str(), key.c_str()) >= threshold);
+        if (!ok && wrong++ == 0) firstWrong = word + " / " + key + " depth " + std::to_string(depth);
+      }
+    }
+  }
+  EXPECT_EQ(wrong, 0u) << firstWrong;
+}
+
+struct Listed {
+  std::string word;
+  int16_t score;
+  bool operator==(const Listed&) const = default;
+};
+
+std::vector<Listed> Contents(const SuggestionList& list) {
+  std::vector<Listed> contents;
+  for (int32_t i = 0; i < list.Count(); ++i) contents.push_back({list[i].word, list[i].score});
+  return contents;
+}
+
+std::string Show(const std::vector<Listed>& list) {
+  std::string text;
+  for (const Listed& entry : list) text += entry.word + " " + std::to_string(entry.score) + "; ";
+  return text;
+}
+
+// Whole scans of the default lexicons, each starting from a list already holding some words (as
+// the driver's edit steps leave it), give the same list as scans with the plain scores.
+TEST_F(ScanScoringTest, ScansListWhatPlainScansList) {
+  OpenedFile main("trovam2.clx");
+  OpenedFile words("trovam.tlx");
+  OpenedFile corrections("correct.tlx");
+  ASSERT_EQ(main.Result(), 0);
+  ASSERT_EQ(words.Result(), 0);
+  ASSERT_EQ(corrections.Result(), 0);
+  std::vector<std::string> misspellings = Misspellings(12000);
+  misspellings.resize(std::min<size_t>(misspellings.size(), 30));
+  std::array<SuggestionEntry, 40> fastStorage{};
+  std::array<SuggestionEntry, 40> plainStorage{};
+  for (const std::string& word : misspellings) {
+    for (size_t capacity : {1, 16, 40}) {
+      for (int16_t depth : {10, 50, 100}) {
+        for (bool phonetic : {false, true}) {
+          SuggestionList fast(std::span<SuggestionEntry>(fastStorage).first(capacity));
+          SuggestionList plainList(std::span<SuggestionEntry>(plainStorage).first(capacity));
+          for (SuggestionList* list : {&fast, &plainList}) {
+            list->Insert(word.c_str(), 100);
+            list->Insert("the", 75);
+          }
+          TypoScorer typo(word.c_str());
+          PhoneticScorer sound(word.c_str());
+          WordComparator& scorer = phonetic ? static_cast<WordComparator&>(sound) : typo;
+          test::FunctionComparator reference(word.c_str(),
+                                             phonetic ? PlainPhoneticScore : PlainTypoScore);
+          for (const OpenedFile* file : {&corrections, &main, &words}) {
+            ASSERT_EQ(LexScoreWords(file->Slot(), depth, scorer, fast), 0);
+            ASSERT_EQ(LexScoreWords(file->Slot(), depth, reference, plainList), 0);
+          }
+          ASSERT_EQ(Contents(fast), Contents(plainList))
+              << word << " depth " << depth << " capacity " << capacity << " phonetic "
+              << phonetic << "\nfast:  " << Show(Contents(fast))
+              << "\nplain: " << Show(Contents(plainList));
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace trov
