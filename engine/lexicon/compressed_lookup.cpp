@@ -171,6 +171,37 @@ int16_t CompressedLexicon::MatchSegment(int32_t index, const char* pattern, bool
   return 0;
 }
 
+bool CompressedLexicon::FindAdmittedKeys(const char* pattern, bool caseSensitive,
+                                         AdmittedKeys& found) const {
+  // The bytes each key position admits: any for a wildcard (a key byte is never 0), else the
+  // pattern's byte or, without case, every byte with the same lower-case form.
+  std::array<std::array<uint8_t, 255>, kKeyLength> admitted;
+  std::array<int, kKeyLength> admittedCount{};
+  int combinations = 1;
+  for (int i = 0; i < kKeyLength; ++i) {
+    const auto p = static_cast<unsigned char>(pattern[i]);
+    for (int c = 1; c < 256; ++c) {
+      if (PatternCharMatches(p, static_cast<unsigned char>(c), caseSensitive)) {
+        admitted[i][admittedCount[i]++] = static_cast<uint8_t>(c);
+      }
+    }
+    combinations *= admittedCount[i];
+    if (combinations > AdmittedKeys::kMost) return false;
+  }
+  // Admitted bytes ascend, so the keys are looked up, and found, in ascending order.
+  found.count = 0;
+  for (int first = 0; first < admittedCount[0]; ++first) {
+    for (int second = 0; second < admittedCount[1]; ++second) {
+      for (int third = 0; third < admittedCount[2]; ++third) {
+        const uint8_t key[kKeyLength] = {admitted[0][first], admitted[1][second],
+                                         admitted[2][third]};
+        if (const int32_t index = FindKey(key); index >= 0) found.index[found.count++] = index;
+      }
+    }
+  }
+  return true;
+}
+
 int16_t CompressedLexicon::MatchPattern(const char* pattern, bool caseSensitive,
                                         SuggestionList& list) {
   std::size_t length = std::strlen(pattern);
@@ -181,6 +212,23 @@ int16_t CompressedLexicon::MatchPattern(const char* pattern, bool caseSensitive,
     MakeKey(pattern, key);
     int32_t index = FindKey(key);
     return index < 0 ? 0 : MatchSegment(index, pattern, true, list);
+  }
+  // A pattern of three characters or more matches no one- or two-letter word, and only in the
+  // segments its beginning admits; with the keys in strictly ascending order (a key table is
+  // built only then) those are found by lookup, in the order a visit of the index meets them.
+  // A visit that must stop once the list is full takes the long way.
+  const CompressedWordIndex* words = WordIndex();
+  if (length >= static_cast<std::size_t>(kKeyLength) && words != nullptr &&
+      words->HasKeyTable() && !StopsWhenListFull()) {
+    AdmittedKeys admitted;
+    if (FindAdmittedKeys(pattern, caseSensitive, admitted)) {
+      for (int k = 0; k < admitted.count; ++k) {
+        if (int16_t rc = MatchSegment(admitted.index[k], pattern, caseSensitive, list); rc < 0) {
+          return rc;
+        }
+      }
+      return 0;
+    }
   }
   for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
     const uint8_t* key = Key(i);

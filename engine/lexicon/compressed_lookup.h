@@ -3,6 +3,7 @@
 #ifndef TROV_COMPRESSED_LOOKUP_H
 #define TROV_COMPRESSED_LOOKUP_H
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -52,6 +53,15 @@ class CompressedLexicon : public LexiconKind {
   // Inserts the words of segment index that match pattern; 0 or a load error.
   int16_t MatchSegment(int32_t index, const char* pattern, bool caseSensitive,
                        SuggestionList& list);
+  // The index entries, in ascending order, whose keys the first three characters of a pattern
+  // of three or more admit, each admitted key looked up rather than every entry visited. Needs
+  // keys in strictly ascending order; false when the pattern admits too many keys to look up.
+  struct AdmittedKeys {
+    static constexpr int kMost = 1024;  // a wildcard and two letters of two cases each
+    std::array<int32_t, kMost> index;
+    int count = 0;
+  };
+  bool FindAdmittedKeys(const char* pattern, bool caseSensitive, AdmittedKeys& found) const;
   int16_t ScoreSegment(int32_t index, WordComparator& comparator, SuggestionList& list);
 };
 

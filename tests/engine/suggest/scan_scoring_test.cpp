@@ -277,5 +277,47 @@ TEST_F(ScanScoringTest, ScansListWhatPlainScansList) {
   }
 }
 
+// A compressed dictionary in memory finds the segments a pattern's beginning admits by looking
+// their keys up; opened paged without a budget, the same file is searched by visiting every index
+// entry. Patterns with a wildcard or an inserted one at every position of real and made-up
+// misspellings, in both case modes, must list the same words in the same order.
+TEST_F(ScanScoringTest, PatternSearchesListWhatIndexVisitsList) {
+  OpenedFile resident("trovam2.clx");
+  ASSERT_EQ(resident.Result(), 0);
+  Lexicon paged{LEX_FREE, nullptr};
+  ASSERT_EQ(OpenCompressedLexicon(Path("trovam2.clx").c_str(), 0, paged), 0);
+  ASSERT_EQ(paged.type, LEX_COMPRESSED_PAGED);
+  std::vector<SuggestionEntry> fastStorage(2000);
+  std::vector<SuggestionEntry> plainStorage(2000);
+  size_t patterns = 0;
+  size_t matches = 0;
+  for (const std::string& word : Misspellings(3000)) {
+    std::vector<std::string> wildcards;
+    for (size_t i = 0; i < word.size(); ++i) {
+      wildcards.push_back(std::string(word).replace(i, 1, "?"));
+      wildcards.push_back(std::string(word).insert(i, 1, '?'));
+    }
+    wildcards.push_back(word + "?");
+    wildcards.push_back("?" + word.substr(1) + "?");  // two wildcards, one in the beginning
+    for (const std::string& pattern : wildcards) {
+      for (bool caseSensitive : {false, true}) {
+        SuggestionList fast(fastStorage);
+        SuggestionList plain(plainStorage);
+        ASSERT_EQ(LexMatchPattern(resident.Slot(), pattern.c_str(), caseSensitive, fast), 0);
+        ASSERT_EQ(LexMatchPattern(paged, pattern.c_str(), caseSensitive, plain), 0);
+        ASSERT_FALSE(plain.Full()) << pattern << ": a full list would stop the paged search";
+        ASSERT_EQ(Contents(fast), Contents(plain))
+            << pattern << " case " << caseSensitive << "\nfast:  " << Show(Contents(fast))
+            << "\nplain: " << Show(Contents(plain));
+        ++patterns;
+        matches += static_cast<size_t>(fast.Count());
+      }
+    }
+  }
+  LexClose(paged);
+  EXPECT_GT(patterns, 5000u);
+  EXPECT_GT(matches, patterns / 20) << "the patterns must match often enough to compare";
+}
+
 }  // namespace
 }  // namespace trov
