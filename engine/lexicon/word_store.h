@@ -31,7 +31,12 @@ int32_t ExactIndex(const Store& store, const char* word) {
   int32_t high = store.Count() - 1;
   while (low <= high) {
     const int32_t middle = low + (high - low) / 2;
-    const int order = ExactCompare(word, store.WordAt(middle));
+    // Most probes differ in the first byte: settle those without the call.
+    const char* entry = store.WordAt(middle);
+    const auto wordFirst = static_cast<unsigned char>(word[0]);
+    const auto entryFirst = static_cast<unsigned char>(entry[0]);
+    const int order = wordFirst != entryFirst ? (wordFirst < entryFirst ? -1 : 1)
+                                              : ExactCompare(word, entry);
     if (order == 0) return middle;
     if (order < 0) {
       high = middle - 1;
@@ -69,8 +74,12 @@ int16_t FindInStore(const Store& store, const char* word, bool caseSensitive, ch
   if (caseSensitive) {
     index = ExactIndex(store, word);
   } else {
+    // The first letters, compared first, settle nearly every entry of the scan.
+    const unsigned char first = ToLower(static_cast<unsigned char>(word[0]));
     for (int32_t i = 0; i < store.Count() && index < 0; ++i) {
-      if (CaselessCompare(word, store.WordAt(i)) == 0) index = i;
+      const char* entry = store.WordAt(i);
+      if (ToLower(static_cast<unsigned char>(entry[0])) != first) continue;
+      if (CaselessCompare(word, entry) == 0) index = i;
     }
   }
   if (index < 0) return TROV_ERR_NOT_FOUND;

@@ -116,12 +116,11 @@ bool IsIgnoredWord(const char* word, uint32_t options) {
   const std::string_view text(word);
   if ((options & TROV_OPT_IGNORE_CAPITALIZED_WORDS) && IsUpper(ByteAt(word, 0))) return true;
   if ((options & TROV_OPT_IGNORE_MIXED_CASE_WORDS) && HasMixedCase(word)) return true;
-  bool hasDigit = false;
-  bool hasLetter = false;
-  for (const char c : text) {
-    hasDigit = hasDigit || IsDigit(static_cast<unsigned char>(c));
-    hasLetter = hasLetter || IsLetter(static_cast<unsigned char>(c));
-  }
+  uint8_t classes = 0;  // every class some byte of the word has
+  const auto& classOf = SelectedCharSet().classes;
+  for (const char c : text) classes |= classOf[static_cast<unsigned char>(c)];
+  const bool hasDigit = (classes & kClassDigit) != 0;
+  const bool hasLetter = (classes & kClassLetter) != 0;
   if ((options & TROV_OPT_IGNORE_WORDS_WITH_DIGITS) && hasDigit) return true;
   if ((options & TROV_OPT_IGNORE_ALL_CAPS_WORDS) && IsAllCapitals(word)) return true;
   if ((options & TROV_OPT_IGNORE_NON_ALPHA_WORDS) && !hasLetter) return true;

@@ -208,7 +208,13 @@ int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, 
   word[0] = text[start];
   copy.length = 1;
   if ((options & TROV_OPT_IGNORE_HTML_MARKUPS) && word[0] == '&') copy.entityAt = 0;
-  while (copy.length < limit && At(text, start + copy.length) != 0 && Admits(copy)) {
+  for (;;) {
+    // Letters and digits always join the word; only the other bytes need the rules.
+    while (copy.length < limit && IsAlphanumeric(At(text, start + copy.length))) {
+      word[copy.length] = text[start + copy.length];
+      ++copy.length;
+    }
+    if (copy.length >= limit || At(text, start + copy.length) == 0 || !Admits(copy)) break;
     word[copy.length] = text[start + copy.length];
     ++copy.length;
   }
