@@ -3,6 +3,8 @@
 #ifndef TROV_MEM_LEX_H
 #define TROV_MEM_LEX_H
 
+#include <bitset>
+#include <cstddef>
 #include <cstdint>
 
 #include "grow_table.h"
@@ -52,8 +54,18 @@ class MemLex {
  private:
   const MemLexEntry& Entry(int32_t index) const { return entries_.Get<MemLexEntry>(index); }
 
+  // The first two bytes (the second 0 for a one-letter word) of every word added since the last
+  // Clear. Most exact finds, which word lists get for every word of a text, ask for a word whose
+  // start no entry has: the clear bit answers at once. Deleting leaves the bit, which only costs
+  // a search.
+  static std::size_t StartOf(const char* word) {
+    const auto first = static_cast<unsigned char>(word[0]);
+    return std::size_t{first} << 8 | (first == 0 ? 0 : static_cast<unsigned char>(word[1]));
+  }
+
   GrowTable entries_;  // of MemLexEntry
   int16_t language_ = 0;
+  std::bitset<65536> wordStarts_;
 };
 
 // The operations every kind built on one MemLex answers from memory alone.

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -171,6 +173,44 @@ TEST_F(TemporaryLexiconTest, EveryActionLetterIsAccepted) {
     ASSERT_EQ(TROV_AddToLex(session, lex, word.c_str(), action, "x"), 0) << action;
     EXPECT_EQ(TROV_FindLexWord(session, lex, word.c_str(), nullptr, 0), action);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Exact finds answer from the entries alone, whatever was added, deleted and cleared before:
+// random changes on short words that share their starts, checked against a plain set.
+TEST(TemporaryLexiconFinds, ExactFindsFollowEveryChange) {
+  const int16_t session = TROV_OpenSession();
+  ASSERT_GE(session, 0);
+  int16_t lex = TROV_CreateLex(session, nullptr, TROV_LANGUAGE_ANY);
+  ASSERT_GE(lex, 0);
+  std::mt19937 random(11);
+  const std::string letters = "abAB";
+  const auto randomWord = [&] {
+    std::string word(1 + random() % 3, 'a');
+    for (char& c : word) c = letters[random() % letters.size()];
+    return word;
+  };
+  std::set<std::string> held;
+  for (int step = 0; step < 3000; ++step) {
+    const std::string word = randomWord();
+    const unsigned pick = random() % 100;
+    if (pick < 45) {
+      ASSERT_EQ(TROV_AddToLex(session, lex, word.c_str(), 'i', nullptr), 0);
+      held.insert(word);
+    } else if (pick < 90) {
+      ASSERT_EQ(TROV_DelFromLex(session, lex, word.c_str()), held.erase(word) ? 0 : -3);
+    } else if (pick < 92) {
+      ASSERT_EQ(TROV_ClearLex(session, lex), 0);
+      held.clear();
+    }
+    const std::string probe = randomWord();
+    EXPECT_EQ(TROV_FindLexWord(session, lex, probe.c_str(), nullptr, 0) >= 0, held.count(probe) == 1)
+        << "step " << step << ": " << probe;
+  }
+  TROV_CloseSession(session);
 }
 
 }  // namespace
