@@ -51,7 +51,8 @@ int16_t CheckTextFrom(const char* text, Lexicon* const* lexicons, uint32_t optio
   char previous[TROV_WORD_BUFFER] = "";
   if (catchDoubled) PreviousWord(text, *offset, options, previous, sizeof previous);
 
-  int32_t start = GetWord(text, *offset, options, word, wordSize);
+  bool sameInEngineBuffer = false;
+  int32_t start = GetWord(text, *offset, options, word, wordSize, &sameInEngineBuffer);
   while (start >= 0) {
     *offset = start;
     int32_t adjustment = 0;
@@ -65,9 +66,12 @@ int16_t CheckTextFrom(const char* text, Lexicon* const* lexicons, uint32_t optio
     }
     if (flags != 0) return flags;
     CopyBounded(previous, sizeof previous, word);
-    const int32_t next = NextWordStart(text, start, options);
+    // The step to the next word scans the word again in an engine buffer, unless that would
+    // give the word just copied.
+    const int32_t next = sameInEngineBuffer ? WordStartAfter(text, start, word, options)
+                                            : NextWordStart(text, start, options);
     if (next < 0) return TROV_RESULT_END_OF_TEXT;
-    start = GetWord(text, next, options, word, wordSize);
+    start = GetWord(text, next, options, word, wordSize, &sameInEngineBuffer);
   }
   *offset = TROV_ERR_NOT_FOUND;
   return TROV_RESULT_END_OF_TEXT;

@@ -196,7 +196,9 @@ int32_t FindWordStart(const char* text, int32_t offset, uint32_t options) {
   return static_cast<int32_t>(std::min<int64_t>(pos, INT32_MAX));
 }
 
-int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size) {
+int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size,
+                bool* sameInEngineBuffer) {
+  if (sameInEngineBuffer != nullptr) *sameInEngineBuffer = false;
   if (word == nullptr) size = 0;
   if (size >= 1) word[0] = '\0';
   const int32_t start = FindWordStart(text, offset, options);
@@ -218,6 +220,10 @@ int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, 
     word[copy.length] = text[start + copy.length];
     ++copy.length;
   }
+  // A copy that stopped short of both limits went exactly as it would in a smaller buffer.
+  if (sameInEngineBuffer != nullptr) {
+    *sameInEngineBuffer = copy.length < limit && copy.length < TROV_WORD_BUFFER - 1;
+  }
   const unsigned char ender = At(text, start + copy.length);
   if (ender == '.' && copy.periods > 0 && IsAbbreviation(copy) && copy.length < limit) {
     word[copy.length++] = '.';
@@ -232,7 +238,11 @@ int32_t NextWordStart(const char* text, int32_t offset, uint32_t options) {
   char word[TROV_WORD_BUFFER];
   const int32_t start = GetWord(text, offset, options, word, sizeof word);
   if (start < 0) return start;
-  const int64_t end = static_cast<int64_t>(start) + static_cast<int64_t>(std::strlen(word));
+  return WordStartAfter(text, start, word, options);
+}
+
+int32_t WordStartAfter(const char* text, int32_t start, const char* engineWord, uint32_t options) {
+  const int64_t end = static_cast<int64_t>(start) + static_cast<int64_t>(std::strlen(engineWord));
   const int32_t next =
       FindWordStart(text, static_cast<int32_t>(std::min<int64_t>(end, INT32_MAX)), options);
   // Past the reach of 32-bit offsets no further word can be named.

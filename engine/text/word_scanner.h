@@ -23,12 +23,17 @@ bool InsideText(const char* text, int32_t offset);
 int32_t FindWordStart(const char* text, int32_t offset, uint32_t options);
 
 // Copies the word found from offset into word (at most size - 1 bytes, always zero-terminated
-// when size >= 1); its start offset, or -3 when no word remains.
-int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size);
+// when size >= 1); its start offset, or -3 when no word remains. sameInEngineBuffer, when given,
+// tells whether the engine's own 81-byte buffer would have received the same word: the copy
+// ended before 80 bytes, and not because of size.
+int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size,
+                bool* sameInEngineBuffer = nullptr);
 
 // The start of the word after the one found from offset, scanning with the engine's 81-byte word
 // buffer; -3 when there is none.
 int32_t NextWordStart(const char* text, int32_t offset, uint32_t options);
+// The same when the word at start is already known as the engine's buffer holds it.
+int32_t WordStartAfter(const char* text, int32_t start, const char* engineWord, uint32_t options);
 
 // The word that ends before offset, for the doubled-word test; word is empty when none does.
 void PreviousWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size);

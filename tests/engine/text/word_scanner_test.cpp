@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -263,6 +264,48 @@ TEST(ScannerOperations, PreviousWord) {
   EXPECT_STREQ(word, "U.S.A.");
   PreviousWord("end", 3, kDefaults, word, sizeof word);
   EXPECT_STREQ(word, "end");
+}
+
+}  // namespace
+}  // namespace trov
+
+namespace trov {
+namespace {
+
+// Whenever GetWord says an engine buffer would have held the same word, the step to the next
+// word from that copy lands where a fresh scan lands: checked at every word start of texts made
+// of runs near the 80-byte limit, periods, apostrophes, hyphens, entities and tags.
+TEST(WordScannerNextWord, KnownWordStepsLikeAFreshScan) {
+  const std::vector<std::string> pieces = {"a", "ab", "e.g.", "U.S.A.", "x'", "students'", "'",
+                                           "-", ".", " ", "\n", "3.14", "&eacute;", "<b>", "x@y.z",
+                                           "http://a.b/c?d=e", "well-known", "s'", "..."};
+  std::mt19937 random(3);
+  int compared = 0;
+  for (uint32_t options : {0u, TROV_OPT_IGNORE_HTML_MARKUPS, TROV_OPT_IGNORE_DOMAIN_NAMES,
+                           TROV_OPT_IGNORE_HTML_MARKUPS | TROV_OPT_IGNORE_DOMAIN_NAMES}) {
+    for (int round = 0; round < 300; ++round) {
+      std::string text;
+      while (text.size() < 400) {
+        if (random() % 6 == 0) {
+          text += std::string(75 + random() % 12, 'q');  // around the 80-byte limit
+        }
+        text += pieces[random() % pieces.size()];
+      }
+      for (const int32_t size : {TROV_WORD_BUFFER, TROV_PROBLEM_BUFFER, 40}) {
+        std::vector<char> word(static_cast<std::size_t>(size));
+        for (int32_t offset = 0; offset < static_cast<int32_t>(text.size()); ++offset) {
+          bool same = false;
+          const int32_t start = GetWord(text.c_str(), offset, options, word.data(), size, &same);
+          if (start != offset || !same) continue;
+          ASSERT_EQ(WordStartAfter(text.c_str(), start, word.data(), options),
+                    NextWordStart(text.c_str(), start, options))
+              << "options " << options << " size " << size << " at " << start << " in " << text;
+          ++compared;
+        }
+      }
+    }
+  }
+  EXPECT_GT(compared, 10000);
 }
 
 }  // namespace
