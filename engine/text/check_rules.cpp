@@ -347,7 +347,8 @@ int16_t FindInLexicons(const char* word, const char* pattern, Lexicon* const* le
   for (Lexicon* const* lexicon = lexicons; *lexicon != nullptr; ++lexicon) {
     // The other word goes to a buffer of our own: only a change action makes it the
     // replacement, so an ignore or exclude entry never blanks the word shown to the user.
-    char otherWord[TROV_WORD_BUFFER] = "";
+    char otherWord[TROV_WORD_BUFFER];
+    otherWord[0] = '\0';
     const int16_t action = LexFind(**lexicon, word, caseSensitive, otherWord, sizeof otherWord);
     if (action < 0) continue;
     if (replacement != nullptr && replacementSize >= 1 && IsChangeAction(action)) {

@@ -7,7 +7,7 @@ namespace {
 
 // Enough text per window that the per-window work is small beside the checking, and little
 // enough that the engine's per-call scan of the text before the offset stays cheap.
-constexpr std::size_t kWindowText = 32 * 1024;
+constexpr std::size_t kWindowText = 8 * 1024;
 constexpr std::size_t kReadBlock = 32 * 1024;
 
 constexpr char kLineEnds[] = "\r\n";
@@ -76,14 +76,16 @@ void TextWindow::Slide() {
 }
 
 TextPosition TextWindow::PositionOf(std::size_t offset) {
-  for (; countedTo_ < offset; ++countedTo_) {
-    if (decoded_[countedTo_] == '\n') {
-      ++line_;
-      column_ = 1;
-    } else {
-      ++column_;
-    }
+  if (offset <= countedTo_) return {line_, column_};
+  const std::string_view passed = std::string_view(decoded_).substr(countedTo_, offset - countedTo_);
+  const std::size_t lastLineEnd = passed.rfind('\n');
+  if (lastLineEnd == std::string_view::npos) {
+    column_ += passed.size();
+  } else {
+    line_ += static_cast<std::size_t>(std::count(passed.begin(), passed.end(), '\n'));
+    column_ = passed.size() - lastLineEnd;
   }
+  countedTo_ = offset;
   return {line_, column_};
 }
 
