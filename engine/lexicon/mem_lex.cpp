@@ -72,7 +72,7 @@ int16_t MemLex::AddWord(const char* word, int32_t action, const char* otherWord)
     FreeEntry(added);
     return TROV_ERR_NO_MEMORY;
   }
-  wordStarts_.set(StartOf(word));  // before the store changes: a set bit is never wrong
+  NoteWord(word);  // before the store changes: a set bit is never wrong
   if (position < count && std::strcmp(WordAt(position), word) == 0) {
     MemLexEntry& existing = entries_.Get<MemLexEntry>(position);
     FreeEntry(existing);
@@ -88,7 +88,7 @@ int16_t MemLex::AddWord(const char* word, int32_t action, const char* otherWord)
 
 int16_t MemLex::Find(const char* word, bool caseSensitive, char* otherWord,
                      int16_t otherWordSize) const {
-  if (caseSensitive && !wordStarts_.test(StartOf(word))) return TROV_ERR_NOT_FOUND;
+  if (caseSensitive && !MayHold(word)) return TROV_ERR_NOT_FOUND;
   return FindInStore(*this, word, caseSensitive, otherWord, otherWordSize);
 }
 
@@ -103,7 +103,7 @@ int16_t MemLex::Delete(const char* word) {
 void MemLex::Clear() {
   for (int32_t i = 0; i < Count(); ++i) FreeEntry(entries_.Get<MemLexEntry>(i));
   entries_.Clear();
-  wordStarts_.reset();
+  wordFilter_.reset();
 }
 
 int32_t MemLex::List(char* buffer, int32_t bufferSize) const {
@@ -115,7 +115,7 @@ int32_t MemLex::ListSize() const { return static_cast<int32_t>(ListSizeOfStore(*
 void MemLex::Swap(MemLex& other) {
   std::swap(entries_, other.entries_);
   std::swap(language_, other.language_);
-  std::swap(wordStarts_, other.wordStarts_);
+  std::swap(wordFilter_, other.wordFilter_);
 }
 
 int16_t MemLexKind::Find(const char* word, bool caseSensitive, char* otherWord,

@@ -54,18 +54,27 @@ class MemLex {
  private:
   const MemLexEntry& Entry(int32_t index) const { return entries_.Get<MemLexEntry>(index); }
 
-  // The first two bytes (the second 0 for a one-letter word) of every word added since the last
-  // Clear. Most exact finds, which word lists get for every word of a text, ask for a word whose
-  // start no entry has: the clear bit answers at once. Deleting leaves the bit, which only costs
-  // a search.
-  static std::size_t StartOf(const char* word) {
-    const auto first = static_cast<unsigned char>(word[0]);
-    return std::size_t{first} << 8 | (first == 0 ? 0 : static_cast<unsigned char>(word[1]));
+  // A filter over the words added since the last Clear: two bits of each word's hash. Most
+  // exact finds, which word lists get for every word of a text, ask for a word that no entry
+  // has, and a clear bit answers at once. Deleting leaves the bits, which only costs a search.
+  static uint32_t WordHash(const char* word) {
+    uint32_t hash = 2166136261u;
+    for (; *word != '\0'; ++word) hash = (hash ^ static_cast<unsigned char>(*word)) * 16777619u;
+    return hash;
+  }
+  void NoteWord(const char* word) {
+    const uint32_t hash = WordHash(word);
+    wordFilter_.set(hash & 0xFFFF);
+    wordFilter_.set(hash >> 16);
+  }
+  bool MayHold(const char* word) const {
+    const uint32_t hash = WordHash(word);
+    return wordFilter_.test(hash & 0xFFFF) && wordFilter_.test(hash >> 16);
   }
 
   GrowTable entries_;  // of MemLexEntry
   int16_t language_ = 0;
-  std::bitset<65536> wordStarts_;
+  std::bitset<65536> wordFilter_;
 };
 
 // The operations every kind built on one MemLex answers from memory alone.

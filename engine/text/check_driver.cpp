@@ -57,8 +57,8 @@ int16_t CheckTextFrom(const char* text, Lexicon* const* lexicons, uint32_t optio
     *offset = start;
     int32_t adjustment = 0;
     int16_t flags = CheckWord(word, lexicons, options, replacement, replacementSize, &adjustment);
-    if (catchDoubled && previous[0] != '\0' && !IsIgnoredWord(word, options) &&
-        SameWord(word, previous, options) && FollowsPreviousDirectly(text, start, previous)) {
+    if (catchDoubled && previous[0] != '\0' && SameWord(word, previous, options) &&
+        !IsIgnoredWord(word, options) && FollowsPreviousDirectly(text, start, previous)) {
       flags |= TROV_RESULT_DOUBLED_WORD;
     }
     if ((flags & kSplitReportFlags) && (options & kSplitOptions)) {
