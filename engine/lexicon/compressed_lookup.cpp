@@ -129,6 +129,11 @@ int16_t CompressedLexicon::Find(const char* word, bool caseSensitive, char*, int
   MakeKey(word, key);
   int keyLength = KeyLength(key);
   if (caseSensitive) {
+    // Most words looked up are there: the word index answers those without the key search.
+    const CompressedWordIndex* words = WordIndex();
+    if (keyLength == kKeyLength && words != nullptr && words->HoldsWord({word, length})) {
+      return kCompressedWordAction;
+    }
     int32_t index = FindKey(key);
     if (index < 0) return TROV_ERR_NOT_FOUND;
     if (keyLength < kKeyLength || SegmentHolds(index, word, true)) return kCompressedWordAction;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "lexicon/compressed_segment.h"
@@ -34,6 +35,10 @@ class CompressedWordIndex {
   // Whether the segment of index entry index holds word (whose key leads to that entry):
   // byte for byte, or through the to-lower table of the selected character set.
   Answer Holds(int32_t index, const char* word, bool caseSensitive) const;
+
+  // Whether some indexed segment holds word byte for byte. Keys are unique and every word of a
+  // segment begins with its key, so that segment is the one the word's key leads to.
+  bool HoldsWord(std::string_view word) const { return words_.Contains(word); }
 
   std::size_t BytesHeld() const;
 
