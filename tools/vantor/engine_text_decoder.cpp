@@ -1,7 +1,9 @@
 #include "engine_text_decoder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace vantor {
 namespace {
@@ -15,12 +17,27 @@ std::size_t Utf8SequenceLength(unsigned char lead) {
   return 0;
 }
 
+// The length of the run of ASCII bytes other than NUL that bytes begins with, eight at a time.
+std::size_t AsciiRun(std::string_view bytes) {
+  constexpr uint64_t kHighBits = 0x8080808080808080ull;
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  std::size_t run = 0;
+  for (; run + sizeof(uint64_t) <= bytes.size(); run += sizeof(uint64_t)) {
+    uint64_t chunk;
+    std::memcpy(&chunk, bytes.data() + run, sizeof chunk);
+    if ((chunk & kHighBits) != 0 || ((chunk - kOnes) & ~chunk & kHighBits) != 0) break;
+  }
+  while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) - 1u < 0x7Fu) ++run;
+  return run;
+}
+
 }  // namespace
 
 EngineTextDecoder::EngineTextDecoder(const TextEncoding& encoding, const EngineCharset& charset)
     : encoding_(encoding), charset_(charset) {
   for (char32_t code = 0; code < asciiToEngine_.size(); ++code) {
     asciiToEngine_[code] = charset_.ToEngine(code);
+    asciiUnchanged_ = asciiUnchanged_ && asciiToEngine_[code] == code;
   }
 }
 
@@ -69,8 +86,15 @@ bool EngineTextDecoder::Feed(std::string_view piece, std::string& out) {
   char* const begin = out.data() + first;
   char* end = begin;
   while (position < piece.size()) {
+    if (asciiUnchanged_) {  // the common case: runs of ASCII copied as they are
+      const std::size_t run = AsciiRun(piece.substr(position));
+      std::memcpy(end, piece.data() + position, run);
+      end += run;
+      position += run;
+      if (position == piece.size()) break;
+    }
     const auto byte = static_cast<unsigned char>(piece[position]);
-    if (byte != 0 && byte < 0x80) {  // the common case, without the general decoding
+    if (byte != 0 && byte < 0x80) {  // ASCII the character set maps, without the general decoding
       *end++ = static_cast<char>(asciiToEngine_[byte]);
       ++position;
       continue;
