@@ -86,13 +86,13 @@ int32_t NormaliseWord(const char* word, uint32_t options, char (&out)[TROV_WORD_
 
 bool HasMixedCase(const char* word) {
   if (word[0] == '\0') return false;
+  const auto& classOf = SelectedCharSet().classes;  // read once for the whole word
   size_t i = 1;
-  while (word[i] != '\0' && !IsLetter(ByteAt(word, i))) ++i;
+  while (word[i] != '\0' && !(classOf[ByteAt(word, i)] & kClassLetter)) ++i;
   if (word[i] == '\0') return false;
-  const bool firstLower = IsLower(ByteAt(word, i));
+  const uint8_t opposite = (classOf[ByteAt(word, i)] & kClassLower) ? kClassUpper : kClassLower;
   for (++i; word[i] != '\0'; ++i) {
-    const unsigned char c = ByteAt(word, i);
-    if (firstLower ? IsUpper(c) : IsLower(c)) return true;
+    if (classOf[ByteAt(word, i)] & opposite) return true;
   }
   return false;
 }

@@ -170,6 +170,7 @@ int32_t FindWordStart(const char* text, int32_t offset, uint32_t options) {
   const bool markup = (options & TROV_OPT_IGNORE_HTML_MARKUPS) != 0;
   // Offsets are 32-bit: a text longer than that is scanned as far as they reach.
   int64_t pos = offset;
+  const auto& classOf = SelectedCharSet().classes;  // read once: it cannot change during a scan
   while (pos < INT32_MAX && At(text, pos) != 0) {
     const unsigned char c = At(text, pos);
     if (markup && c == '<') {
@@ -190,7 +191,7 @@ int32_t FindWordStart(const char* text, int32_t offset, uint32_t options) {
       pos = end + 1;
       continue;
     }
-    if (IsAlphanumeric(c)) return static_cast<int32_t>(pos);
+    if (classOf[c] & (kClassLetter | kClassDigit)) return static_cast<int32_t>(pos);
     ++pos;
   }
   return static_cast<int32_t>(std::min<int64_t>(pos, INT32_MAX));
@@ -210,11 +211,14 @@ int32_t GetWord(const char* text, int32_t offset, uint32_t options, char* word, 
   word[0] = text[start];
   copy.length = 1;
   if ((options & TROV_OPT_IGNORE_HTML_MARKUPS) && word[0] == '&') copy.entityAt = 0;
+  // Read once: the table cannot change while a scan runs.
+  const auto& classOf = SelectedCharSet().classes;
   for (;;) {
     // Letters and digits always join the word; only the other bytes need the rules.
-    while (copy.length < limit && IsAlphanumeric(At(text, start + copy.length))) {
-      word[copy.length] = text[start + copy.length];
-      ++copy.length;
+    while (copy.length < limit) {
+      const auto c = static_cast<unsigned char>(text[start + copy.length]);
+      if (!(classOf[c] & (kClassLetter | kClassDigit))) break;
+      word[copy.length++] = static_cast<char>(c);
     }
     if (copy.length >= limit || At(text, start + copy.length) == 0 || !Admits(copy)) break;
     word[copy.length] = text[start + copy.length];
