@@ -194,6 +194,12 @@ int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int 
     kept = unchanged - 1 > trail_.points[last].candidate ? last : trail_.firstAt[unchanged - 1];
   }
   trail_.length = kept + 1;
+  // Most candidates of a scan are given up right where the last one was.
+  const Walk& from = trail_.points[kept];
+  if (floor >= 0 && CannotBeat(from.sum, from.positions, length_ - from.word,
+                               length - from.candidate, floor + 1)) {
+    return 0;
+  }
   return WalkOn<true>(set_, reinterpret_cast<const unsigned char*>(word_), length_,
                       reinterpret_cast<const unsigned char*>(candidate), length,
                       trail_.points[kept], floor, &trail_);
