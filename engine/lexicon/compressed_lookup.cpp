@@ -264,12 +264,17 @@ int16_t CompressedLexicon::ScoreSegment(int32_t index, WordComparator& comparato
   SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
   // Characters shared with the word the comparator scored last, across the words skipped since.
   int unchanged = 0;
+  // Only an insertion changes what a candidate must beat.
+  int16_t floor = list.ScanFloor();
   while (reader.Next()) {
     unchanged = std::min(unchanged, reader.Unchanged());
     if (!FitsWordBuffer(reader.Length())) continue;
-    int16_t score = comparator.Score(reader.Word(), reader.Length(), unchanged, list.ScanFloor());
-    if (score > 0) list.Insert(reader.Word(), score);
+    const int16_t score = comparator.Score(reader.Word(), reader.Length(), unchanged, floor);
     unchanged = kMaxSegmentWord;
+    if (score > 0) {
+      list.Insert(reader.Word(), score);
+      floor = list.ScanFloor();
+    }
   }
   return 0;
 }
