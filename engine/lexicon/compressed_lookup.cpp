@@ -136,8 +136,10 @@ int16_t CompressedLexicon::Find(const char* word, bool caseSensitive, char*, int
     }
     int32_t index = FindKey(key);
     if (index < 0) return TROV_ERR_NOT_FOUND;
-    if (keyLength < kKeyLength || SegmentHolds(index, word, true)) return kCompressedWordAction;
-    return TROV_ERR_NOT_FOUND;
+    if (keyLength < kKeyLength) return kCompressedWordAction;
+    // An indexed segment was answered above; only the others are decoded.
+    if (words != nullptr && words->Indexes(index)) return TROV_ERR_NOT_FOUND;
+    return SegmentHolds(index, word, true) ? kCompressedWordAction : TROV_ERR_NOT_FOUND;
   }
   // Every capitalisation of the key may head a segment holding a caseless match.
   uint8_t tried[kCaseVariants][kKeyLength];

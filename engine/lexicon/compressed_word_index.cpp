@@ -164,11 +164,15 @@ int32_t CompressedWordIndex::FindKey(const uint8_t key[kKeyLength]) const {
   return -1;
 }
 
+bool CompressedWordIndex::Indexes(int32_t index) const {
+  return index >= 0 && static_cast<std::size_t>(index) < segmentFlags_.size() &&
+         (segmentFlags_[static_cast<std::size_t>(index)] & kIndexed);
+}
+
 CompressedWordIndex::Answer CompressedWordIndex::Holds(int32_t index, const char* word,
                                                        bool caseSensitive) const {
-  if (static_cast<std::size_t>(index) >= segmentFlags_.size()) return Answer::kScan;
+  if (!Indexes(index)) return Answer::kScan;
   const uint16_t flags = segmentFlags_[static_cast<std::size_t>(index)];
-  if (!(flags & kIndexed)) return Answer::kScan;
   const std::size_t length = std::strlen(word);
   if (caseSensitive) {
     return words_.Contains({word, length}) ? Answer::kPresent : Answer::kAbsent;

@@ -39,6 +39,9 @@ class CompressedWordIndex {
   // Whether some indexed segment holds word byte for byte. Keys are unique and every word of a
   // segment begins with its key, so that segment is the one the word's key leads to.
   bool HoldsWord(std::string_view word) const { return words_.Contains(word); }
+  // Whether the words of index entry index are all in the set: then a word the set lacks is
+  // not in that segment either.
+  bool Indexes(int32_t index) const;
 
   std::size_t BytesHeld() const;
 
