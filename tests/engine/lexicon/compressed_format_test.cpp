@@ -28,8 +28,8 @@ using trov_test::Section;
 using trov_test::SuffixSection;
 using trov_test::TempDir;
 
-constexpr int32_t kResident = -1;
-constexpr int32_t kUnbounded = 0;
+using trov_test::kResident;
+using trov_test::kUnbounded;
 
 TEST(CompressedFormat, ExampleFileIsBuiltFromItsParts) {
   // The hand-written bytes and the section builders agree, so the builders can be trusted

@@ -31,8 +31,8 @@ using trov_test::Section;
 using trov_test::SuffixSection;
 using trov_test::TempDir;
 
-constexpr int32_t kResident = -1;
-constexpr int32_t kUnbounded = 0;
+using trov_test::kResident;
+using trov_test::kUnbounded;
 
 const trov::CompressedLexicon& Kind(const OpenedLexicon& lex) {
   return *dynamic_cast<const trov::CompressedLexicon*>(lex.Slot().state);

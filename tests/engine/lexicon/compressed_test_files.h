@@ -18,6 +18,10 @@
 
 namespace trov_test {
 
+// Memory budgets for opening: every segment read at open, or read on demand without a limit.
+inline constexpr int32_t kResident = -1;
+inline constexpr int32_t kUnbounded = 0;
+
 inline std::string Be32(uint32_t v) {
   return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
           static_cast<char>(v)};

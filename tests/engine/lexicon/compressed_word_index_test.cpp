@@ -30,8 +30,8 @@ using trov_test::Section;
 using trov_test::SuffixSection;
 using trov_test::TempDir;
 
-constexpr int32_t kResident = -1;
-constexpr int32_t kUnbounded = 0;
+using trov_test::kResident;
+using trov_test::kUnbounded;
 
 const std::string kDefaultDictionary = std::string(TROV_DICT_DIR) + "/trovam2.clx";
 
