@@ -9,6 +9,7 @@
 // probe answers. Which segments qualify depends on the character set, so it is noted per set.
 #include "lexicon/compressed_word_index.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -60,34 +61,31 @@ bool KeysAscend(const CompressedImage& image) {
   return true;
 }
 
-// What decoding one segment shows.
-struct SegmentSurvey {
-  bool ascending = true;
-  std::size_t words = 0;
-  std::size_t wordBytes = 0;
-  ByteSet restBytes{};  // every byte after the key of every word
-};
-
 SegmentReader ReaderOf(const CompressedImage& image, const CompressedSegment& segment) {
   return SegmentReader(segment.key, {segment.data, segment.size}, image.simpleSuffixes,
                        image.extendedSuffixes);
 }
 
-SegmentSurvey Survey(const CompressedImage& image, const CompressedSegment& segment) {
-  SegmentSurvey survey;
+enum class Filling { kAdded, kUnordered, kFull };
+
+// Adds every word of segment to words in one decoding, and every byte after the key of every
+// word to restBytes. Each word differs from the one before only after the characters it kept,
+// so only those are compared and surveyed.
+Filling AddSegmentWords(const CompressedImage& image, const CompressedSegment& segment,
+                        WordHashSet& words, ByteSet& restBytes) {
   char previous[kMaxSegmentWord + 1] = "";
   SegmentReader reader = ReaderOf(image, segment);
   while (reader.Next()) {
     const char* word = reader.Word();
-    if (survey.words > 0 && std::strcmp(previous, word) > 0) survey.ascending = false;
-    std::memcpy(previous, word, static_cast<std::size_t>(reader.Length()) + 1);
-    for (int i = kKeyLength; i < reader.Length(); ++i) {
-      AddByte(survey.restBytes, static_cast<unsigned char>(word[i]));
+    const int kept = reader.Unchanged();
+    if (std::strcmp(previous + kept, word + kept) > 0) return Filling::kUnordered;
+    std::memcpy(previous + kept, word + kept, static_cast<std::size_t>(reader.Length() - kept) + 1);
+    for (int i = std::max(kKeyLength, kept); i < reader.Length(); ++i) {
+      AddByte(restBytes, static_cast<unsigned char>(word[i]));
     }
-    ++survey.words;
-    survey.wordBytes += static_cast<std::size_t>(reader.Length());
+    if (!words.Add({word, static_cast<std::size_t>(reader.Length())})) return Filling::kFull;
   }
-  return survey;
+  return Filling::kAdded;
 }
 
 // Only a full key heads a segment, and its bytes must be there to be read.
@@ -110,39 +108,38 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
   try {
     static const std::array<ByteSet, kLastCharSet + 1> ownLowerCase = OwnLowerCaseBytes();
     segmentFlags_.assign(static_cast<std::size_t>(image.segmentCount), 0);
-    std::size_t words = 0;
-    std::size_t wordBytes = 0;
     for (int32_t i = 0; i < image.segmentCount; ++i) {
       const CompressedSegment& segment = image.segments[i];
       if (!CanIndex(segment)) continue;
-      const SegmentSurvey survey = Survey(image, segment);
-      if (!survey.ascending) continue;
+      const std::size_t mark = words_.AddedBytes();
+      ByteSet restBytes{};
+      const Filling filling = AddSegmentWords(image, segment, words_, restBytes);
+      if (filling == Filling::kFull) {
+        Forget();
+        return;
+      }
+      if (filling == Filling::kUnordered) {
+        words_.DropFrom(mark);
+        continue;
+      }
       uint16_t flags = kIndexed;
       for (int id = kFirstCharSet; id <= kLastCharSet; ++id) {
-        if (IsSubset(survey.restBytes, ownLowerCase[static_cast<std::size_t>(id)])) {
+        if (IsSubset(restBytes, ownLowerCase[static_cast<std::size_t>(id)])) {
           flags |= CharSetBit(id);
         }
       }
       segmentFlags_[static_cast<std::size_t>(i)] = flags;
-      words += survey.words;
-      wordBytes += survey.wordBytes;
     }
-    bool complete = words_.Reserve(words, wordBytes);
-    for (int32_t i = 0; i < image.segmentCount && complete; ++i) {
-      if (!(segmentFlags_[static_cast<std::size_t>(i)] & kIndexed)) continue;
-      SegmentReader reader = ReaderOf(image, image.segments[i]);
-      while (complete && reader.Next()) {
-        complete = words_.Insert({reader.Word(), static_cast<std::size_t>(reader.Length())});
-      }
-    }
-    if (!complete) {
-      segmentFlags_.clear();
-      words_ = WordHashSet();
-    }
+    words_.Seal();
   } catch (const std::bad_alloc&) {
-    segmentFlags_.clear();
-    words_ = WordHashSet();
+    Forget();
   }
+}
+
+// Too many words for the slots, or memory short: every segment stays with the plain search.
+void CompressedWordIndex::Forget() {
+  segmentFlags_.clear();
+  words_ = WordHashSet();
 }
 
 int32_t CompressedWordIndex::FindKey(const uint8_t key[kKeyLength]) const {

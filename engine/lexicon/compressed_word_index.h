@@ -46,6 +46,8 @@ class CompressedWordIndex {
   std::size_t BytesHeld() const;
 
  private:
+  void Forget();
+
   const CompressedSegment* segments_ = nullptr;  // set once the key table is built
   // firstWithByte_[b]: the first index entry whose key begins with a byte of b or more.
   std::array<int32_t, 257> firstWithByte_{};

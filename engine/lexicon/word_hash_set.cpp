@@ -4,8 +4,10 @@
 #include "lexicon/word_hash_set.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
+#include <new>
 
 namespace trov {
 namespace {
@@ -16,6 +18,11 @@ constexpr uint32_t kOffsetMask = (1u << kOffsetBits) - 1;
 constexpr std::size_t kLoadNumerator = 4;
 constexpr std::size_t kLoadDenominator = 5;
 constexpr std::size_t kMinSlots = 8;
+// How many words ahead of its placement a word's slot is fetched.
+constexpr std::size_t kPlaceAhead = 8;
+// The word block's first size, large enough that the system maps it apart from the heap and
+// realloc can grow it in place; it doubles from there.
+constexpr std::size_t kFirstBlock = 1024 * 1024;
 
 uint64_t Mix(uint64_t h) {
   h ^= h >> 33;
@@ -46,58 +53,77 @@ uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 56) << kOff
 
 }  // namespace
 
-bool WordHashSet::Reserve(std::size_t words, std::size_t wordBytes) {
-  slots_.clear();
-  words_.clear();
-  count_ = 0;
-  maxCount_ = 0;
-  maxWordBytes_ = 0;
-  // Every word adds its length byte; offsets plus one must fit beside the tag.
-  const std::size_t storedBytes = wordBytes + words;
-  if (storedBytes < wordBytes || storedBytes > kOffsetMask - 1) return false;
-  const std::size_t leastSlots = (words * kLoadDenominator + kLoadNumerator - 1) / kLoadNumerator;
-  const std::size_t slots = std::bit_ceil(std::max(kMinSlots, leastSlots + 1));
-  slots_.assign(slots, 0);
-  words_.reserve(storedBytes);
-  maxCount_ = words;
-  maxWordBytes_ = storedBytes;
+bool WordHashSet::Add(std::string_view word) {
+  // Offsets plus one must fit beside the tag.
+  const std::size_t stored = 1 + word.size();
+  if (word.size() > kMaxWordLength || used_ + stored > kOffsetMask - 1) return false;
+  if (used_ + stored > capacity_) Resize(std::max({capacity_ * 2, kFirstBlock, used_ + stored}));
+  words_[used_] = static_cast<uint8_t>(word.size());
+  std::memcpy(words_.get() + used_ + 1, word.data(), word.size());
+  used_ += stored;
   return true;
 }
 
-std::size_t WordHashSet::Probe(std::string_view word, uint64_t hash) const {
+void WordHashSet::DropFrom(std::size_t addedBytes) { used_ = std::min(used_, addedBytes); }
+
+void WordHashSet::Resize(std::size_t capacity) {
+  void* block = std::realloc(words_.get(), capacity);
+  if (block == nullptr) throw std::bad_alloc();
+  words_.release();
+  words_.reset(static_cast<uint8_t*>(block));
+  capacity_ = capacity;
+}
+
+void WordHashSet::Seal() {
+  if (used_ > 0) Resize(used_);
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < used_; at += 1 + words_[at]) ++count;
+  const std::size_t leastSlots = (count * kLoadDenominator + kLoadNumerator - 1) / kLoadNumerator;
+  slots_.assign(std::bit_ceil(std::max(kMinSlots, leastSlots + 1)), 0);
   const std::size_t mask = slots_.size() - 1;
-  const uint32_t tag = TagOf(hash);
-  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-    const uint32_t slot = slots_[i];
-    if (slot == 0) return i;
-    if ((slot & ~kOffsetMask) != tag) continue;
-    const uint8_t* stored = words_.data() + ((slot & kOffsetMask) - 1);
-    if (stored[0] == word.size() && std::memcmp(stored + 1, word.data(), word.size()) == 0) {
-      return i;
-    }
+  struct Placement {
+    uint64_t hash;
+    std::size_t offset;
+  };
+  const auto place = [&](const Placement& word) {
+    std::size_t i = word.hash & mask;
+    while (slots_[i] != 0) i = (i + 1) & mask;
+    slots_[i] = TagOf(word.hash) | static_cast<uint32_t>(word.offset + 1);
+  };
+  // Words meet their slots in random order, so each placement would wait on memory; hashing a
+  // few words ahead and fetching their slots early lets those waits overlap.
+  std::array<Placement, kPlaceAhead> ahead{};
+  std::size_t hashed = 0;
+  for (std::size_t at = 0; at < used_; at += 1 + words_[at], ++hashed) {
+    const uint64_t hash = HashWord({reinterpret_cast<const char*>(words_.get() + at + 1), words_[at]});
+    __builtin_prefetch(slots_.data() + (hash & mask));
+    Placement& waiting = ahead[hashed % kPlaceAhead];
+    if (hashed >= kPlaceAhead) place(waiting);
+    waiting = {hash, at};
   }
-}
-
-bool WordHashSet::Insert(std::string_view word) {
-  if (slots_.empty() || word.size() > kMaxWordLength) return false;
-  const uint64_t hash = HashWord(word);
-  const std::size_t at = Probe(word, hash);
-  if (slots_[at] != 0) return true;
-  if (count_ == maxCount_ || words_.size() + 1 + word.size() > maxWordBytes_) return false;
-  slots_[at] = TagOf(hash) | static_cast<uint32_t>(words_.size() + 1);
-  words_.push_back(static_cast<uint8_t>(word.size()));
-  words_.insert(words_.end(), word.begin(), word.end());
-  ++count_;
-  return true;
+  for (std::size_t n = hashed > kPlaceAhead ? hashed - kPlaceAhead : 0; n < hashed; ++n) {
+    place(ahead[n % kPlaceAhead]);
+  }
 }
 
 bool WordHashSet::Contains(std::string_view word) const {
   if (slots_.empty() || word.size() > kMaxWordLength) return false;
-  return slots_[Probe(word, HashWord(word))] != 0;
+  const uint64_t hash = HashWord(word);
+  const std::size_t mask = slots_.size() - 1;
+  const uint32_t tag = TagOf(hash);
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const uint32_t slot = slots_[i];
+    if (slot == 0) return false;
+    if ((slot & ~kOffsetMask) != tag) continue;
+    const uint8_t* stored = words_.get() + ((slot & kOffsetMask) - 1);
+    if (stored[0] == word.size() && std::memcmp(stored + 1, word.data(), word.size()) == 0) {
+      return true;
+    }
+  }
 }
 
 std::size_t WordHashSet::BytesHeld() const {
-  return slots_.capacity() * sizeof(uint32_t) + words_.capacity();
+  return slots_.capacity() * sizeof(uint32_t) + capacity_;
 }
 
 }  // namespace trov

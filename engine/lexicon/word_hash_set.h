@@ -1,10 +1,13 @@
 // A fixed set of short byte strings answering membership in constant time: the words live once,
-// packed in one block, and an open-addressing table of 32-bit slots points into it.
+// packed in one block, and an open-addressing table of 32-bit slots points into it. Words are
+// added first and the table is built once over all of them, so adding costs a copy and no probe.
 #ifndef TROV_WORD_HASH_SET_H
 #define TROV_WORD_HASH_SET_H
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -15,25 +18,32 @@ class WordHashSet {
   // Longest word the set stores: each word's length is kept in one byte.
   static constexpr std::size_t kMaxWordLength = 255;
 
-  // Empties the set and makes room for words strings of wordBytes bytes in all; false when that
-  // is more than the slots can address. Throws std::bad_alloc when memory is short.
-  bool Reserve(std::size_t words, std::size_t wordBytes);
-  // Adds word unless it is there already; false when it does not fit what Reserve promised.
-  bool Insert(std::string_view word);
-  bool Contains(std::string_view word) const;
+  // Adds word to the words the next Seal makes searchable; false when it is too long or the
+  // words would outgrow what the slots can address. Throws std::bad_alloc when memory is short.
+  bool Add(std::string_view word);
+  // The bytes the added words take so far; DropFrom(that) takes back every word added since.
+  std::size_t AddedBytes() const { return used_; }
+  void DropFrom(std::size_t addedBytes);
+  // Builds the table over every word added; until then Contains answers false. A word added
+  // twice only takes room twice. Throws std::bad_alloc when memory is short.
+  void Seal();
 
-  std::size_t Count() const { return count_; }
+  bool Contains(std::string_view word) const;
   std::size_t BytesHeld() const;
 
  private:
-  // The slot holding word, or the empty slot where it belongs.
-  std::size_t Probe(std::string_view word, uint64_t hash) const;
+  void Resize(std::size_t capacity);
+
+  struct Free {
+    void operator()(uint8_t* block) const { std::free(block); }
+  };
 
   std::vector<uint32_t> slots_;  // 0 = empty, else tag << 24 | (offset of the word + 1)
-  std::vector<uint8_t> words_;   // each word: its length, then its bytes
-  std::size_t count_ = 0;
-  std::size_t maxCount_ = 0;
-  std::size_t maxWordBytes_ = 0;
+  // Each word: its length, then its bytes. A block from realloc grows without being copied or
+  // cleared where the system allows, so only the bytes written ever become resident.
+  std::unique_ptr<uint8_t[], Free> words_;
+  std::size_t capacity_ = 0;  // bytes of words_
+  std::size_t used_ = 0;      // bytes of words_ that hold words
 };
 
 }  // namespace trov

@@ -302,50 +302,57 @@ TEST(CompressedWordIndex, ImageOutOfKeyOrderKeepsTheBinarySearch) {
 TEST(WordHashSet, AnswersAsAnOrderedSet) {
   std::mt19937 random(7);
   std::set<std::string> reference;
-  std::vector<std::string> words;
+  trov::WordHashSet set;
   for (int i = 0; i < 5000; ++i) {
     std::string word(random() % 12, ' ');
     for (char& c : word) c = static_cast<char>('a' + random() % 4);  // many near neighbours
-    words.push_back(word);
+    ASSERT_TRUE(set.Add(word)) << word;
     reference.insert(word);
   }
-  words.push_back(std::string(trov::WordHashSet::kMaxWordLength, 'q'));
-  reference.insert(words.back());
-  std::size_t bytes = 0;
-  for (const std::string& word : words) bytes += word.size();
-
-  trov::WordHashSet set;
-  ASSERT_TRUE(set.Reserve(words.size(), bytes));
-  for (const std::string& word : words) ASSERT_TRUE(set.Insert(word)) << word;
-  EXPECT_EQ(set.Count(), reference.size());
+  const std::string longest(trov::WordHashSet::kMaxWordLength, 'q');
+  ASSERT_TRUE(set.Add(longest));
+  reference.insert(longest);
+  EXPECT_FALSE(set.Contains(longest));  // nothing is searchable before the table is built
+  set.Seal();
   for (int i = 0; i < 20000; ++i) {
     std::string probe(random() % 14, ' ');
     for (char& c : probe) c = static_cast<char>('a' + random() % 5);
     EXPECT_EQ(set.Contains(probe), reference.count(probe) == 1) << probe;
   }
   for (const std::string& word : reference) EXPECT_TRUE(set.Contains(word)) << word;
-  EXPECT_FALSE(set.Contains(std::string(trov::WordHashSet::kMaxWordLength + 1, 'q')));
+  EXPECT_FALSE(set.Contains(longest + "q"));
 }
 
-TEST(WordHashSet, KeepsWithinWhatWasReserved) {
+TEST(WordHashSet, TakesBackDroppedWordsAndRefusesWhatItCannotAddress) {
   trov::WordHashSet set;
-  EXPECT_FALSE(set.Insert("unreserved"));
   EXPECT_FALSE(set.Contains(""));
-  ASSERT_TRUE(set.Reserve(2, 7));
-  EXPECT_TRUE(set.Insert("cat"));
-  EXPECT_TRUE(set.Insert("cat"));  // already there: takes nothing
-  EXPECT_FALSE(set.Insert("horse"));  // more bytes than reserved
-  EXPECT_TRUE(set.Insert("dogs"));
-  EXPECT_FALSE(set.Insert("ant"));  // more words than reserved
-  EXPECT_FALSE(set.Insert(std::string(trov::WordHashSet::kMaxWordLength + 1, 'x')));
+  EXPECT_TRUE(set.Add("cat"));
+  const std::size_t mark = set.AddedBytes();
+  EXPECT_TRUE(set.Add("horse"));
+  EXPECT_TRUE(set.Add("dog"));
+  set.DropFrom(mark);
+  EXPECT_TRUE(set.Add("dogs"));
+  EXPECT_FALSE(set.Add(std::string(trov::WordHashSet::kMaxWordLength + 1, 'x')));
+  set.Seal();
   EXPECT_TRUE(set.Contains("cat"));
   EXPECT_TRUE(set.Contains("dogs"));
-  EXPECT_FALSE(set.Contains("ant"));
+  EXPECT_FALSE(set.Contains("horse"));
   EXPECT_FALSE(set.Contains("dog"));
-  EXPECT_EQ(set.Count(), 2u);
-  // Offsets beside the tag reach 16 MB.
-  EXPECT_FALSE(set.Reserve(1, std::size_t{1} << 24));
-  EXPECT_FALSE(set.Contains("cat"));  // a refused reservation leaves the set empty
+  EXPECT_FALSE(set.Contains(""));
+
+  // Offsets beside the tag reach 16 MB: the word that would pass that is refused.
+  trov::WordHashSet full;
+  const std::string word(trov::WordHashSet::kMaxWordLength, 'w');
+  std::size_t added = 0;
+  while (full.Add(word)) ++added;
+  const std::size_t room = (std::size_t{1} << 24) - 2;
+  EXPECT_EQ(added, room / (word.size() + 1));
+  const std::string filler(room - full.AddedBytes() - 1, 'v');  // fills the last bytes exactly
+  EXPECT_TRUE(full.Add(filler));
+  EXPECT_FALSE(full.Add(""));
+  full.Seal();
+  EXPECT_TRUE(full.Contains(word));
+  EXPECT_TRUE(full.Contains(filler));
 }
 
 }  // namespace
