@@ -122,6 +122,8 @@ class ControlCore {
   // Closes every listed dictionary; the list texts stay.
   void CloseDictionaries();
   int16_t SetList(DictionaryKind kind, std::string_view listText);
+  // Both lists with one opening, where two SetList calls would open the main list twice.
+  int16_t SetLists(std::string_view mainText, std::string_view userText);
   // 0 without change when the name is listed already; -8 when the list text would grow too long.
   int16_t AddDictionary(DictionaryKind kind, std::string_view name);
   int16_t RemoveDictionary(DictionaryKind kind, std::string_view name);

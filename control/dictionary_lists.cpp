@@ -89,6 +89,12 @@ int16_t ControlCore::SetList(DictionaryKind kind, std::string_view listText) {
   return OpenDictionaryLists();
 }
 
+int16_t ControlCore::SetLists(std::string_view mainText, std::string_view userText) {
+  main_.text = std::string(CutToListLimit(mainText));
+  user_.text = std::string(CutToListLimit(userText));
+  return OpenDictionaryLists();
+}
+
 int16_t ControlCore::AddDictionary(DictionaryKind kind, std::string_view name) {
   DictionaryList& list = List(kind);
   for (const DictionaryEntry& entry : list.entries) {

@@ -61,6 +61,25 @@ TEST_F(ControlDictionaryLists, MainDictionariesTakeTheLowerIdsWhateverTheOrderOf
   EXPECT_GT(core.Dictionaries(kMain)[0].lexicon, core.TempLexicon());
 }
 
+TEST_F(ControlDictionaryLists, BothListsSetAtOnceReplaceWhatWasOpen) {
+  const std::string old = Lexicon("old.tlx", {"fig"});
+  const std::string main = Lexicon("m.tlx", {"plum"});
+  const std::string user = Lexicon("u.tlx", {"pear"});
+  const std::string missing = dir.File("missing.tlx");
+  ASSERT_EQ(core.SetList(kMain, old), 0);
+  trov_test::LogCapture log;
+  EXPECT_EQ(core.SetLists(main, user + "," + missing), TROV_ERR_FILE_OPEN);
+  EXPECT_EQ(Names(core, kMain), (std::vector<std::string>{main}));
+  EXPECT_EQ(Names(core, kUser), (std::vector<std::string>{user}));
+  EXPECT_EQ(core.ListText(kUser), user);
+  EXPECT_EQ(CountPrefixed(log.Messages(), "-4 error opening"), 1);
+  EXPECT_LT(core.Dictionaries(kMain)[0].lexicon, core.Dictionaries(kUser)[0].lexicon);
+
+  EXPECT_EQ(core.SetLists("", ""), 0);
+  EXPECT_TRUE(core.Dictionaries(kMain).empty());
+  EXPECT_TRUE(core.Dictionaries(kUser).empty());
+}
+
 TEST_F(ControlDictionaryLists, NamesAreNotTrimmedAndEmptyNamesFail) {
   const std::string a = Lexicon("a.tlx", {"apple"});
   Lexicon("b.tlx", {"banana"});

@@ -21,6 +21,12 @@ std::vector<std::string> SplitList(const std::string& list) {
   return names;
 }
 
+std::string JoinList(const std::vector<std::string>& paths) {
+  std::string text;
+  for (const std::string& path : paths) text += (text.empty() ? "" : ",") + path;
+  return text;
+}
+
 std::string WhyNotOpened(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return "not found";
@@ -67,8 +73,7 @@ std::variant<std::unique_ptr<Speller>, std::string> Speller::Open(
   }
   speller->ApplyOptions(options);
   if (!needDictionaries) return speller;
-  speller->OpenList(trov::DictionaryKind::kMain, options.mainDictionaries);
-  speller->OpenList(trov::DictionaryKind::kUser, options.userDictionaries);
+  speller->OpenLists(options.mainDictionaries, options.userDictionaries);
   if (speller->core_.Dictionaries(trov::DictionaryKind::kMain).empty()) {
     std::string message = "no main dictionary could be opened";
     for (const std::string& warning : speller->warnings_) message += "; " + warning;
@@ -90,14 +95,21 @@ void Speller::ApplyOptions(const ToolOptions& options) {
   core_.SetMemoryBudget(-1);  // compressed dictionaries load whole, as the control does
 }
 
-void Speller::OpenList(trov::DictionaryKind kind, const std::string& list) {
+void Speller::OpenLists(const std::string& mainList, const std::string& userList) {
+  const std::vector<std::string> mainPaths = ResolveList(mainList);
+  const std::vector<std::string> userPaths = ResolveList(userList);
+  core_.SetLists(JoinList(mainPaths), JoinList(userPaths));
+  WarnAboutUnopened(trov::DictionaryKind::kMain, mainPaths);
+  WarnAboutUnopened(trov::DictionaryKind::kUser, userPaths);
+}
+
+std::vector<std::string> Speller::ResolveList(const std::string& list) const {
   std::vector<std::string> paths;
-  std::string text;
-  for (const std::string& name : SplitList(list)) {
-    paths.push_back(ResolveName(name, programDirectory_));
-    text += (text.empty() ? "" : ",") + paths.back();
-  }
-  core_.SetList(kind, text);
+  for (const std::string& name : SplitList(list)) paths.push_back(ResolveName(name, programDirectory_));
+  return paths;
+}
+
+void Speller::WarnAboutUnopened(trov::DictionaryKind kind, const std::vector<std::string>& paths) {
   const auto& opened = core_.Dictionaries(kind);
   for (const std::string& path : paths) {
     bool found = false;

@@ -64,8 +64,10 @@ class Speller {
  private:
   Speller(std::string programDirectory, TextEncoding encoding, EngineCharset charset);
   void ApplyOptions(const ToolOptions& options);
-  // Opens the list; names that did not open go to warnings_.
-  void OpenList(trov::DictionaryKind kind, const std::string& list);
+  // Opens both lists; names that did not open go to warnings_.
+  void OpenLists(const std::string& mainList, const std::string& userList);
+  std::vector<std::string> ResolveList(const std::string& list) const;
+  void WarnAboutUnopened(trov::DictionaryKind kind, const std::vector<std::string>& paths);
 
   trov::ControlCore core_;
   OutOfSpaceRecorder listener_;
