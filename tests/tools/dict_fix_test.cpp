@@ -129,6 +129,29 @@ TEST_F(FixCommandTest, AutoChangePairsBecomeProposalsWithoutAutoCorrect) {
   EXPECT_EQ(ReadFile("a.txt"), "the dog\n");
 }
 
+TEST_F(FixCommandTest, ChangesMadeWithoutAStopAreShownWhereTheyWereMade) {
+  const std::string text = "a wrld teh fox\nthe wrld, teh dog\n";
+  const std::string file = Path("a.txt");
+  WriteFile("a.txt", text);
+  // The user's own replacement is not reported again; the auto-change pairs are.
+  const ToolRun replaced = Run({"fix", "--no-backup", file}, "r world\ni\ny\n");
+  EXPECT_EQ(ReadFile("a.txt"), "a world the fox\nthe wrld, the dog\n") << replaced.out;
+  EXPECT_NE(replaced.out.find(file + ":1:9: changed: teh -> the\n"), std::string::npos)
+      << replaced.out;
+  EXPECT_NE(replaced.out.find(file + ":2:11: changed: teh -> the\n"), std::string::npos);
+  EXPECT_EQ(replaced.out.find("changed: wrld"), std::string::npos);
+
+  // A change everywhere is made by the resumed check, at this occurrence and the later ones; the
+  // columns are those of the changed lines.
+  WriteFile("a.txt", text);
+  const ToolRun changedAll = Run({"fix", "--no-backup", file}, "c world\ny\n");
+  EXPECT_EQ(ReadFile("a.txt"), "a world the fox\nthe world, the dog\n") << changedAll.out;
+  const std::string expected =
+      file + ":1:3: changed: wrld -> world\n" + file + ":1:9: changed: teh -> the\n" + file +
+      ":2:5: changed: wrld -> world\n" + file + ":2:12: changed: teh -> the\n";
+  EXPECT_NE(changedAll.out.find(expected), std::string::npos) << changedAll.out;
+}
+
 TEST_F(FixCommandTest, AnswersWorkPastThe16BitOffsets) {
   std::string text;
   while (text.size() < 40000) text += "the quick brown fox jumped over the lazy dog\n";

@@ -38,9 +38,11 @@ class FixSession {
   // Walks the text; false when the user quit before its end.
   bool Walk() {
     for (;;) {
+      speller_.Recorder().TakeReplacements();  // the user's own, already shown
       const int16_t flags = loop_.Resume();
       Synchronise();
-      if (speller_.OutOfSpace().Take()) NoRoom();
+      ShowAutomaticReplacements();
+      if (speller_.Recorder().TakeOutOfSpace()) NoRoom();
       if (flags & TROV_RESULT_END_OF_TEXT) return true;
       flags_ = flags;
       if (!(flags & TROV_RESULT_DOUBLED_WORD)) loop_.Suggest();
@@ -62,6 +64,16 @@ class FixSession {
   void NoRoom() {
     out_ << "There is no room left in the text for this change; write the changes and run fix "
             "again.\n";
+  }
+
+  // Later replacements of one resumed check lie further on, so each offset still holds in the
+  // synchronised text.
+  void ShowAutomaticReplacements() {
+    for (const LoopRecorder::Replacement& change : speller_.Recorder().TakeReplacements()) {
+      const TextPosition position = document_.PositionOf(static_cast<std::size_t>(change.offset));
+      out_ << name_ << ':' << position.line << ':' << position.column
+           << ": changed: " << Utf8(change.word) << " -> " << Utf8(change.replacement) << '\n';
+    }
   }
 
   std::string Utf8(const std::string& engineText) const { return speller_.Charset().ToUtf8(engineText); }

@@ -37,6 +37,7 @@ std::string WhyNotOpened(const std::string& path) {
 
 Speller::Speller(std::string programDirectory, TextEncoding encoding, EngineCharset charset)
     : core_(programDirectory),
+      listener_(core_.State()),
       loop_(core_, listener_),
       encoding_(std::move(encoding)),
       charset_(std::move(charset)),

@@ -16,17 +16,33 @@
 
 namespace vantor {
 
-// The subcommands read the loop's state after each call; of its events only the one that has no
-// trace in that state is kept: an automatic replacement that found no room.
-class OutOfSpaceRecorder : public trov::CheckListener {
+// The subcommands read the loop's state after each call; of its events only those that leave no
+// trace in that state are kept: the replacements a resumed check made on its own (auto-change
+// pairs, changes everywhere), and an automatic replacement that found no room.
+class LoopRecorder : public trov::CheckListener {
  public:
-  void OnCheckEvent(trov::CheckEvent, int32_t) override {}
-  void OnReplaceOutOfSpace() override { happened_ = true; }
+  struct Replacement {
+    int32_t offset;  // in the text as it was after the replacement
+    std::string word;
+    std::string replacement;
+  };
+
+  explicit LoopRecorder(const trov::CheckState& state) : state_(state) {}
+  void OnCheckEvent(trov::CheckEvent event, int32_t) override {
+    if (event != trov::CheckEvent::kReplaceWord) return;
+    replacements_.push_back(
+        {state_.offset, state_.misspelledWord.data(), state_.replacementWord.data()});
+  }
+  void OnReplaceOutOfSpace() override { outOfSpace_ = true; }
   // Whether it happened since the last call.
-  bool Take() { return std::exchange(happened_, false); }
+  bool TakeOutOfSpace() { return std::exchange(outOfSpace_, false); }
+  // The replacements since the last call, in the order they were made.
+  std::vector<Replacement> TakeReplacements() { return std::exchange(replacements_, {}); }
 
  private:
-  bool happened_ = false;
+  const trov::CheckState& state_;
+  bool outOfSpace_ = false;
+  std::vector<Replacement> replacements_;
 };
 
 class Speller {
@@ -42,7 +58,7 @@ class Speller {
 
   trov::ControlCore& Core() { return core_; }
   trov::CheckLoop& Loop() { return loop_; }
-  OutOfSpaceRecorder& OutOfSpace() { return listener_; }
+  LoopRecorder& Recorder() { return listener_; }
   int16_t Session() const { return core_.Session(); }
   const TextEncoding& Encoding() const { return encoding_; }
   const EngineCharset& Charset() const { return charset_; }
@@ -70,7 +86,7 @@ class Speller {
   void WarnAboutUnopened(trov::DictionaryKind kind, const std::vector<std::string>& paths);
 
   trov::ControlCore core_;
-  OutOfSpaceRecorder listener_;
+  LoopRecorder listener_;
   trov::CheckLoop loop_;
   TextEncoding encoding_;
   EngineCharset charset_;
