@@ -95,7 +95,8 @@ void WordHashSet::Seal() {
   std::array<Placement, kPlaceAhead> ahead{};
   std::size_t hashed = 0;
   for (std::size_t at = 0; at < used_; at += 1 + words_[at], ++hashed) {
-    const uint64_t hash = HashWord({reinterpret_cast<const char*>(words_.get() + at + 1), words_[at]});
+    const uint64_t hash =
+        HashWord({reinterpret_cast<const char*>(words_.get() + at + 1), words_[at]});
     __builtin_prefetch(slots_.data() + (hash & mask));
     Placement& waiting = ahead[hashed % kPlaceAhead];
     if (hashed >= kPlaceAhead) place(waiting);

@@ -106,7 +106,9 @@ void Speller::OpenLists(const std::string& mainList, const std::string& userList
 
 std::vector<std::string> Speller::ResolveList(const std::string& list) const {
   std::vector<std::string> paths;
-  for (const std::string& name : SplitList(list)) paths.push_back(ResolveName(name, programDirectory_));
+  for (const std::string& name : SplitList(list)) {
+    paths.push_back(ResolveName(name, programDirectory_));
+  }
   return paths;
 }
 
