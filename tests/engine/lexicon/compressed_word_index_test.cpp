@@ -111,6 +111,18 @@ void ExpectSameAnswers(const OpenedLexicon& indexed, const OpenedLexicon& plain,
   EXPECT_LT(found, probes.size() * 2);
 }
 
+// The words and their neighbours, under every character set in turn.
+void ExpectSameAnswersUnderEveryCharSet(const OpenedLexicon& indexed, const OpenedLexicon& plain,
+                                        const std::vector<std::string>& words) {
+  for (int id = trov::kFirstCharSet; id <= trov::kLastCharSet; ++id) {
+    SCOPED_TRACE(id);
+    ASSERT_TRUE(trov::SelectCharSet(id));
+    std::vector<std::string> probes;
+    for (std::size_t i = 0; i < words.size(); ++i) AddForms(words[i], i, probes);
+    ExpectSameAnswers(indexed, plain, probes);
+  }
+}
+
 TEST(CompressedWordIndex, DefaultDictionaryAnswersAsItsSegmentsDo) {
   OpenedLexicon indexed(kDefaultDictionary, kResident);
   OpenedLexicon plain(kDefaultDictionary, kUnbounded);
@@ -154,13 +166,7 @@ TEST(CompressedWordIndex, EveryCharacterSetAnswersAsTheSegmentsDo) {
     if (accented || i % 50 == 0) sample.push_back(words[i]);
   }
   ASSERT_GT(sample.size(), 1000u);
-  for (int id = trov::kFirstCharSet; id <= trov::kLastCharSet; ++id) {
-    SCOPED_TRACE(id);
-    ASSERT_TRUE(trov::SelectCharSet(id));
-    std::vector<std::string> probes;
-    for (std::size_t i = 0; i < sample.size(); ++i) AddForms(sample[i], i, probes);
-    ExpectSameAnswers(indexed, plain, probes);
-  }
+  ExpectSameAnswersUnderEveryCharSet(indexed, plain, sample);
 }
 
 // Each hand-made file, resident and paged, over the words it holds and their neighbours, under
@@ -173,13 +179,7 @@ void ExpectFileAnswersAlike(const std::string& bytes, const std::vector<std::str
   OpenedLexicon plain(path, kUnbounded);
   ASSERT_EQ(indexed.Result(), 0);
   ASSERT_EQ(plain.Result(), 0);
-  for (int id = trov::kFirstCharSet; id <= trov::kLastCharSet; ++id) {
-    SCOPED_TRACE(id);
-    ASSERT_TRUE(trov::SelectCharSet(id));
-    std::vector<std::string> probes;
-    for (std::size_t i = 0; i < words.size(); ++i) AddForms(words[i], i, probes);
-    ExpectSameAnswers(indexed, plain, probes);
-  }
+  ExpectSameAnswersUnderEveryCharSet(indexed, plain, words);
 }
 
 // A file with one segment per key, each given as raw bytes; simple suffixes 'es' and 's',
