@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "suggest/suggestion_list.h"
 #include "text/charset.h"
@@ -281,11 +282,72 @@ int16_t CompressedLexicon::ScoreSegment(int32_t index, WordComparator& comparato
   return 0;
 }
 
+int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSketches& sketches,
+                                                WordComparator& comparator, SuggestionList& list) {
+  const std::span<const uint8_t> words = WordIndex()->SegmentWords(index);
+  const std::span<const WordSketch> all = sketches.Of(index);
+  // The candidate scored last, whose beginning the comparator may reuse.
+  const char* last = nullptr;
+  int lastLength = 0;
+  int16_t floor = list.ScanFloor();
+  std::size_t at = 0;
+  for (std::size_t first = 0; first < all.size(); first += kMostSketchedAtOnce) {
+    const std::span<const WordSketch> batch =
+        all.subspan(first, std::min<std::size_t>(kMostSketchedAtOnce, all.size() - first));
+    // The floor only rises while a scan goes on, so what it rules out now stays ruled out.
+    const uint64_t ruledOut = comparator.RuleOut(batch, floor);
+    for (std::size_t k = 0; k < batch.size() && at < words.size(); ++k) {
+      const int length = words[at];
+      const char* word = reinterpret_cast<const char*>(words.data() + at + 1);
+      at += 1 + static_cast<std::size_t>(length);
+      if ((ruledOut >> k) & 1 || !FitsWordBuffer(length)) continue;
+      int unchanged = 0;
+      while (unchanged < length && unchanged < lastLength && word[unchanged] == last[unchanged]) {
+        ++unchanged;
+      }
+      last = word;
+      lastLength = length;
+      // Comparators and the list take zero-terminated words.
+      char text[TROV_MAX_WORD + 1];
+      std::memcpy(text, word, static_cast<std::size_t>(length));
+      text[length] = '\0';
+      const int16_t score = comparator.Score(text, length, unchanged, floor);
+      if (score > 0) {
+        list.Insert(text, score);
+        floor = list.ScanFloor();
+      }
+    }
+  }
+  return 0;
+}
+
+const SegmentSketches* CompressedLexicon::SketchesFor(const SketchClasses& classes) {
+  const CompressedWordIndex* words = WordIndex();
+  if (words == nullptr || !words->HasKeyTable()) return nullptr;
+  if (sketches_ == nullptr || !sketches_->MadeWith(classes)) {
+    sketches_.reset();
+    try {
+      sketches_ = std::make_unique<SegmentSketches>(*words, SegmentCount(), classes);
+    } catch (const std::bad_alloc&) {
+      return nullptr;
+    }
+  }
+  return sketches_.get();
+}
+
 int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
                                       SuggestionList& list) {
   // Deeper searches admit segments whose key resembles the word's first three letters less.
   const int threshold = 100 - depth;
+  const SketchClasses* classes = comparator.Classes();
+  const SegmentSketches* sketches = classes != nullptr ? SketchesFor(*classes) : nullptr;
+  uint64_t keysRuledOut = 0;  // by sketch, for the batch of entries i belongs to
   for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
+    const int32_t inBatch = i % kMostSketchedAtOnce;
+    if (sketches != nullptr && inBatch == 0) {
+      keysRuledOut = comparator.RuleOutBeginnings(
+          sketches->Keys(i, std::min(kMostSketchedAtOnce, n - i)), kKeyLength, threshold - 1);
+    }
     const uint8_t* key = Key(i);
     char text[kKeyLength + 1] = {};
     std::memcpy(text, key, kKeyLength);
@@ -295,8 +357,12 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
       if (score > 0) list.Insert(text, score);
       continue;
     }
+    if ((keysRuledOut >> inBatch) & 1) continue;
     if (comparator.ScoreBeginning(text, kKeyLength, threshold - 1) < threshold) continue;
-    if (int16_t rc = ScoreSegment(i, comparator, list); rc < 0) return rc;
+    const int16_t rc = sketches != nullptr && WordIndex()->Indexes(i)
+                           ? ScoreSketchedSegment(i, *sketches, comparator, list)
+                           : ScoreSegment(i, comparator, list);
+    if (rc < 0) return rc;
   }
   return 0;
 }

@@ -5,11 +5,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "lexicon/compressed_segment.h"
 #include "lexicon/compressed_word_index.h"
 #include "lexicon/lexicon.h"
+#include "lexicon/segment_sketches.h"
 
 namespace trov {
 
@@ -63,6 +65,16 @@ class CompressedLexicon : public LexiconKind {
   };
   bool FindAdmittedKeys(const char* pattern, bool caseSensitive, AdmittedKeys& found) const;
   int16_t ScoreSegment(int32_t index, WordComparator& comparator, SuggestionList& list);
+  // The same over the indexed words of segment index, reading only those whose sketches the
+  // comparator does not rule out.
+  int16_t ScoreSketchedSegment(int32_t index, const SegmentSketches& sketches,
+                               WordComparator& comparator, SuggestionList& list);
+  // The sketches of the indexed words under classes, made or remade on demand; nullptr without
+  // a word index, or when memory is short.
+  const SegmentSketches* SketchesFor(const SketchClasses& classes);
+
+  // Made by the first scan that asks for them; scans run one at a time, under the engine's lock.
+  std::unique_ptr<SegmentSketches> sketches_;
 };
 
 template <typename Visitor>

@@ -108,7 +108,9 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
   try {
     static const std::array<ByteSet, kLastCharSet + 1> ownLowerCase = OwnLowerCaseBytes();
     segmentFlags_.assign(static_cast<std::size_t>(image.segmentCount), 0);
+    wordsFrom_.assign(static_cast<std::size_t>(image.segmentCount) + 1, 0);
     for (int32_t i = 0; i < image.segmentCount; ++i) {
+      wordsFrom_[static_cast<std::size_t>(i)] = static_cast<uint32_t>(words_.AddedBytes());
       const CompressedSegment& segment = image.segments[i];
       if (!CanIndex(segment)) continue;
       const std::size_t mark = words_.AddedBytes();
@@ -130,6 +132,7 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
       }
       segmentFlags_[static_cast<std::size_t>(i)] = flags;
     }
+    wordsFrom_.back() = static_cast<uint32_t>(words_.AddedBytes());
     words_.Seal();
   } catch (const std::bad_alloc&) {
     Forget();
@@ -139,8 +142,11 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
 // Too many words for the slots, or memory short: every segment stays with the plain search.
 void CompressedWordIndex::Forget() {
   segmentFlags_.clear();
+  wordsFrom_.clear();
   words_ = WordHashSet();
 }
+
+const uint8_t* CompressedWordIndex::Key(int32_t index) const { return segments_[index].key; }
 
 int32_t CompressedWordIndex::FindKey(const uint8_t key[kKeyLength]) const {
   // Within the stretch of one first byte only the other two decide.
@@ -164,6 +170,12 @@ int32_t CompressedWordIndex::FindKey(const uint8_t key[kKeyLength]) const {
 bool CompressedWordIndex::Indexes(int32_t index) const {
   return index >= 0 && static_cast<std::size_t>(index) < segmentFlags_.size() &&
          (segmentFlags_[static_cast<std::size_t>(index)] & kIndexed);
+}
+
+std::span<const uint8_t> CompressedWordIndex::SegmentWords(int32_t index) const {
+  if (!Indexes(index)) return {};
+  const auto i = static_cast<std::size_t>(index);
+  return words_.Packed().subspan(wordsFrom_[i], wordsFrom_[i + 1] - wordsFrom_[i]);
 }
 
 CompressedWordIndex::Answer CompressedWordIndex::Holds(int32_t index, const char* word,
@@ -192,7 +204,8 @@ CompressedWordIndex::Answer CompressedWordIndex::Holds(int32_t index, const char
 }
 
 std::size_t CompressedWordIndex::BytesHeld() const {
-  return segmentFlags_.capacity() * sizeof(uint16_t) + words_.BytesHeld();
+  return segmentFlags_.capacity() * sizeof(uint16_t) + wordsFrom_.capacity() * sizeof(uint32_t) +
+         words_.BytesHeld();
 }
 
 }  // namespace trov

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,8 @@ class CompressedWordIndex {
   void Build(const CompressedImage& image);
 
   bool HasKeyTable() const { return segments_ != nullptr; }
+  // With a key table: the key of index entry index.
+  const uint8_t* Key(int32_t index) const;
   // With a key table: the index entry whose key is key, or -1.
   int32_t FindKey(const uint8_t key[kKeyLength]) const;
   // Whether the segment of index entry index holds word (whose key leads to that entry):
@@ -42,6 +45,9 @@ class CompressedWordIndex {
   // Whether the words of index entry index are all in the set: then a word the set lacks is
   // not in that segment either.
   bool Indexes(int32_t index) const;
+  // The words of an indexed segment in the order its decoding hands them out, packed as in
+  // WordHashSet::Packed; nothing for a segment not indexed.
+  std::span<const uint8_t> SegmentWords(int32_t index) const;
 
   std::size_t BytesHeld() const;
 
@@ -54,6 +60,9 @@ class CompressedWordIndex {
   // Per index entry: kIndexed when its words are in words_, and one bit per character set under
   // which a caseless match may be looked up as a lower-cased word.
   std::vector<uint16_t> segmentFlags_;
+  // wordsFrom_[i]: where the words of index entry i begin in the packed words; one more entry
+  // marks their end.
+  std::vector<uint32_t> wordsFrom_;
   WordHashSet words_;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,8 @@ class WordHashSet {
   void Seal();
 
   bool Contains(std::string_view word) const;
+  // Every word added and not dropped, in the order added: its length byte, then its bytes.
+  std::span<const uint8_t> Packed() const { return {words_.get(), used_}; }
   std::size_t BytesHeld() const;
 
  private:

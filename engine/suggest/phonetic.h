@@ -35,6 +35,15 @@ class PhoneticScorer final : public WordComparator {
   const char* Word() const override { return typo_.Word(); }
   int16_t Score(const char* candidate, int length, int unchanged, int floor) override;
   int16_t ScoreBeginning(const char* candidate, int length, int floor) override;
+  // A phonetic score is the typing-error score or 0, so what rules out the one rules out both.
+  const SketchClasses* Classes() const override { return typo_.Classes(); }
+  uint64_t RuleOut(std::span<const WordSketch> candidates, int floor) override {
+    return typo_.RuleOut(candidates, floor);
+  }
+  uint64_t RuleOutBeginnings(std::span<const WordSketch> beginnings, int length,
+                             int floor) override {
+    return typo_.RuleOutBeginnings(beginnings, length, floor);
+  }
 
  private:
   // A rule consumes at least one character and emits at most four.

@@ -3,8 +3,10 @@
 // neighbours, an extra or missing character, or a substitution weighted by letter similarity.
 #include "suggest/typo_score.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 
 #include "text/charset.h"
 
@@ -56,6 +58,8 @@ constexpr std::array<std::array<int8_t, 26>, 26> kLetterSimilarity = {{
 
 // Most that a position taking a character from one word only can earn: a doubled letter.
 constexpr int kOneSidedMost = kDoubledOther;
+// Most that a substitution of two letters earns outside the diagonal, apart from M and N (60).
+constexpr int kMostUnalikeCredit = 40;
 
 // The unaccented upper-case letter c is built on, or c itself when it has none.
 unsigned char Base(const CharSetTables& set, unsigned char c) {
@@ -97,6 +101,73 @@ bool CannotBeat(int32_t sum, int32_t positions, int32_t wordLeft, int32_t candid
   const int32_t pairedCredit = oneSidedCredit - (2 * kOneSidedMost - kIdentical) * both;
   const int32_t pairedPositions = oneSidedPositions - both;
   return oneSidedCredit < need * oneSidedPositions && pairedCredit < need * pairedPositions;
+}
+
+// The most a candidate can score, knowing only both lengths, how many characters of the two
+// words can pair off as alike (same base letter or lower-case form, or M with N) and how many
+// characters repeat the one before.
+//
+// Count the positions of a walk: P that credit alike characters (the same letter, or a swapped
+// pair, at most 100 each), S substitutions of characters that are not alike (at most 40), X
+// extra characters (50, or at most 80 for a doubled letter) and R characters left over at the end
+// (50). An extra character is followed by the position that pairs the next character with the
+// one it skipped to, which credits alike characters, so X <= P <= alike; doubled letters are
+// among the X. Every character is taken once: P and S take one from each word, X and R one from
+// either, so X + R = total - 2P - 2S, and the sum is at most 50 total - 60S + 30 doubled over
+// total - P - S positions. The walk pairs characters until the shorter word (mn characters) is
+// used up, by positions of P, S or X: S >= mn - 2P. The bound rises with P, so P is alike; in S it
+// is a quotient of two linear functions, largest at one end of its range.
+int MostReachable(int wordLength, int candidateLength, int alike, int doubled) {
+  if (wordLength == 0) return 0;
+  const int total = wordLength + candidateLength;
+  const int shorter = std::min(wordLength, candidateLength);
+  const int paired = std::min(alike, shorter);
+  const int doubledCredit = (kDoubledOther - kExtraCharacter) * std::min(doubled, paired);
+  const auto most = [&](int substitutions) {
+    const int sum = kExtraCharacter * total -
+                    (2 * kExtraCharacter - kMostUnalikeCredit) * substitutions + doubledCredit;
+    return sum / (total - paired - substitutions);
+  };
+  return std::max(most(std::max(0, shorter - 2 * paired)), most(shorter - paired));
+}
+
+// The classes of characters that TypoScore may credit above a plain substitution: characters
+// with the same base letter or the same lower-case form, and M with N.
+SketchClasses AlikeClasses(const CharSetTables& set) {
+  std::array<uint8_t, 256> parent;
+  std::iota(parent.begin(), parent.end(), 0);
+  const auto root = [&](uint8_t c) {
+    while (parent[c] != c) c = parent[c] = parent[parent[c]];
+    return c;
+  };
+  const auto join = [&](uint8_t a, uint8_t b) { parent[root(a)] = root(b); };
+  for (int c = 0; c < 256; ++c) {
+    join(static_cast<uint8_t>(c), set.lower[c]);
+    if (set.base[c] != 0) join(static_cast<uint8_t>(c), set.base[c]);
+  }
+  join('M', 'N');
+  // A class of a table letter takes that letter's bit; the rest share the six bits left.
+  std::array<int, 256> bitOfRoot;
+  bitOfRoot.fill(-1);
+  for (uint8_t letter = 'A'; letter <= 'Z'; ++letter) {
+    int& bit = bitOfRoot[root(letter)];
+    if (bit < 0) bit = letter - 'A';
+  }
+  SketchClasses classes;
+  for (int c = 0; c < 256; ++c) {
+    const uint8_t r = root(static_cast<uint8_t>(c));
+    classes[c] = static_cast<uint8_t>(bitOfRoot[r] >= 0 ? bitOfRoot[r] : 26 + r % 6);
+  }
+  return classes;
+}
+
+const SketchClasses& AlikeClassesOfSelectedSet() {
+  static const auto perSet = [] {
+    std::array<SketchClasses, kLastCharSet + 1> sets{};
+    for (int id = kFirstCharSet; id <= kLastCharSet; ++id) sets[id] = AlikeClasses(CharSetById(id));
+    return sets;
+  }();
+  return perSet[static_cast<std::size_t>(SelectedCharSetId())];
 }
 
 // One walk over the first wordLength characters of word and a candidate of length characters,
@@ -181,7 +252,59 @@ int LetterSimilarity(unsigned char wordBase, unsigned char candidateBase) {
 }
 
 TypoScorer::TypoScorer(const char* word)
-    : set_(SelectedCharSet()), word_(word), length_(static_cast<int>(std::strlen(word))) {}
+    : set_(SelectedCharSet()),
+      classes_(AlikeClassesOfSelectedSet()),
+      word_(word),
+      length_(static_cast<int>(std::strlen(word))),
+      counts_({word, std::min<std::size_t>(std::strlen(word), kMaxSketched)}, classes_) {
+  reachable_.Reset(length_, counts_.Sketch().doubled);
+}
+
+void TypoScorer::ReachableScores::Reset(int wordLength, int wordDoubled) {
+  wordLength_ = wordLength;
+  wordDoubled_ = wordDoubled;
+  rows_.clear();
+}
+
+void TypoScorer::ReachableScores::Fill(uint8_t* row, int candidateLength, int doubledRow) const {
+  // The last row must hold for any number of doubled characters.
+  const int doubled = doubledRow == kDoubledRows - 1 ? candidateLength : wordDoubled_ + doubledRow;
+  for (int alike = 0; alike <= candidateLength; ++alike) {
+    row[alike] = static_cast<uint8_t>(MostReachable(wordLength_, candidateLength, alike, doubled));
+  }
+}
+
+uint64_t TypoScorer::RuledOut(const ClassCounts& word, ReachableScores& reachable,
+                              std::span<const WordSketch> candidates, int floor) {
+  reachable.Prepare();
+  uint64_t ruledOut = 0;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    const WordSketch& candidate = candidates[i];
+    const int length = candidate.length;
+    if (length > TROV_MAX_WORD) continue;
+    const uint8_t* row = reachable.Row(length, candidate.doubled);
+    const int alike = std::min(word.MostAlike(candidate), length);
+    ruledOut |= uint64_t{row[alike] <= floor} << i;
+  }
+  return ruledOut;
+}
+
+uint64_t TypoScorer::RuleOut(std::span<const WordSketch> candidates, int floor) {
+  if (length_ > kMaxSketched) return 0;  // its counts hold only the beginning
+  return RuledOut(counts_, reachable_, candidates, floor);
+}
+
+uint64_t TypoScorer::RuleOutBeginnings(std::span<const WordSketch> beginnings, int length,
+                                       int floor) {
+  const int wordLength = std::min(length, length_);
+  if (wordLength > kMaxSketched) return 0;
+  if (wordLength != beginningLength_) {
+    beginning_ = ClassCounts({word_, static_cast<std::size_t>(wordLength)}, classes_);
+    beginningReachable_.Reset(wordLength, beginning_.Sketch().doubled);
+    beginningLength_ = wordLength;
+  }
+  return RuledOut(beginning_, beginningReachable_, beginnings, floor);
+}
 
 int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int floor) {
   if (length_ == 0) return 0;

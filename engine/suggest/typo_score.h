@@ -4,8 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <vector>
 
 #include "lexicon/lexicon.h"
+#include "lexicon/word_sketch.h"
 #include "trov.h"
 
 namespace trov {
@@ -31,6 +34,11 @@ class TypoScorer final : public WordComparator {
   const char* Word() const override { return word_; }
   int16_t Score(const char* candidate, int length, int unchanged, int floor) override;
   int16_t ScoreBeginning(const char* candidate, int length, int floor) override;
+  // Characters count as alike when they share a base letter or a lower-case form, and M with N.
+  const SketchClasses* Classes() const override { return &classes_; }
+  uint64_t RuleOut(std::span<const WordSketch> candidates, int floor) override;
+  uint64_t RuleOutBeginnings(std::span<const WordSketch> beginnings, int length,
+                             int floor) override;
 
   // One point of a walk: the cursors in the word and the candidate, the credit so far and the
   // number of positions it was earned over.
@@ -52,8 +60,47 @@ class TypoScorer final : public WordComparator {
 
  private:
   const CharSetTables& set_;
+  const SketchClasses& classes_;
   const char* const word_;
   const int length_;
+  const ClassCounts counts_;
+  // The word's first beginningLength_ characters, as the last RuleOutBeginnings took them.
+  ClassCounts beginning_;
+  int beginningLength_ = -1;
+  // The most sketched candidates can score against the word and against its beginning.
+  class ReachableScores {
+   public:
+    void Reset(int wordLength, int wordDoubled);
+    // Makes room for every row; rows are filled as candidates first need them.
+    void Prepare() {
+      if (rows_.empty()) rows_.assign(kRowSize * kRowSize * kDoubledRows, kUnknown);
+    }
+    // After Prepare: the row of a candidate, indexed by its alike characters, 0 to
+    // candidateLength (at most TROV_MAX_WORD).
+    const uint8_t* Row(int candidateLength, int candidateDoubled) {
+      const int doubledRow = candidateDoubled < kDoubledRows ? candidateDoubled : kDoubledRows - 1;
+      uint8_t* row = &rows_[static_cast<std::size_t>((candidateLength * kDoubledRows + doubledRow) *
+                                                     kRowSize)];
+      if (row[0] == kUnknown) Fill(row, candidateLength, doubledRow);
+      return row;
+    }
+
+   private:
+    void Fill(uint8_t* row, int candidateLength, int doubledRow) const;
+
+    // Candidates with this many doubled characters or more share the last row of their length.
+    static constexpr int kDoubledRows = 4;
+    static constexpr int kRowSize = TROV_MAX_WORD + 1;
+    static constexpr uint8_t kUnknown = 0xFF;
+    int wordLength_ = 0;
+    int wordDoubled_ = 0;
+    std::vector<uint8_t> rows_;
+  };
+  ReachableScores reachable_;
+  ReachableScores beginningReachable_;
+
+  static uint64_t RuledOut(const ClassCounts& word, ReachableScores& reachable,
+                           std::span<const WordSketch> candidates, int floor);
   Trail trail_;
 };
 

@@ -9,12 +9,16 @@
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "compressed_test_files.h"
 #include "lexicon/compressed_image.h"
 #include "lexicon/compressed_lookup.h"
 #include "lexicon/word_hash_set.h"
+#include "suggest/phonetic.h"
+#include "suggest/suggestion_list.h"
+#include "suggest/typo_score.h"
 #include "text/charset.h"
 #include "trov.h"
 
@@ -111,15 +115,56 @@ void ExpectSameAnswers(const OpenedLexicon& indexed, const OpenedLexicon& plain,
   EXPECT_LT(found, probes.size() * 2);
 }
 
-// The words and their neighbours, under every character set in turn.
+using Listed = std::vector<std::pair<std::string, int16_t>>;
+
+// A scored scan of lex for word, typographical or phonetic, into a list of capacity entries.
+Listed Scan(const OpenedLexicon& lex, const std::string& word, bool phonetic, int16_t depth,
+            std::size_t capacity) {
+  std::vector<trov::SuggestionEntry> storage(capacity);
+  trov::SuggestionList list(storage);
+  trov::TypoScorer typo(word.c_str());
+  trov::PhoneticScorer sound(word.c_str());
+  trov::WordComparator& scorer = phonetic ? static_cast<trov::WordComparator&>(sound) : typo;
+  EXPECT_EQ(trov::LexScoreWords(lex.Slot(), depth, scorer, list), 0);
+  Listed listed;
+  for (int32_t i = 0; i < list.Count(); ++i) listed.emplace_back(list[i].word, list[i].score);
+  return listed;
+}
+
+// The indexed lexicon scores the words it keeps unread by their sketches, and reads the rest from
+// its index; the plain one decodes every segment. Both must list the same words with the same
+// scores, whether the list is short (its floor rises fast) or long.
+void ExpectSameScans(const OpenedLexicon& indexed, const OpenedLexicon& plain,
+                     const std::vector<std::string>& probes, int16_t depth) {
+  std::size_t listed = 0;
+  for (const std::string& probe : probes) {
+    if (probe.empty() || probe.size() > TROV_MAX_WORD) continue;
+    for (bool phonetic : {false, true}) {
+      for (std::size_t capacity : {3, 40}) {
+        const Listed expected = Scan(plain, probe, phonetic, depth, capacity);
+        ASSERT_EQ(Scan(indexed, probe, phonetic, depth, capacity), expected)
+            << probe << (phonetic ? " phonetic" : "") << " capacity " << capacity;
+        listed += expected.size();
+      }
+    }
+  }
+  EXPECT_GT(listed, 0u);
+}
+
+// The words and their neighbours, under every character set in turn; scans for the forms of the
+// first scanned words.
 void ExpectSameAnswersUnderEveryCharSet(const OpenedLexicon& indexed, const OpenedLexicon& plain,
-                                        const std::vector<std::string>& words) {
+                                        const std::vector<std::string>& words, std::size_t scanned,
+                                        int16_t depth) {
   for (int id = trov::kFirstCharSet; id <= trov::kLastCharSet; ++id) {
     SCOPED_TRACE(id);
     ASSERT_TRUE(trov::SelectCharSet(id));
     std::vector<std::string> probes;
     for (std::size_t i = 0; i < words.size(); ++i) AddForms(words[i], i, probes);
     ExpectSameAnswers(indexed, plain, probes);
+    std::vector<std::string> scans;
+    for (std::size_t i = 0; i < words.size() && i < scanned; ++i) AddForms(words[i], i, scans);
+    ExpectSameScans(indexed, plain, scans, depth);
   }
 }
 
@@ -166,7 +211,7 @@ TEST(CompressedWordIndex, EveryCharacterSetAnswersAsTheSegmentsDo) {
     if (accented || i % 50 == 0) sample.push_back(words[i]);
   }
   ASSERT_GT(sample.size(), 1000u);
-  ExpectSameAnswersUnderEveryCharSet(indexed, plain, sample);
+  ExpectSameAnswersUnderEveryCharSet(indexed, plain, sample, 2, 50);
 }
 
 // Each hand-made file, resident and paged, over the words it holds and their neighbours, under
@@ -179,7 +224,7 @@ void ExpectFileAnswersAlike(const std::string& bytes, const std::vector<std::str
   OpenedLexicon plain(path, kUnbounded);
   ASSERT_EQ(indexed.Result(), 0);
   ASSERT_EQ(plain.Result(), 0);
-  ExpectSameAnswersUnderEveryCharSet(indexed, plain, words);
+  ExpectSameAnswersUnderEveryCharSet(indexed, plain, words, words.size(), 100);
 }
 
 // A file with one segment per key, each given as raw bytes; simple suffixes 'es' and 's',

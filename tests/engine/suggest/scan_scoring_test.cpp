@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
+#include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,7 @@
 #include "lexicon/compressed_lookup.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/text_lexicon.h"
+#include "lexicon/word_sketch.h"
 #include "suggest/phonetic.h"
 #include "suggest/suggestion_list.h"
 #include "suggest/typo_score.h"
@@ -215,6 +219,146 @@ TEST_F(ScanScoringTest, BeginningScoresAgreeAtEveryThreshold) {
     }
   }
   EXPECT_EQ(wrong, 0u) << firstWrong;
+}
+
+// What a comparator rules out by sketch, of batches of candidates under changing floors: the
+// candidates a plain score puts above the floor must never be among them.
+struct RuledOut {
+  size_t batches = 0;
+  size_t candidates = 0;
+  size_t ruledOut = 0;
+  size_t wrong = 0;
+  std::string firstWrong;
+};
+
+template <typename Judge>
+void JudgeInBatches(const std::string& word, const std::vector<std::string>& candidates,
+                    PlainScore plain, const SketchClasses& classes, Judge judge, RuledOut& tally,
+                    std::span<const int> floors = kFloors) {
+  for (size_t first = 0; first < candidates.size(); first += kMostSketchedAtOnce) {
+    const size_t count = std::min<size_t>(kMostSketchedAtOnce, candidates.size() - first);
+    const int floor = floors[tally.batches++ % floors.size()];
+    std::vector<WordSketch> sketches;
+    for (size_t i = first; i < first + count; ++i) {
+      sketches.push_back(SketchOf(candidates[i], classes));
+    }
+    const uint64_t ruled = judge(std::span<const WordSketch>(sketches), floor);
+    for (size_t i = 0; i < count; ++i) {
+      ++tally.candidates;
+      if (!((ruled >> i) & 1)) continue;
+      ++tally.ruledOut;
+      const int16_t score = plain(word.c_str(), candidates[first + i].c_str());
+      if (score > floor && tally.wrong++ == 0) {
+        tally.firstWrong = word + " / " + candidates[first + i] + " floor " +
+                           std::to_string(floor) + " scores " + std::to_string(score);
+      }
+    }
+  }
+}
+
+TEST_F(ScanScoringTest, SketchesRuleOutOnlyCandidatesThatCannotBeatTheFloor) {
+  RuledOut typoTally;
+  RuledOut phoneticTally;
+  const std::vector<std::string>& dictionary = DictionaryWords();
+  for (const std::string& word : Misspellings(8000)) {
+    TypoScorer typo(word.c_str());
+    JudgeInBatches(
+        word, dictionary, PlainTypoScore, *typo.Classes(),
+        [&](auto sketches, int floor) { return typo.RuleOut(sketches, floor); }, typoTally);
+  }
+  for (const std::string& word : Misspellings(40000)) {
+    PhoneticScorer phonetic(word.c_str());
+    JudgeInBatches(
+        word, dictionary, PlainPhoneticScore, *phonetic.Classes(),
+        [&](auto sketches, int floor) { return phonetic.RuleOut(sketches, floor); }, phoneticTally);
+  }
+  EXPECT_EQ(typoTally.wrong, 0u) << typoTally.firstWrong;
+  EXPECT_EQ(phoneticTally.wrong, 0u) << phoneticTally.firstWrong;
+  // Most of a dictionary is far from any word: sketches that ruled out little would be no use.
+  EXPECT_GT(typoTally.ruledOut, typoTally.candidates / 2);
+  EXPECT_GT(phoneticTally.ruledOut, phoneticTally.candidates / 2);
+}
+
+// Segment keys against the word's first three characters, at the thresholds of every depth.
+TEST_F(ScanScoringTest, SketchedBeginningsRuleOutOnlyKeysBelowTheThreshold) {
+  std::vector<std::string> keys;
+  for (const std::string& word : DictionaryWords()) {
+    if (word.size() >= 3 && (keys.empty() || word.compare(0, 3, keys.back()) != 0)) {
+      keys.push_back(word.substr(0, 3));
+    }
+  }
+  RuledOut tally;
+  for (const std::string& word : Misspellings(8000)) {
+    TypoScorer typo(word.c_str());
+    const std::string beginning = word.substr(0, 3);
+    JudgeInBatches(
+        beginning, keys, PlainTypoScore, *typo.Classes(),
+        [&](auto sketches, int floor) { return typo.RuleOutBeginnings(sketches, 3, floor); },
+        tally);
+  }
+  EXPECT_EQ(tally.wrong, 0u) << tally.firstWrong;
+  EXPECT_GT(tally.ruledOut, tally.candidates / 3);
+}
+
+// Words of letters, capitals, accented and other high characters, digits and marks, each against
+// slips of itself and against other such words, under every character set: the classes of alike
+// characters differ from set to set.
+TEST_F(ScanScoringTest, SketchesHoldUnderEveryCharacterSet) {
+  std::mt19937 random(7);
+  const std::string alphabet =
+      "aaeeiioouymnMNtTsSlLrRkcqxzZ''09-.\xC0\xC9\xE0\xE9\xEB\xF1\xD1\xF8\xFF\x8A\x9A\xDE\xFE\xB5";
+  const auto pick = [&](size_t n) { return static_cast<size_t>(random() % n); };
+  const auto randomWord = [&] {
+    std::string word;
+    for (size_t n = 1 + pick(9); word.size() < n;) {
+      word += alphabet[pick(alphabet.size())];
+      if (pick(6) == 0) word += word.back();  // doubled letters
+    }
+    return word;
+  };
+  const auto slip = [&](std::string word) {
+    if (word.size() < 2) return word + alphabet[pick(alphabet.size())];
+    const size_t at = pick(word.size());
+    switch (pick(5)) {
+      case 0:
+        word.erase(at, 1);
+        break;
+      case 1:
+        word.insert(at, 1, word[at]);
+        break;
+      case 2:
+        word[at] = alphabet[pick(alphabet.size())];
+        break;
+      case 3:
+        if (at + 1 < word.size()) std::swap(word[at], word[at + 1]);
+        break;
+      default:
+        word[at] = static_cast<char>(ToUpper(static_cast<unsigned char>(word[at])));
+    }
+    return word;
+  };
+  // Every floor, since each bound is reached only at particular ones.
+  std::array<int, 101> floors;
+  std::iota(floors.begin(), floors.end(), -1);
+  for (int id = kFirstCharSet; id <= kLastCharSet; ++id) {
+    SCOPED_TRACE(id);
+    ASSERT_TRUE(SelectCharSet(id));
+    RuledOut tally;
+    for (int round = 0; round < 2000; ++round) {
+      const std::string word = randomWord();
+      std::vector<std::string> candidates;
+      for (int i = 0; i < 64; ++i) {
+        candidates.push_back(i % 2 ? randomWord() : slip(slip(word)));
+      }
+      TypoScorer typo(word.c_str());
+      JudgeInBatches(
+          word, candidates, PlainTypoScore, *typo.Classes(),
+          [&](auto sketches, int floor) { return typo.RuleOut(sketches, floor); }, tally, floors);
+    }
+    EXPECT_EQ(tally.wrong, 0u) << tally.firstWrong;
+    EXPECT_GT(tally.ruledOut, 0u);
+  }
+  ASSERT_TRUE(SelectCharSet(1));
 }
 
 struct Listed {

@@ -1,0 +1,38 @@
+#include "lexicon/segment_sketches.h"
+
+#include <string_view>
+
+namespace trov {
+namespace {
+
+// Calls visit with every word packed in words.
+template <typename Visit>
+void ForEachPacked(std::span<const uint8_t> words, Visit visit) {
+  for (std::size_t at = 0; at < words.size(); at += 1 + words[at]) {
+    visit(std::string_view(reinterpret_cast<const char*>(words.data() + at + 1), words[at]));
+  }
+}
+
+}  // namespace
+
+SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segmentCount,
+                                 const SketchClasses& classes)
+    : classes_(classes), first_(static_cast<std::size_t>(segmentCount) + 1) {
+  keys_.reserve(static_cast<std::size_t>(segmentCount));
+  std::size_t count = 0;
+  for (int32_t i = 0; i < segmentCount; ++i) {
+    const uint8_t* key = index.Key(i);
+    keys_.push_back(SketchOf(
+        {reinterpret_cast<const char*>(key), static_cast<std::size_t>(KeyLength(key))}, classes));
+    first_[static_cast<std::size_t>(i)] = static_cast<uint32_t>(count);
+    ForEachPacked(index.SegmentWords(i), [&](std::string_view) { ++count; });
+  }
+  first_.back() = static_cast<uint32_t>(count);
+  words_.reserve(count);
+  for (int32_t i = 0; i < segmentCount; ++i) {
+    ForEachPacked(index.SegmentWords(i),
+                  [&](std::string_view word) { words_.push_back(SketchOf(word, classes)); });
+  }
+}
+
+}  // namespace trov

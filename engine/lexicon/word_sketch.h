@@ -1,0 +1,71 @@
+// What a scan can know of a candidate without comparing its characters: its length, which
+// classes of alike characters it holds once and twice, and how many of its characters repeat the
+// one before. A comparator may rule out, from the sketch alone, candidates that cannot score
+// high enough, and most candidates of a scan are ruled out that way.
+#ifndef TROV_WORD_SKETCH_H
+#define TROV_WORD_SKETCH_H
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace trov {
+
+// The class (0..31) of every byte. Characters a comparator may credit as alike must share a
+// class; classes may also join characters that are not alike, which only weakens the sketch.
+using SketchClasses = std::array<uint8_t, 256>;
+
+// A sketch counts at most this many characters.
+inline constexpr int kMaxSketched = 255;
+
+struct WordSketch {
+  uint32_t once = 0;    // one bit per class the word holds at least once
+  uint32_t twice = 0;   // ... at least twice
+  uint8_t length = 0;   // characters
+  uint8_t doubled = 0;  // characters equal to the character before them
+};
+
+// word must hold at most kMaxSketched characters.
+WordSketch SketchOf(std::string_view word, const SketchClasses& classes);
+
+// The bits set in bits. Scans count bits for every candidate, and std::popcount becomes a
+// library call where the processor's own instruction may not be assumed.
+inline int CountBits(uint64_t bits) {
+  bits -= (bits >> 1) & 0x5555555555555555ull;
+  bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
+}
+
+// Every class count of one word, to pair its characters off against sketched words.
+class ClassCounts {
+ public:
+  ClassCounts() = default;
+  // word must hold at most kMaxSketched characters.
+  ClassCounts(std::string_view word, const SketchClasses& classes);
+
+  // At least as many as the characters of this word and of the sketched word that can be
+  // paired off one to one within their classes.
+  int MostAlike(const WordSketch& other) const {
+    // A class both words hold k times or more pairs off a k-th character; the sketch tells only
+    // whether the other word holds a class twice, so beyond that it is taken to match as often.
+    int alike = CountBits(uint64_t{sketch_.once & other.once} |
+                          uint64_t{sketch_.twice & other.twice} << 32);
+    for (uint32_t more = thrice_ & other.twice; more != 0; more &= more - 1) {
+      alike += beyondTwice_[static_cast<std::size_t>(std::countr_zero(more))];
+    }
+    return alike;
+  }
+  const WordSketch& Sketch() const { return sketch_; }
+
+ private:
+  WordSketch sketch_;
+  uint32_t thrice_ = 0;                    // the classes the word holds three times or more
+  std::array<uint8_t, 32> beyondTwice_{};  // per class: how often it occurs beyond twice
+};
+
+}  // namespace trov
+
+#endif  // TROV_WORD_SKETCH_H

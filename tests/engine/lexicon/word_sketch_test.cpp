@@ -1,0 +1,86 @@
+// Sketches stand in for candidates a scan does not read, so what they count must never fall short
+// of the words themselves.
+#include "lexicon/word_sketch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+
+namespace trov {
+namespace {
+
+// Every byte its own class modulo 32; 'a' and 'A' (and '!') share one.
+SketchClasses ModuloClasses() {
+  SketchClasses classes;
+  for (int c = 0; c < 256; ++c) classes[c] = static_cast<uint8_t>(c % 32);
+  return classes;
+}
+
+// The characters of the two words that pair off one to one within their classes.
+int PairedOff(const std::string& a, const std::string& b, const SketchClasses& classes) {
+  std::array<int, 32> countA{};
+  std::array<int, 32> countB{};
+  for (char c : a) ++countA[classes[static_cast<unsigned char>(c)]];
+  for (char c : b) ++countB[classes[static_cast<unsigned char>(c)]];
+  int paired = 0;
+  for (int k = 0; k < 32; ++k) paired += std::min(countA[k], countB[k]);
+  return paired;
+}
+
+TEST(WordSketch, CountsClassesOnceTwiceAndDoubledCharacters) {
+  const SketchClasses classes = ModuloClasses();
+  const WordSketch letter = SketchOf("letter", classes);
+  EXPECT_EQ(letter.length, 6);
+  EXPECT_EQ(letter.doubled, 1);  // tt
+  const auto bit = [&](char c) { return uint32_t{1} << classes[static_cast<unsigned char>(c)]; };
+  EXPECT_EQ(letter.once, bit('l') | bit('e') | bit('t') | bit('r'));
+  EXPECT_EQ(letter.twice, bit('e') | bit('t'));
+  // Alike characters that are not the same byte are counted together but are no doubled letter.
+  const WordSketch mixed = SketchOf("aA", classes);
+  EXPECT_EQ(mixed.twice, bit('a'));
+  EXPECT_EQ(mixed.doubled, 0);
+  const WordSketch empty = SketchOf("", classes);
+  EXPECT_EQ(empty.length, 0);
+  EXPECT_EQ(empty.once, 0u);
+  const WordSketch longest = SketchOf(std::string(kMaxSketched, 'z'), classes);
+  EXPECT_EQ(longest.length, kMaxSketched);
+  EXPECT_EQ(longest.doubled, kMaxSketched - 1);
+}
+
+TEST(WordSketch, PairsOffExactlyUpToTwiceAndNeverTooFewBeyond) {
+  const SketchClasses classes = ModuloClasses();
+  EXPECT_EQ(ClassCounts("letter", classes).MostAlike(SketchOf("better", classes)), 5);
+  EXPECT_EQ(ClassCounts("abc", classes).MostAlike(SketchOf("xyz", classes)), 0);
+  // A sketch knows a class only as held once or twice or more: 'ee' may stand for 'eeee', so a
+  // word holding it four times pairs off all four.
+  EXPECT_EQ(ClassCounts("eee", classes).MostAlike(SketchOf("eeee", classes)), 3);
+  EXPECT_EQ(ClassCounts("eeee", classes).MostAlike(SketchOf("ee", classes)), 4);
+  EXPECT_EQ(ClassCounts("eeee", classes).MostAlike(SketchOf("e", classes)), 1);
+
+  std::mt19937 random(11);
+  const std::string alphabet = "aAbBcdeeeffgg!";
+  const auto randomWord = [&] {
+    std::string word(1 + random() % 12, ' ');
+    for (char& c : word) c = alphabet[random() % alphabet.size()];
+    return word;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const std::string a = randomWord();
+    const std::string b = randomWord();
+    const int exact = PairedOff(a, b, classes);
+    const int counted = ClassCounts(a, classes).MostAlike(SketchOf(b, classes));
+    ASSERT_GE(counted, exact) << a << " / " << b;
+    // Only a class the word holds three times or more can be counted over.
+    std::array<int, 32> inA{};
+    for (char c : a) ++inA[classes[static_cast<unsigned char>(c)]];
+    if (std::all_of(inA.begin(), inA.end(), [](int n) { return n <= 2; })) {
+      ASSERT_EQ(counted, exact) << a << " / " << b;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace trov
