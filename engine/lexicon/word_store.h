@@ -142,7 +142,24 @@ template <typename Store>
 int16_t MatchPatternInStore(const Store& store, const char* pattern, bool caseSensitive,
                             SuggestionList& list) {
   const std::size_t prefixLength = std::strcspn(pattern, "?");
-  for (int32_t i = 0; i < store.Count(); ++i) {
+  int32_t first = 0;
+  if (caseSensitive) {
+    // Entries that begin below the pattern's fixed prefix cannot match, so of those only the
+    // exclusions act; a binary search finds where the others begin.
+    int32_t high = store.Count();
+    while (first < high) {
+      const int32_t middle = first + (high - first) / 2;
+      if (std::strncmp(store.WordAt(middle), pattern, prefixLength) < 0) {
+        first = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    for (int32_t i = 0; i < first; ++i) {
+      if (store.ActionAt(i) == 'e') list.Remove(store.WordAt(i));
+    }
+  }
+  for (int32_t i = first; i < store.Count(); ++i) {
     const char* word = store.WordAt(i);
     if (caseSensitive && std::strncmp(pattern, word, prefixLength) < 0) break;
     const int32_t action = store.ActionAt(i);

@@ -111,6 +111,25 @@ TEST_P(WordStoreTraversalTest, CaseSensitivePatternScanStopsPastItsPrefix) {
   EXPECT_EQ(Ranked(), "bad 100;zoo 70;") << "the scan stopped before the excluded zoo";
 }
 
+TEST_P(WordStoreTraversalTest, CaseSensitivePatternScanStillExcludesWordsBelowItsPrefix) {
+  Add("Bud", 'i');
+  Add("apple", 'e');
+  Add("ba", 'e');
+  Add("bad", 'i');
+  Add("bbd", 'i');
+  Add("bd", 'i');
+  Add("bed", 'i');
+  Add("bedd", 'i');
+  Add("cod", 'i');
+  list.Insert("apple", 70);
+  list.Insert("ba", 60);
+  list.Insert("Bud", 50);
+  ASSERT_EQ(trov::LexMatchPattern(slot, "be?d", true, list), 0);
+  EXPECT_EQ(Ranked(), "bedd 100;Bud 50;");
+  ASSERT_EQ(trov::LexMatchPattern(slot, "b?d", true, list), 0);
+  EXPECT_EQ(Ranked(), "bedd 100;bad 100;bbd 100;bed 100;Bud 50;");
+}
+
 TEST_P(WordStoreTraversalTest, CaseBlindPatternScanVisitsEveryEntry) {
   Add("Bod", 'i');
   Add("bad", 'i');
