@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <vector>
 
 #include "suggest/suggestion_list.h"
 #include "text/charset.h"
@@ -283,13 +284,16 @@ int16_t CompressedLexicon::ScoreSegment(int32_t index, WordComparator& comparato
 }
 
 int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSketches& sketches,
-                                                WordComparator& comparator, SuggestionList& list) {
+                                                WordComparator& comparator, SuggestionList& list,
+                                                int16_t least) {
   const std::span<const uint8_t> words = WordIndex()->SegmentWords(index);
   const std::span<const WordSketch> all = sketches.Of(index);
   // The candidate scored last, whose beginning the comparator may reuse.
   const char* last = nullptr;
   int lastLength = 0;
-  int16_t floor = list.ScanFloor();
+  // What a candidate must score above to be worth reading.
+  const auto floorOf = [&] { return std::max<int16_t>(list.ScanFloor(), least - 1); };
+  int16_t floor = floorOf();
   std::size_t at = 0;
   for (std::size_t first = 0; first < all.size(); first += kMostSketchedAtOnce) {
     const std::span<const WordSketch> batch =
@@ -312,13 +316,50 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
       std::memcpy(text, word, static_cast<std::size_t>(length));
       text[length] = '\0';
       const int16_t score = comparator.Score(text, length, unchanged, floor);
-      if (score > 0) {
+      if (score > floor) {
         list.Insert(text, score);
-        floor = list.ScanFloor();
+        floor = floorOf();
       }
     }
   }
   return 0;
+}
+
+// The segments whose keys begin with the word's first two characters (or with its first one in
+// lower case) hold its likeliest candidates. A list filled from them alone, starting from what
+// the list holds, ends with distinct words each scoring at least its last entry: each of them is
+// either still in the list at the end of the scan, or it was pushed out, or turned away when the
+// list was full, by candidates scoring at least as much. The list's last entry ends at least as
+// high, so candidates scoring below it can never be listed.
+int16_t CompressedLexicon::SureFloor(int threshold, const SegmentSketches& sketches,
+                                     WordComparator& comparator, const SuggestionList& list) {
+  const auto* word = reinterpret_cast<const unsigned char*>(comparator.Word());
+  if (list.Capacity() == 0 || word[0] == 0 || word[1] == 0) return 0;
+  std::vector<SuggestionEntry> storage;
+  try {
+    storage.resize(static_cast<std::size_t>(list.Capacity()));
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
+  SuggestionList likeliest(storage);
+  for (int32_t i = 0; i < list.Count(); ++i) likeliest.Insert(list[i].word, list[i].score);
+  const CompressedWordIndex& words = *WordIndex();
+  const unsigned char lower = ToLower(word[0]);
+  for (const unsigned char first : {word[0], lower}) {
+    const CompressedWordIndex::KeyRange range = words.KeysBeginningWith(first, word[1]);
+    for (int32_t i = range.first; i < range.end; ++i) {
+      const uint8_t* key = Key(i);
+      const char text[kKeyLength + 1] = {static_cast<char>(key[0]), static_cast<char>(key[1]),
+                                         static_cast<char>(key[2]), '\0'};
+      if (!words.Indexes(i) || KeyLength(key) < kKeyLength ||
+          comparator.ScoreBeginning(text, kKeyLength, threshold - 1) < threshold) {
+        continue;
+      }
+      ScoreSketchedSegment(i, sketches, comparator, likeliest, 0);
+    }
+    if (lower == word[0]) break;
+  }
+  return likeliest.Full() ? likeliest[likeliest.Count() - 1].score : 0;
 }
 
 const SegmentSketches* CompressedLexicon::SketchesFor(const SketchClasses& classes) {
@@ -341,6 +382,7 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
   const int threshold = 100 - depth;
   const SketchClasses* classes = comparator.Classes();
   const SegmentSketches* sketches = classes != nullptr ? SketchesFor(*classes) : nullptr;
+  const int16_t least = sketches != nullptr ? SureFloor(threshold, *sketches, comparator, list) : 0;
   uint64_t keysRuledOut = 0;  // by sketch, for the batch of entries i belongs to
   for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
     const int32_t inBatch = i % kMostSketchedAtOnce;
@@ -360,7 +402,7 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
     if ((keysRuledOut >> inBatch) & 1) continue;
     if (comparator.ScoreBeginning(text, kKeyLength, threshold - 1) < threshold) continue;
     const int16_t rc = sketches != nullptr && WordIndex()->Indexes(i)
-                           ? ScoreSketchedSegment(i, *sketches, comparator, list)
+                           ? ScoreSketchedSegment(i, *sketches, comparator, list, least)
                            : ScoreSegment(i, comparator, list);
     if (rc < 0) return rc;
   }

@@ -66,9 +66,13 @@ class CompressedLexicon : public LexiconKind {
   bool FindAdmittedKeys(const char* pattern, bool caseSensitive, AdmittedKeys& found) const;
   int16_t ScoreSegment(int32_t index, WordComparator& comparator, SuggestionList& list);
   // The same over the indexed words of segment index, reading only those whose sketches the
-  // comparator does not rule out.
+  // comparator does not rule out; candidates scoring below least are passed over.
   int16_t ScoreSketchedSegment(int32_t index, const SegmentSketches& sketches,
-                               WordComparator& comparator, SuggestionList& list);
+                               WordComparator& comparator, SuggestionList& list, int16_t least);
+  // A score the last entry of list surely reaches by the end of a scan at threshold, when list
+  // is full by then; 0 when none is known.
+  int16_t SureFloor(int threshold, const SegmentSketches& sketches, WordComparator& comparator,
+                    const SuggestionList& list);
   // The sketches of the indexed words under classes, made or remade on demand; nullptr without
   // a word index, or when memory is short.
   const SegmentSketches* SketchesFor(const SketchClasses& classes);

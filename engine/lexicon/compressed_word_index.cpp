@@ -88,6 +88,9 @@ Filling AddSegmentWords(const CompressedImage& image, const CompressedSegment& s
   return Filling::kAdded;
 }
 
+uint8_t SecondByte(uint8_t byte) { return byte; }
+uint8_t SecondByte(const CompressedSegment& segment) { return segment.key[1]; }
+
 // Only a full key heads a segment, and its bytes must be there to be read.
 bool CanIndex(const CompressedSegment& segment) {
   return KeyLength(segment.key) == kKeyLength && (segment.data != nullptr || segment.size == 0);
@@ -147,6 +150,15 @@ void CompressedWordIndex::Forget() {
 }
 
 const uint8_t* CompressedWordIndex::Key(int32_t index) const { return segments_[index].key; }
+
+CompressedWordIndex::KeyRange CompressedWordIndex::KeysBeginningWith(uint8_t first,
+                                                                    uint8_t second) const {
+  const CompressedSegment* begin = segments_ + firstWithByte_[first];
+  const CompressedSegment* end = segments_ + firstWithByte_[first + 1];
+  const auto [from, to] = std::equal_range(
+      begin, end, second, [](const auto& a, const auto& b) { return SecondByte(a) < SecondByte(b); });
+  return {static_cast<int32_t>(from - segments_), static_cast<int32_t>(to - segments_)};
+}
 
 int32_t CompressedWordIndex::FindKey(const uint8_t key[kKeyLength]) const {
   // Within the stretch of one first byte only the other two decide.

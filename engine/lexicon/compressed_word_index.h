@@ -33,6 +33,12 @@ class CompressedWordIndex {
   bool HasKeyTable() const { return segments_ != nullptr; }
   // With a key table: the key of index entry index.
   const uint8_t* Key(int32_t index) const;
+  // With a key table: the index entries [first, end) whose keys begin with the two bytes given.
+  struct KeyRange {
+    int32_t first;
+    int32_t end;
+  };
+  KeyRange KeysBeginningWith(uint8_t first, uint8_t second) const;
   // With a key table: the index entry whose key is key, or -1.
   int32_t FindKey(const uint8_t key[kKeyLength]) const;
   // Whether the segment of index entry index holds word (whose key leads to that entry):

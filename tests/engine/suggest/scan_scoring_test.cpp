@@ -11,6 +11,7 @@
 #include <random>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/lexicon/function_comparator.h"
@@ -417,6 +418,43 @@ TEST_F(ScanScoringTest, ScansListWhatPlainScansList) {
               << "\nplain: " << Show(Contents(plainList));
         }
       }
+    }
+  }
+}
+
+// A scan of a list that already holds some of its candidates, at scores above and below their
+// own: a word is never listed twice and keeps the score it was listed with, so the floor a scan
+// expects to reach from its likeliest candidates must count such words at the listed score.
+TEST_F(ScanScoringTest, ScansOfListsHoldingTheirOwnCandidatesListWhatPlainScansList) {
+  OpenedFile main("trovam2.clx");
+  ASSERT_EQ(main.Result(), 0);
+  const struct {
+    const char* word;
+    std::vector<std::pair<const char*, int16_t>> listed;
+  } cases[] = {
+      {"thw", {{"the", 40}, {"thaw", 99}}},
+      {"thw", {{"the", 95}, {"thew", 20}, {"threw", 85}}},
+      {"recieve", {{"receive", 30}, {"relieve", 30}}},
+      {"recieve", {{"receive", 100}, {"recede", 90}, {"received", 90}}},
+      {"Abbout", {{"about", 10}, {"abbot", 100}}},
+      {"teh", {{"tea", 75}, {"ten", 75}, {"the", 75}}},
+  };
+  std::array<SuggestionEntry, 6> fastStorage{};
+  std::array<SuggestionEntry, 6> plainStorage{};
+  for (const auto& c : cases) {
+    for (size_t capacity = 1; capacity <= fastStorage.size(); ++capacity) {
+      SuggestionList fast(std::span<SuggestionEntry>(fastStorage).first(capacity));
+      SuggestionList plainList(std::span<SuggestionEntry>(plainStorage).first(capacity));
+      for (SuggestionList* list : {&fast, &plainList}) {
+        for (const auto& [listed, score] : c.listed) list->Insert(listed, score);
+      }
+      TypoScorer typo(c.word);
+      test::FunctionComparator reference(c.word, PlainTypoScore);
+      ASSERT_EQ(LexScoreWords(main.Slot(), 50, typo, fast), 0);
+      ASSERT_EQ(LexScoreWords(main.Slot(), 50, reference, plainList), 0);
+      ASSERT_EQ(Contents(fast), Contents(plainList))
+          << c.word << " capacity " << capacity << "\nfast:  " << Show(Contents(fast))
+          << "\nplain: " << Show(Contents(plainList));
     }
   }
 }
