@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <string_view>
 #include <vector>
 
 #include "suggest/suggestion_list.h"
@@ -60,15 +61,14 @@ bool PatternSortsBeforeKey(const uint8_t* key, const char* pattern) {
 
 // With exact comparison, whether no later word of the segment can match pattern: the rests
 // first differ where the pattern holds a lower, non-wildcard byte.
-bool PatternSortsBeforeWord(const char* pattern, const char* word) {
-  const auto* p = reinterpret_cast<const unsigned char*>(pattern) + kKeyLength;
-  const auto* w = reinterpret_cast<const unsigned char*>(word) + kKeyLength;
-  while (*p != 0 && *p == *w) {
-    ++p;
-    ++w;
+bool PatternSortsBeforeWord(const char* pattern, std::string_view word) {
+  const auto* p = reinterpret_cast<const unsigned char*>(pattern);
+  for (std::size_t i = kKeyLength;; ++i) {
+    // The word's end compares as its terminating NUL would.
+    const unsigned char w = i < word.size() ? static_cast<unsigned char>(word[i]) : 0;
+    if (p[i] != w) return p[i] != '?' && p[i] < w;
+    if (w == 0) return false;
   }
-  if (*p == *w) return false;
-  return *p != '?' && *p < *w;
 }
 
 bool ListFull(const SuggestionList& list) { return list.Count() >= list.Capacity(); }
@@ -164,18 +164,34 @@ int16_t CompressedLexicon::Find(const char* word, bool caseSensitive, char*, int
 
 int16_t CompressedLexicon::MatchSegment(int32_t index, const char* pattern, bool caseSensitive,
                                         SuggestionList& list) {
+  const std::size_t patternLength = std::strlen(pattern);
+  // Whether to go on to the next word.
+  const auto match = [&](std::string_view word) {
+    // Every pattern character stands for one character of the word.
+    if (word.size() == patternLength && FitsWordBuffer(static_cast<int>(word.size()))) {
+      char text[TROV_MAX_WORD + 1];
+      std::memcpy(text, word.data(), word.size());
+      text[word.size()] = '\0';
+      if (MatchWithCase(pattern + kKeyLength, text + kKeyLength, caseSensitive) == 100) {
+        list.Insert(text, 100);
+      }
+    }
+    return !(caseSensitive && PatternSortsBeforeWord(pattern, word));
+  };
+  // An indexed segment's words are at hand; the others are decoded.
+  if (const CompressedWordIndex* words = WordIndex(); words != nullptr && words->Indexes(index)) {
+    const std::span<const uint8_t> packed = words->SegmentWords(index);
+    for (std::size_t at = 0; at < packed.size(); at += 1 + packed[at]) {
+      if (!match({reinterpret_cast<const char*>(packed.data() + at + 1), packed[at]})) break;
+    }
+    return 0;
+  }
   if (SegmentSize(index) == 0) return 0;
   std::span<const uint8_t> bytes;
   if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;
-  const char* patternRest = pattern + kKeyLength;
   SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
   while (reader.Next()) {
-    const char* word = reader.Word();
-    if (FitsWordBuffer(reader.Length()) &&
-        MatchWithCase(patternRest, word + kKeyLength, caseSensitive) == 100) {
-      list.Insert(word, 100);
-    }
-    if (caseSensitive && PatternSortsBeforeWord(pattern, word)) break;
+    if (!match({reader.Word(), static_cast<std::size_t>(reader.Length())})) break;
   }
   return 0;
 }

@@ -151,8 +151,39 @@ void ExpectSameScans(const OpenedLexicon& indexed, const OpenedLexicon& plain,
   EXPECT_GT(listed, 0u);
 }
 
-// The words and their neighbours, under every character set in turn; scans for the forms of the
-// first scanned words.
+// Patterns with a wildcard in place of each character, or added after it, match the same words in
+// the same order in both, with and without case.
+void ExpectSamePatternMatches(const OpenedLexicon& indexed, const OpenedLexicon& plain,
+                              const std::vector<std::string>& probes) {
+  std::vector<trov::SuggestionEntry> indexedStorage(200);
+  std::vector<trov::SuggestionEntry> plainStorage(200);
+  std::size_t matched = 0;
+  for (const std::string& probe : probes) {
+    if (probe.size() < 3 || probe.size() > TROV_MAX_WORD) continue;
+    for (std::size_t i = 0; i < probe.size(); ++i) {
+      for (const std::string& pattern :
+           {std::string(probe).replace(i, 1, "?"), std::string(probe).insert(i + 1, "?")}) {
+        for (bool caseSensitive : {true, false}) {
+          trov::SuggestionList fromIndex(indexedStorage);
+          trov::SuggestionList decoded(plainStorage);
+          ASSERT_EQ(
+              trov::LexMatchPattern(indexed.Slot(), pattern.c_str(), caseSensitive, fromIndex), 0);
+          ASSERT_EQ(trov::LexMatchPattern(plain.Slot(), pattern.c_str(), caseSensitive, decoded),
+                    0);
+          ASSERT_EQ(fromIndex.Count(), decoded.Count()) << pattern;
+          for (int32_t k = 0; k < decoded.Count(); ++k) {
+            ASSERT_STREQ(fromIndex[k].word, decoded[k].word) << pattern;
+          }
+          matched += static_cast<std::size_t>(decoded.Count());
+        }
+      }
+    }
+  }
+  EXPECT_GT(matched, 0u);
+}
+
+// The words and their neighbours, under every character set in turn; scans and pattern matches
+// for the forms of the first scanned words.
 void ExpectSameAnswersUnderEveryCharSet(const OpenedLexicon& indexed, const OpenedLexicon& plain,
                                         const std::vector<std::string>& words, std::size_t scanned,
                                         int16_t depth) {
@@ -165,6 +196,7 @@ void ExpectSameAnswersUnderEveryCharSet(const OpenedLexicon& indexed, const Open
     std::vector<std::string> scans;
     for (std::size_t i = 0; i < words.size() && i < scanned; ++i) AddForms(words[i], i, scans);
     ExpectSameScans(indexed, plain, scans, depth);
+    ExpectSamePatternMatches(indexed, plain, scans);
   }
 }
 
