@@ -73,7 +73,7 @@ bool IsTableLetter(unsigned char base) { return base >= 'A' && base <= 'Z'; }
 // Letters without a base letter (all of them in the Cyrillic and Greek sets) stand outside the
 // similarity table; there a letter against its own other case still counts as a case difference,
 // so such words are not ranked as if every capital were a wrong letter.
-int SubstitutionCredit(const CharSetTables& set, unsigned char ca, unsigned char cb,
+inline int SubstitutionCredit(const CharSetTables& set, unsigned char ca, unsigned char cb,
                        unsigned char baseA, unsigned char baseB) {
   if (!Is(set, ca, kClassLetter) || !Is(set, cb, kClassLetter)) return 0;
   if (IsTableLetter(baseA) && IsTableLetter(baseB)) return LetterSimilarity(baseA, baseB);
@@ -225,10 +225,7 @@ int16_t WalkOn(const CharSetTables& set, const unsigned char* a, int32_t wordLen
       }
     }
     if (recording) {
-      if (trail->length < Trail::kCapacity && j < Trail::kCapacity) {
-        for (int32_t c = trail->points[trail->length - 1].candidate + 1; c <= j; ++c) {
-          trail->firstAt[c] = static_cast<uint8_t>(trail->length);
-        }
+      if (trail->length < Trail::kCapacity) {
         trail->points[trail->length++] = {i, j, sum, positions};
       } else {
         recording = false;  // a trail with a gap would resume wrongly
@@ -311,10 +308,11 @@ int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int 
   // A step reads the candidate's characters at its cursor and the one after, so the steps of the
   // last walk that began two characters or more before the first changed one go the same way:
   // resume after the last of them, at the first point whose cursor is unchanged - 1 or more.
+  // The cursors of the points never fall, and resumption is mostly near the start.
   int kept = 0;
   if (unchanged >= 2) {
     const int last = trail_.length - 1;
-    kept = unchanged - 1 > trail_.points[last].candidate ? last : trail_.firstAt[unchanged - 1];
+    while (kept < last && trail_.points[kept].candidate < unchanged - 1) ++kept;
   }
   trail_.length = kept + 1;
   // Most candidates of a scan are given up right where the last one was.

@@ -49,12 +49,10 @@ class TypoScorer final : public WordComparator {
     int32_t positions = 0;
   };
   // The points of the walk over the last candidate, one per step from the start (points[0]), as
-  // far as they fit; firstAt[c] is the first point whose candidate cursor is c or more, for every
-  // c up to the last point's cursor.
+  // far as they fit.
   struct Trail {
     static constexpr int kCapacity = 2 * TROV_WORD_BUFFER + 4;
     std::array<Walk, kCapacity> points{};
-    std::array<uint8_t, kCapacity> firstAt{};
     int length = 1;
   };
 
