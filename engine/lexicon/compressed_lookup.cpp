@@ -407,15 +407,18 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
           sketches->Keys(i, std::min(kMostSketchedAtOnce, n - i)), kKeyLength, threshold - 1);
     }
     const uint8_t* key = Key(i);
+    const int keyLength = KeyLength(key);
+    if (keyLength == kKeyLength && (keysRuledOut >> inBatch) & 1) continue;
     char text[kKeyLength + 1] = {};
     std::memcpy(text, key, kKeyLength);
-    if (const int keyLength = KeyLength(key); keyLength < kKeyLength) {
+    if (keyLength < kKeyLength) {
       if (keyLength == 0) continue;
-      int16_t score = comparator.Score(text, keyLength, 0, list.ScanFloor());
-      if (score > 0) list.Insert(text, score);
+      const int16_t floor = std::max<int16_t>(list.ScanFloor(), least - 1);
+      if (const int16_t score = comparator.Score(text, keyLength, 0, floor); score > floor) {
+        list.Insert(text, score);
+      }
       continue;
     }
-    if ((keysRuledOut >> inBatch) & 1) continue;
     if (comparator.ScoreBeginning(text, kKeyLength, threshold - 1) < threshold) continue;
     const int16_t rc = sketches != nullptr && WordIndex()->Indexes(i)
                            ? ScoreSketchedSegment(i, *sketches, comparator, list, least)
