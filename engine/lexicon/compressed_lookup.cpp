@@ -341,16 +341,23 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
   return 0;
 }
 
-// The segments whose keys begin with the word's first two characters (or with its first one in
-// lower case) hold its likeliest candidates. A list filled from them alone, starting from what
-// the list holds, ends with distinct words each scoring at least its last entry: each of them is
-// either still in the list at the end of the scan, or it was pushed out, or turned away when the
-// list was full, by candidates scoring at least as much. The list's last entry ends at least as
-// high, so candidates scoring below it can never be listed.
+// Once every listed word scores no less as listed than the scan would offer it, a word turned
+// away or pushed out never comes back, so the list ends holding the best of all it was offered,
+// the first offered of equal ones: candidates scoring below its last entry's final score leave
+// it unchanged and need not be read. The segments whose keys begin with the word's first two
+// characters (or its first one in lower case) hold its likeliest candidates, and a list filled
+// from them alone ends with a last entry no better than that.
 int16_t CompressedLexicon::SureFloor(int threshold, const SegmentSketches& sketches,
                                      WordComparator& comparator, const SuggestionList& list) {
   const auto* word = reinterpret_cast<const unsigned char*>(comparator.Word());
   if (list.Capacity() == 0 || word[0] == 0 || word[1] == 0) return 0;
+  // A listed word offered at a higher score is listed again if something pushes it out first,
+  // which candidates of any score may hasten or prevent.
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    const SuggestionEntry& listed = list[i];
+    const auto length = static_cast<int>(std::strlen(listed.word));
+    if (comparator.Score(listed.word, length, 0, listed.score) > listed.score) return 0;
+  }
   std::vector<SuggestionEntry> storage;
   try {
     storage.resize(static_cast<std::size_t>(list.Capacity()));

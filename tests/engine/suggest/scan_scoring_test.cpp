@@ -459,6 +459,54 @@ TEST_F(ScanScoringTest, ScansOfListsHoldingTheirOwnCandidatesListWhatPlainScansL
   }
 }
 
+// The same for many words and capacities, the list holding some of the scan's best candidates
+// at random scores, by both scorers.
+TEST_F(ScanScoringTest, ScansOfListsHoldingRandomCandidatesListWhatPlainScansList) {
+  OpenedFile main("trovam2.clx");
+  ASSERT_EQ(main.Result(), 0);
+  std::mt19937 random(3);
+  std::vector<std::string> misspellings = Misspellings(4000);
+  std::shuffle(misspellings.begin(), misspellings.end(), random);
+  misspellings.resize(std::min<size_t>(misspellings.size(), 60));
+  std::array<SuggestionEntry, 30> candidateStorage{};
+  std::array<SuggestionEntry, 8> fastStorage{};
+  std::array<SuggestionEntry, 8> plainStorage{};
+  size_t differentFromEmpty = 0;
+  for (const std::string& word : misspellings) {
+    for (bool phonetic : {false, true}) {
+      const PlainScore plain = phonetic ? PlainPhoneticScore : PlainTypoScore;
+      SuggestionList candidates(candidateStorage);
+      test::FunctionComparator finder(word.c_str(), plain);
+      ASSERT_EQ(LexScoreWords(main.Slot(), 50, finder, candidates), 0);
+      if (candidates.Count() == 0) continue;
+      for (int round = 0; round < 6; ++round) {
+        const size_t capacity = 1 + random() % fastStorage.size();
+        SuggestionList fast(std::span<SuggestionEntry>(fastStorage).first(capacity));
+        SuggestionList plainList(std::span<SuggestionEntry>(plainStorage).first(capacity));
+        for (size_t k = random() % (capacity + 1); k > 0; --k) {
+          const SuggestionEntry& listed = candidates[static_cast<int32_t>(
+              random() % static_cast<uint32_t>(candidates.Count()))];
+          const auto score = static_cast<int16_t>(1 + random() % 100);
+          fast.Insert(listed.word, score);
+          plainList.Insert(listed.word, score);
+        }
+        const std::vector<Listed> before = Contents(fast);
+        TypoScorer typo(word.c_str());
+        PhoneticScorer sound(word.c_str());
+        WordComparator& scorer = phonetic ? static_cast<WordComparator&>(sound) : typo;
+        test::FunctionComparator reference(word.c_str(), plain);
+        ASSERT_EQ(LexScoreWords(main.Slot(), 50, scorer, fast), 0);
+        ASSERT_EQ(LexScoreWords(main.Slot(), 50, reference, plainList), 0);
+        ASSERT_EQ(Contents(fast), Contents(plainList))
+            << word << " capacity " << capacity << " listed " << Show(before)
+            << "\nfast:  " << Show(Contents(fast)) << "\nplain: " << Show(Contents(plainList));
+        differentFromEmpty += !before.empty();
+      }
+    }
+  }
+  EXPECT_GT(differentFromEmpty, 200u);
+}
+
 // A compressed dictionary in memory finds the segments a pattern's beginning admits by looking
 // their keys up; opened paged without a budget, the same file is searched by visiting every index
 // entry. Patterns with a wildcard or an inserted one at every position of real and made-up
