@@ -199,14 +199,17 @@ int16_t CompressedLexicon::MatchSegment(int32_t index, const char* pattern, bool
 bool CompressedLexicon::FindAdmittedKeys(const char* pattern, bool caseSensitive,
                                          AdmittedKeys& found) const {
   // The bytes each key position admits: any for a wildcard (a key byte is never 0), else the
-  // pattern's byte or, without case, every byte with the same lower-case form.
+  // pattern's byte or, without case, every byte with the same lower-case form; of those, only
+  // the ones some key holds there.
+  const CompressedWordIndex& words = *WordIndex();
   std::array<std::array<uint8_t, 255>, kKeyLength> admitted;
   std::array<int, kKeyLength> admittedCount{};
   int combinations = 1;
   for (int i = 0; i < kKeyLength; ++i) {
     const auto p = static_cast<unsigned char>(pattern[i]);
     for (int c = 1; c < 256; ++c) {
-      if (PatternCharMatches(p, static_cast<unsigned char>(c), caseSensitive)) {
+      if (words.KeyByteOccurs(i, static_cast<uint8_t>(c)) &&
+          PatternCharMatches(p, static_cast<unsigned char>(c), caseSensitive)) {
         admitted[i][admittedCount[i]++] = static_cast<uint8_t>(c);
       }
     }

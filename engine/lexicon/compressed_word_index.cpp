@@ -106,6 +106,9 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
     firstWithByte_[static_cast<std::size_t>(b)] = next;
   }
   firstWithByte_[256] = image.segmentCount;
+  for (int32_t i = 0; i < image.segmentCount; ++i) {
+    for (int k = 0; k < kKeyLength; ++k) keyBytes_[k][image.segments[i].key[k]] = true;
+  }
   segments_ = image.segments;
 
   try {
