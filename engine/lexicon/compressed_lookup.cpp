@@ -307,9 +307,8 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
                                                 int16_t least) {
   const std::span<const uint8_t> words = WordIndex()->SegmentWords(index);
   const std::span<const WordSketch> all = sketches.Of(index);
-  // The candidate scored last, whose beginning the comparator may reuse.
-  const char* last = nullptr;
-  int lastLength = 0;
+  // Characters shared with the candidate scored last, across the candidates passed over since.
+  int unchanged = 0;
   // What a candidate must score above to be worth reading.
   const auto floorOf = [&] { return std::max<int16_t>(list.ScanFloor(), least - 1); };
   int16_t floor = floorOf();
@@ -319,23 +318,21 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
         all.subspan(first, std::min<std::size_t>(kMostSketchedAtOnce, all.size() - first));
     // The floor only rises while a scan goes on, so what it rules out now stays ruled out.
     const uint64_t ruledOut = comparator.RuleOut(batch, floor);
-    for (std::size_t k = 0; k < batch.size() && at < words.size(); ++k) {
-      const int length = words[at];
+    for (std::size_t k = 0; k < batch.size(); ++k) {
+      // The sketch holds the length, so the words ruled out are never touched.
+      const int length = batch[k].length;
       const char* word = reinterpret_cast<const char*>(words.data() + at + 1);
       at += 1 + static_cast<std::size_t>(length);
+      if (at > words.size()) return 0;
+      unchanged = std::min<int>(unchanged, batch[k].shared);
       if ((ruledOut >> k) & 1 || !FitsWordBuffer(length)) continue;
-      int unchanged = 0;
-      while (unchanged < length && unchanged < lastLength && word[unchanged] == last[unchanged]) {
-        ++unchanged;
-      }
-      last = word;
-      lastLength = length;
-      // Comparators and the list take zero-terminated words.
-      char text[TROV_MAX_WORD + 1];
-      std::memcpy(text, word, static_cast<std::size_t>(length));
-      text[length] = '\0';
-      const int16_t score = comparator.Score(text, length, unchanged, floor);
+      const int16_t score = comparator.Score(word, length, unchanged, floor);
+      unchanged = kMaxSegmentWord;
       if (score > floor) {
+        // The list takes zero-terminated words.
+        char text[TROV_MAX_WORD + 1];
+        std::memcpy(text, word, static_cast<std::size_t>(length));
+        text[length] = '\0';
         list.Insert(text, score);
         floor = floorOf();
       }

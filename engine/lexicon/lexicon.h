@@ -32,8 +32,9 @@ inline constexpr int kMostSketchedAtOnce = 64;
 class WordComparator {
  public:
   virtual const char* Word() const = 0;
-  // candidate holds length characters; its first unchanged characters are those of the candidate
-  // this comparator scored last (0 when that is not known), so the work on them may be reused.
+  // candidate holds length characters, not necessarily followed by a NUL; its first unchanged
+  // characters are those of the candidate this comparator scored last (0 when that is not
+  // known), so the work on them may be reused.
   virtual int16_t Score(const char* candidate, int length, int unchanged, int floor) = 0;
   // The same against the word's first length characters (the whole word when it is shorter):
   // how a scan judges a group of candidates by the beginning they share.

@@ -30,8 +30,16 @@ SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segme
   first_.back() = static_cast<uint32_t>(count);
   words_.reserve(count);
   for (int32_t i = 0; i < segmentCount; ++i) {
-    ForEachPacked(index.SegmentWords(i),
-                  [&](std::string_view word) { words_.push_back(SketchOf(word, classes)); });
+    std::string_view previous;
+    ForEachPacked(index.SegmentWords(i), [&](std::string_view word) {
+      WordSketch sketch = SketchOf(word, classes);
+      while (sketch.shared < previous.size() && sketch.shared < word.size() &&
+             previous[sketch.shared] == word[sketch.shared]) {
+        ++sketch.shared;
+      }
+      words_.push_back(sketch);
+      previous = word;
+    });
   }
 }
 

@@ -22,7 +22,8 @@ class SegmentSketches {
                   const SketchClasses& classes);
 
   bool MadeWith(const SketchClasses& classes) const { return classes == classes_; }
-  // The sketches of the words of index entry index, one per word of index.SegmentWords(index).
+  // The sketches of the words of index entry index, one per word of index.SegmentWords(index),
+  // each with the characters it shares with the word before it in the segment.
   std::span<const WordSketch> Of(int32_t index) const {
     const auto i = static_cast<std::size_t>(index);
     return std::span(words_).subspan(first_[i], first_[i + 1] - first_[i]);

@@ -272,7 +272,10 @@ PhoneticScorer::PhoneticScorer(const char* word) : typo_(word) {
 
 int16_t PhoneticScorer::Score(const char* candidate, int length, int unchanged, int floor) {
   typoUnchanged_ = std::min(typoUnchanged_, unchanged);
-  if (!CodesAgree(code_.data(), candidate)) return 0;
+  // The coder reads up to a NUL.
+  std::array<char, TROV_MAX_WORD + 1> text{};
+  std::memcpy(text.data(), candidate, static_cast<std::size_t>(std::min(length, TROV_MAX_WORD)));
+  if (!CodesAgree(code_.data(), text.data())) return 0;
   const int16_t score = typo_.Score(candidate, length, typoUnchanged_, floor);
   typoUnchanged_ = INT_MAX;
   return score;
