@@ -1,15 +1,17 @@
 // Arbitrary bytes as a compressed lexicon file: opened resident and paged (unbounded and with a
 // budget small enough to evict), then looked up, traversed and enumerated. Any out-of-bounds
 // access or leak is a finding, and so is a word that the resident form, which answers from its
-// word index, and the unbounded paged form, which decodes its segments, answer differently.
+// word index, and the unbounded paged form, which decodes its segments, answer differently, or
+// a scan that lists differently.
 #include <array>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lexicon/compressed_lexicon.h"
@@ -58,6 +60,17 @@ void Exercise(trov::Lexicon& slot, const std::string& probe, bool traverse) {
   });
 }
 
+// The words and scores a short list ends with after a typing-error scan of the whole lexicon.
+std::vector<std::pair<std::string, int16_t>> ScanOf(trov::Lexicon& slot, const std::string& word) {
+  std::array<trov::SuggestionEntry, 4> storage{};
+  trov::SuggestionList list(storage);
+  trov::TypoScorer scorer(word.c_str());
+  trov::LexScoreWords(slot, 100, scorer, list);
+  std::vector<std::pair<std::string, int16_t>> listed;
+  for (int32_t i = 0; i < list.Count(); ++i) listed.emplace_back(list[i].word, list[i].score);
+  return listed;
+}
+
 // The file's own words and their neighbours, both case modes, under the set selected by the
 // input's first byte.
 void CompareIndexedWithPlain(const std::string& path, const std::string& probe, uint8_t charSet) {
@@ -85,6 +98,12 @@ void CompareIndexedWithPlain(const std::string& path, const std::string& probe, 
           std::abort();
         }
       }
+    }
+    // The resident form scans the words of its index by their sketches, the paged one decodes
+    // every segment: both must list the same.
+    for (const std::string& word : {probe, words.back()}) {
+      if (word.empty() || word.size() > TROV_MAX_WORD) continue;
+      if (ScanOf(indexed, word) != ScanOf(plain, word)) std::abort();
     }
     trov::SelectCharSet(trov::kFirstCharSet);
   }

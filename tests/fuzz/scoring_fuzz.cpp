@@ -1,11 +1,13 @@
-// Arbitrary byte pairs through both scorers in every character set: the scores stay in 0..100
-// and neither walk reads past a terminator.
+// Arbitrary byte pairs through both scorers in every character set: the scores stay in 0..100,
+// neither walk reads past a terminator, and the candidate's sketch never rules out a score
+// above the floor.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
+#include "lexicon/word_sketch.h"
 #include "suggest/phonetic.h"
 #include "suggest/typo_score.h"
 #include "text/charset.h"
@@ -31,5 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (typo < 0 || typo > 100) std::abort();
   if (phonetic != 0 && phonetic != typo) std::abort();
   if (typo == 100 && std::strcmp(word.get(), candidate.get()) != 0) std::abort();
+  // A sketch may rule the candidate out only at floors its score does not beat.
+  // The candidate ends at its first NUL, as the scorers read it.
+  const size_t candidateLength = std::strlen(candidate.get());
+  if (split <= trov::kMaxSketched && candidateLength <= trov::kMaxSketched) {
+    trov::TypoScorer scorer(word.get());
+    const trov::WordSketch sketch =
+        trov::SketchOf({candidate.get(), candidateLength}, *scorer.Classes());
+    for (int floor = 0; floor <= 100; ++floor) {
+      if ((scorer.RuleOut({&sketch, 1}, floor) & 1) != 0 && typo > floor) std::abort();
+    }
+  }
   return 0;
 }
