@@ -261,7 +261,7 @@ TEST_F(ScanScoringTest, SketchesRuleOutOnlyCandidatesThatCannotBeatTheFloor) {
   RuledOut typoTally;
   RuledOut phoneticTally;
   const std::vector<std::string>& dictionary = DictionaryWords();
-  for (const std::string& word : Misspellings(8000)) {
+  for (const std::string& word : Misspellings(12000)) {
     TypoScorer typo(word.c_str());
     JudgeInBatches(
         word, dictionary, PlainTypoScore, *typo.Classes(),
