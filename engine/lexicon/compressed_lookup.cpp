@@ -321,9 +321,10 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
     for (std::size_t k = 0; k < batch.size(); ++k) {
       // The sketch holds the length, so the words ruled out are never touched.
       const int length = batch[k].length;
+      const std::size_t next = at + 1 + static_cast<std::size_t>(length);
+      if (next > words.size()) return 0;  // sketches are made from these words: never
       const char* word = reinterpret_cast<const char*>(words.data() + at + 1);
-      at += 1 + static_cast<std::size_t>(length);
-      if (at > words.size()) return 0;
+      at = next;
       unchanged = std::min<int>(unchanged, batch[k].shared);
       if ((ruledOut >> k) & 1 || !FitsWordBuffer(length)) continue;
       const int16_t score = comparator.Score(word, length, unchanged, floor);
