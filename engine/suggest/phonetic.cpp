@@ -272,9 +272,11 @@ PhoneticScorer::PhoneticScorer(const char* word) : typo_(word) {
 
 int16_t PhoneticScorer::Score(const char* candidate, int length, int unchanged, int floor) {
   typoUnchanged_ = std::min(typoUnchanged_, unchanged);
-  // The coder reads up to a NUL.
-  std::array<char, TROV_MAX_WORD + 1> text{};
-  std::memcpy(text.data(), candidate, static_cast<std::size_t>(std::min(length, TROV_MAX_WORD)));
+  // The coder reads up to a NUL; only what is copied needs writing.
+  std::array<char, TROV_MAX_WORD + 1> text;
+  const auto copied = static_cast<std::size_t>(std::min(length, TROV_MAX_WORD));
+  std::memcpy(text.data(), candidate, copied);
+  text[copied] = '\0';
   if (!CodesAgree(code_.data(), text.data())) return 0;
   const int16_t score = typo_.Score(candidate, length, typoUnchanged_, floor);
   typoUnchanged_ = INT_MAX;
