@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "lexicon/bit_count.h"
+
 namespace trov {
 
 // The class (0..31) of every byte. Characters a comparator may credit as alike must share a
@@ -32,15 +34,6 @@ struct WordSketch {
 // word must hold at most kMaxSketched characters.
 WordSketch SketchOf(std::string_view word, const SketchClasses& classes);
 
-// The bits set in bits. Scans count bits for every candidate, and std::popcount becomes a
-// library call where the processor's own instruction may not be assumed.
-inline int CountBits(uint64_t bits) {
-  bits -= (bits >> 1) & 0x5555555555555555ull;
-  bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
-  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-  return static_cast<int>((bits * 0x0101010101010101ull) >> 56);
-}
-
 // Every class count of one word, to pair its characters off against sketched words.
 class ClassCounts {
  public:
@@ -50,11 +43,12 @@ class ClassCounts {
 
   // At least as many as the characters of this word and of the sketched word that can be
   // paired off one to one within their classes.
-  int MostAlike(const WordSketch& other) const {
+  template <typename BitCount = PortableBitCount>
+  [[gnu::always_inline]] int MostAlike(const WordSketch& other) const {
     // A class both words hold k times or more pairs off a k-th character; the sketch tells only
     // whether the other word holds a class twice, so beyond that it is taken to match as often.
-    int alike = CountBits(uint64_t{sketch_.once & other.once} |
-                          uint64_t{sketch_.twice & other.twice} << 32);
+    int alike = BitCount::Of(uint64_t{sketch_.once & other.once} |
+                             uint64_t{sketch_.twice & other.twice} << 32);
     for (uint32_t more = thrice_ & other.twice; more != 0; more &= more - 1) {
       alike += beyondTwice_[static_cast<std::size_t>(std::countr_zero(more))];
     }

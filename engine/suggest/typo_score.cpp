@@ -271,19 +271,48 @@ void TypoScorer::ReachableScores::Fill(uint8_t* row, int candidateLength, int do
   }
 }
 
-uint64_t TypoScorer::RuledOut(const ClassCounts& word, ReachableScores& reachable,
-                              std::span<const WordSketch> candidates, int floor) {
-  reachable.Prepare();
+namespace {
+
+// The candidates whose sketches show they cannot score above floor; rowOf(length, doubled) gives
+// the most a candidate can score by its number of alike characters.
+template <typename BitCount, typename RowOf>
+[[gnu::always_inline]] inline uint64_t RuleOutEach(const ClassCounts& word, RowOf rowOf,
+                                                   std::span<const WordSketch> candidates,
+                                                   int floor) {
   uint64_t ruledOut = 0;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     const WordSketch& candidate = candidates[i];
     const int length = candidate.length;
     if (length > TROV_MAX_WORD) continue;
-    const uint8_t* row = reachable.Row(length, candidate.doubled);
-    const int alike = std::min(word.MostAlike(candidate), length);
+    const uint8_t* row = rowOf(length, candidate.doubled);
+    const int alike = std::min(word.MostAlike<BitCount>(candidate), length);
     ruledOut |= uint64_t{row[alike] <= floor} << i;
   }
   return ruledOut;
+}
+
+#ifdef TROV_BIT_COUNT_INSTRUCTION
+template <typename RowOf>
+__attribute__((target("popcnt"))) uint64_t RuleOutEachCountingByInstruction(
+    const ClassCounts& word, RowOf rowOf, std::span<const WordSketch> candidates, int floor) {
+  return RuleOutEach<InstructionBitCount>(word, rowOf, candidates, floor);
+}
+#endif
+
+}  // namespace
+
+uint64_t TypoScorer::RuledOut(const ClassCounts& word, ReachableScores& reachable,
+                              std::span<const WordSketch> candidates, int floor) {
+  reachable.Prepare();
+  const auto rowOf = [&reachable](int length, int doubled) {
+    return reachable.Row(length, doubled);
+  };
+#ifdef TROV_BIT_COUNT_INSTRUCTION
+  if (HasBitCountInstruction()) {
+    return RuleOutEachCountingByInstruction(word, rowOf, candidates, floor);
+  }
+#endif
+  return RuleOutEach<PortableBitCount>(word, rowOf, candidates, floor);
 }
 
 uint64_t TypoScorer::RuleOut(std::span<const WordSketch> candidates, int floor) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace trov {
 namespace {
@@ -79,6 +80,22 @@ TEST(WordSketch, PairsOffExactlyUpToTwiceAndNeverTooFewBeyond) {
     if (std::all_of(inA.begin(), inA.end(), [](int n) { return n <= 2; })) {
       ASSERT_EQ(counted, exact) << a << " / " << b;
     }
+  }
+}
+
+// Both ways of counting bits must agree with counting them one by one, at the ends of the word
+// and with every bit set.
+TEST(BitCount, CountsEveryBit) {
+  std::mt19937_64 random(5);
+  std::vector<uint64_t> masks = {0, ~uint64_t{0}, uint64_t{1} << 63, 1, 0x8000000000000001ull};
+  for (int i = 0; i < 2000; ++i) masks.push_back(random() & random());
+  for (const uint64_t mask : masks) {
+    int oneByOne = 0;
+    for (int bit = 0; bit < 64; ++bit) oneByOne += static_cast<int>((mask >> bit) & 1);
+    ASSERT_EQ(PortableBitCount::Of(mask), oneByOne) << mask;
+#ifdef TROV_BIT_COUNT_INSTRUCTION
+    ASSERT_EQ(InstructionBitCount::Of(mask), oneByOne) << mask;
+#endif
   }
 }
 
