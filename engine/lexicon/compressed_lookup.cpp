@@ -3,7 +3,6 @@
 #include "lexicon/compressed_lookup.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -308,37 +307,32 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
                                                 int16_t least) {
   const std::span<const uint8_t> words = WordIndex()->SegmentWords(index);
   const std::span<const WordSketch> all = sketches.Of(index);
-  const std::span<const uint32_t> places = sketches.PlacesOf(index);
-  // The candidate scored last, whose walk the comparator may resume.
-  std::string_view scored;
+  // Characters shared with the candidate scored last, across the candidates passed over since.
+  int unchanged = 0;
   // What a candidate must score above to be worth reading.
   const auto floorOf = [&] { return std::max<int16_t>(list.ScanFloor(), least - 1); };
   int16_t floor = floorOf();
+  std::size_t at = 0;
   for (std::size_t first = 0; first < all.size(); first += kMostSketchedAtOnce) {
-    const std::size_t count = std::min<std::size_t>(kMostSketchedAtOnce, all.size() - first);
+    const std::span<const WordSketch> batch =
+        all.subspan(first, std::min<std::size_t>(kMostSketchedAtOnce, all.size() - first));
     // The floor only rises while a scan goes on, so what it rules out now stays ruled out.
-    const uint64_t ruledOut = comparator.RuleOut(all.subspan(first, count), floor);
-    const uint64_t inBatch = count == 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
-    // The words ruled out are never touched: only the others are visited.
-    for (uint64_t left = inBatch & ~ruledOut; left != 0; left &= left - 1) {
-      const std::size_t k = first + static_cast<std::size_t>(std::countr_zero(left));
-      const int length = all[k].length;
-      if (places[k] + 1 + static_cast<std::size_t>(length) > words.size()) return 0;  // never
-      if (!FitsWordBuffer(length)) continue;
-      const std::string_view word(reinterpret_cast<const char*>(words.data() + places[k] + 1),
-                                  static_cast<std::size_t>(length));
-      std::size_t unchanged = 0;
-      while (unchanged < scored.size() && unchanged < word.size() &&
-             scored[unchanged] == word[unchanged]) {
-        ++unchanged;
-      }
-      const int16_t score =
-          comparator.Score(word.data(), length, static_cast<int>(unchanged), floor);
-      scored = word;
+    const uint64_t ruledOut = comparator.RuleOut(batch, floor);
+    for (std::size_t k = 0; k < batch.size(); ++k) {
+      // The sketch holds the length, so the words ruled out are never touched.
+      const int length = batch[k].length;
+      const std::size_t next = at + 1 + static_cast<std::size_t>(length);
+      if (next > words.size()) return 0;  // sketches are made from these words: never
+      const char* word = reinterpret_cast<const char*>(words.data() + at + 1);
+      at = next;
+      unchanged = std::min<int>(unchanged, batch[k].shared);
+      if ((ruledOut >> k) & 1 || !FitsWordBuffer(length)) continue;
+      const int16_t score = comparator.Score(word, length, unchanged, floor);
+      unchanged = kMaxSegmentWord;
       if (score > floor) {
         // The list takes zero-terminated words.
         char text[TROV_MAX_WORD + 1];
-        std::memcpy(text, word.data(), word.size());
+        std::memcpy(text, word, static_cast<std::size_t>(length));
         text[length] = '\0';
         list.Insert(text, score);
         floor = floorOf();

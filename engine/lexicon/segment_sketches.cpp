@@ -29,13 +29,16 @@ SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segme
   }
   first_.back() = static_cast<uint32_t>(count);
   words_.reserve(count);
-  places_.reserve(count);
   for (int32_t i = 0; i < segmentCount; ++i) {
-    const std::span<const uint8_t> words = index.SegmentWords(i);
-    ForEachPacked(words, [&](std::string_view word) {
-      words_.push_back(SketchOf(word, classes));
-      places_.push_back(static_cast<uint32_t>(reinterpret_cast<const uint8_t*>(word.data()) -
-                                              words.data() - 1));
+    std::string_view previous;
+    ForEachPacked(index.SegmentWords(i), [&](std::string_view word) {
+      WordSketch sketch = SketchOf(word, classes);
+      while (sketch.shared < previous.size() && sketch.shared < word.size() &&
+             previous[sketch.shared] == word[sketch.shared]) {
+        ++sketch.shared;
+      }
+      words_.push_back(sketch);
+      previous = word;
     });
   }
 }

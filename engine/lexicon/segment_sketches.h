@@ -22,16 +22,11 @@ class SegmentSketches {
                   const SketchClasses& classes);
 
   bool MadeWith(const SketchClasses& classes) const { return classes == classes_; }
-  // The sketches of the words of index entry index, one per word of index.SegmentWords(index).
+  // The sketches of the words of index entry index, one per word of index.SegmentWords(index),
+  // each with the characters it shares with the word before it in the segment.
   std::span<const WordSketch> Of(int32_t index) const {
     const auto i = static_cast<std::size_t>(index);
     return std::span(words_).subspan(first_[i], first_[i + 1] - first_[i]);
-  }
-  // Where in index.SegmentWords(index) each of those words begins (its length byte), so that a
-  // scan goes straight to the few words it reads.
-  std::span<const uint32_t> PlacesOf(int32_t index) const {
-    const auto i = static_cast<std::size_t>(index);
-    return std::span(places_).subspan(first_[i], first_[i + 1] - first_[i]);
   }
   // The sketches of the keys of count index entries from index first.
   std::span<const WordSketch> Keys(int32_t first, int32_t count) const {
@@ -44,7 +39,6 @@ class SegmentSketches {
   std::vector<WordSketch> keys_;
   std::vector<uint32_t> first_;  // per index entry: its first word's sketch; then the end
   std::vector<WordSketch> words_;
-  std::vector<uint32_t> places_;
 };
 
 }  // namespace trov

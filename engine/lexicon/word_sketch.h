@@ -27,6 +27,8 @@ struct WordSketch {
   uint32_t twice = 0;   // ... at least twice
   uint8_t length = 0;   // characters
   uint8_t doubled = 0;  // characters equal to the character before them
+  // In a run of sketches of sorted words: the leading characters shared with the word before.
+  uint8_t shared = 0;
 };
 
 // word must hold at most kMaxSketched characters.
