@@ -3,6 +3,7 @@
 #include "lexicon/compressed_lookup.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -318,7 +319,14 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
         all.subspan(first, std::min<std::size_t>(kMostSketchedAtOnce, all.size() - first));
     // The floor only rises while a scan goes on, so what it rules out now stays ruled out.
     const uint64_t ruledOut = comparator.RuleOut(batch, floor);
-    for (std::size_t k = 0; k < batch.size(); ++k) {
+    // Past the last candidate left in the segment's last batch there is nothing to read, and
+    // most batches are the last of their segment.
+    std::size_t end = batch.size();
+    if (first + end == all.size()) {
+      const uint64_t inBatch = end == kMostSketchedAtOnce ? ~uint64_t{0} : (uint64_t{1} << end) - 1;
+      end = static_cast<std::size_t>(std::bit_width(inBatch & ~ruledOut));
+    }
+    for (std::size_t k = 0; k < end; ++k) {
       // The sketch holds the length, so the words ruled out are never touched.
       const int length = batch[k].length;
       const std::size_t next = at + 1 + static_cast<std::size_t>(length);
