@@ -42,17 +42,20 @@ class ClassCounts {
   ClassCounts(std::string_view word, const SketchClasses& classes);
 
   // At least as many as the characters of this word and of the sketched word that can be
-  // paired off one to one within their classes.
+  // paired off one to one within their classes, and never more than the sketched word's length.
   template <typename BitCount = PortableBitCount>
   [[gnu::always_inline]] int MostAlike(const WordSketch& other) const {
     // A class both words hold k times or more pairs off a k-th character; the sketch tells only
     // whether the other word holds a class twice, so beyond that it is taken to match as often.
+    // Each class counted once and each counted twice stands for characters of the other word.
     int alike = BitCount::Of(uint64_t{sketch_.once & other.once} |
                              uint64_t{sketch_.twice & other.twice} << 32);
-    for (uint32_t more = thrice_ & other.twice; more != 0; more &= more - 1) {
+    const uint32_t beyond = thrice_ & other.twice;
+    if (beyond == 0) return alike;
+    for (uint32_t more = beyond; more != 0; more &= more - 1) {
       alike += beyondTwice_[static_cast<std::size_t>(std::countr_zero(more))];
     }
-    return alike;
+    return alike < other.length ? alike : other.length;
   }
   const WordSketch& Sketch() const { return sketch_; }
 

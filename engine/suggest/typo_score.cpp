@@ -285,8 +285,7 @@ template <typename BitCount, typename RowOf>
     const int length = candidate.length;
     if (length > TROV_MAX_WORD) continue;
     const uint8_t* row = rowOf(length, candidate.doubled);
-    const int alike = std::min(word.MostAlike<BitCount>(candidate), length);
-    ruledOut |= uint64_t{row[alike] <= floor} << i;
+    ruledOut |= uint64_t{row[word.MostAlike<BitCount>(candidate)] <= floor} << i;
   }
   return ruledOut;
 }

@@ -55,10 +55,12 @@ TEST(WordSketch, PairsOffExactlyUpToTwiceAndNeverTooFewBeyond) {
   const SketchClasses classes = ModuloClasses();
   EXPECT_EQ(ClassCounts("letter", classes).MostAlike(SketchOf("better", classes)), 5);
   EXPECT_EQ(ClassCounts("abc", classes).MostAlike(SketchOf("xyz", classes)), 0);
-  // A sketch knows a class only as held once or twice or more: 'ee' may stand for 'eeee', so a
-  // word holding it four times pairs off all four.
+  // A sketch knows a class only as held once or twice or more, so a word holding it four times
+  // pairs off all four against one holding it twice or more, as far as that word's length goes.
   EXPECT_EQ(ClassCounts("eee", classes).MostAlike(SketchOf("eeee", classes)), 3);
-  EXPECT_EQ(ClassCounts("eeee", classes).MostAlike(SketchOf("ee", classes)), 4);
+  EXPECT_EQ(ClassCounts("eeee", classes).MostAlike(SketchOf("eeeeee", classes)), 4);
+  EXPECT_EQ(ClassCounts("eeee", classes).MostAlike(SketchOf("xeex", classes)), 4);
+  EXPECT_EQ(ClassCounts("eeee", classes).MostAlike(SketchOf("ee", classes)), 2);
   EXPECT_EQ(ClassCounts("eeee", classes).MostAlike(SketchOf("e", classes)), 1);
 
   std::mt19937 random(11);
@@ -74,6 +76,7 @@ TEST(WordSketch, PairsOffExactlyUpToTwiceAndNeverTooFewBeyond) {
     const int exact = PairedOff(a, b, classes);
     const int counted = ClassCounts(a, classes).MostAlike(SketchOf(b, classes));
     ASSERT_GE(counted, exact) << a << " / " << b;
+    ASSERT_LE(counted, static_cast<int>(b.size())) << a << " / " << b;
     // Only a class the word holds three times or more can be counted over.
     std::array<int, 32> inA{};
     for (char c : a) ++inA[classes[static_cast<unsigned char>(c)]];
