@@ -181,10 +181,7 @@ int16_t CompressedLexicon::MatchSegment(int32_t index, const char* pattern, bool
   };
   // An indexed segment's words are at hand; the others are decoded.
   if (const CompressedWordIndex* words = WordIndex(); words != nullptr && words->Indexes(index)) {
-    const std::span<const uint8_t> packed = words->SegmentWords(index);
-    for (std::size_t at = 0; at < packed.size(); at += 1 + packed[at]) {
-      if (!match({reinterpret_cast<const char*>(packed.data() + at + 1), packed[at]})) break;
-    }
+    words->ForEachSegmentWord(index, match);
     return 0;
   }
   if (SegmentSize(index) == 0) return 0;

@@ -57,6 +57,17 @@ class CompressedWordIndex {
   // The words of an indexed segment in the order its decoding hands them out, packed as in
   // WordHashSet::Packed; nothing for a segment not indexed.
   std::span<const uint8_t> SegmentWords(int32_t index) const;
+  // Calls visit with each of those words, as a std::string_view, while it answers true.
+  template <typename Visit>
+  void ForEachSegmentWord(int32_t index, Visit visit) const {
+    const std::span<const uint8_t> packed = SegmentWords(index);
+    for (std::size_t at = 0; at < packed.size(); at += 1 + packed[at]) {
+      if (!visit(std::string_view(reinterpret_cast<const char*>(packed.data() + at + 1),
+                                  packed[at]))) {
+        return;
+      }
+    }
+  }
 
   std::size_t BytesHeld() const;
 

@@ -3,17 +3,6 @@
 #include <string_view>
 
 namespace trov {
-namespace {
-
-// Calls visit with every word packed in words.
-template <typename Visit>
-void ForEachPacked(std::span<const uint8_t> words, Visit visit) {
-  for (std::size_t at = 0; at < words.size(); at += 1 + words[at]) {
-    visit(std::string_view(reinterpret_cast<const char*>(words.data() + at + 1), words[at]));
-  }
-}
-
-}  // namespace
 
 SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segmentCount,
                                  const SketchClasses& classes)
@@ -25,13 +14,16 @@ SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segme
     keys_.push_back(SketchOf(
         {reinterpret_cast<const char*>(key), static_cast<std::size_t>(KeyLength(key))}, classes));
     first_[static_cast<std::size_t>(i)] = static_cast<uint32_t>(count);
-    ForEachPacked(index.SegmentWords(i), [&](std::string_view) { ++count; });
+    index.ForEachSegmentWord(i, [&](std::string_view) {
+      ++count;
+      return true;
+    });
   }
   first_.back() = static_cast<uint32_t>(count);
   words_.reserve(count);
   for (int32_t i = 0; i < segmentCount; ++i) {
     std::string_view previous;
-    ForEachPacked(index.SegmentWords(i), [&](std::string_view word) {
+    index.ForEachSegmentWord(i, [&](std::string_view word) {
       WordSketch sketch = SketchOf(word, classes);
       while (sketch.shared < previous.size() && sketch.shared < word.size() &&
              previous[sketch.shared] == word[sketch.shared]) {
@@ -39,6 +31,7 @@ SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segme
       }
       words_.push_back(sketch);
       previous = word;
+      return true;
     });
   }
 }

@@ -74,7 +74,7 @@ bool IsTableLetter(unsigned char base) { return base >= 'A' && base <= 'Z'; }
 // similarity table; there a letter against its own other case still counts as a case difference,
 // so such words are not ranked as if every capital were a wrong letter.
 inline int SubstitutionCredit(const CharSetTables& set, unsigned char ca, unsigned char cb,
-                       unsigned char baseA, unsigned char baseB) {
+                              unsigned char baseA, unsigned char baseB) {
   if (!Is(set, ca, kClassLetter) || !Is(set, cb, kClassLetter)) return 0;
   if (IsTableLetter(baseA) && IsTableLetter(baseB)) return LetterSimilarity(baseA, baseB);
   return set.lower[ca] == set.lower[cb] ? kIdentical - kCaseDifference : 0;
@@ -253,7 +253,7 @@ TypoScorer::TypoScorer(const char* word)
       classes_(AlikeClassesOfSelectedSet()),
       word_(word),
       length_(static_cast<int>(std::strlen(word))),
-      counts_({word, std::min<std::size_t>(std::strlen(word), kMaxSketched)}, classes_) {
+      counts_({word, static_cast<std::size_t>(std::min(length_, kMaxSketched))}, classes_) {
   reachable_.Reset(length_, counts_.Sketch().doubled);
 }
 
