@@ -171,8 +171,9 @@ const SketchClasses& AlikeClassesOfSelectedSet() {
 }
 
 // One walk over the first wordLength characters of word and a candidate of length characters,
-// from a given point. With a trail, the points reached are appended to it while they fit.
-template <bool kRecord>
+// from a given point. With a trail, the points reached are appended to it while they fit. A walk
+// that may give up stops as soon as it cannot beat the floor.
+template <bool kRecord, bool kMayGiveUp = true>
 int16_t WalkOn(const CharSetTables& set, const unsigned char* a, int32_t wordLength,
                const unsigned char* b, int32_t length, TypoScorer::Walk from, int floor,
                TypoScorer::Trail* trail) {
@@ -185,7 +186,7 @@ int16_t WalkOn(const CharSetTables& set, const unsigned char* a, int32_t wordLen
   int32_t sum = from.sum;
   int32_t positions = from.positions;
   while (i < wordLength && j < length) {
-    if (CannotBeat(sum, positions, wordLength - i, length - j, need)) return 0;
+    if (kMayGiveUp && CannotBeat(sum, positions, wordLength - i, length - j, need)) return 0;
     const unsigned char ca = a[i];
     const unsigned char cb = b[j];
     ++positions;
@@ -357,7 +358,8 @@ int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int 
 int16_t TypoScorer::ScoreBeginning(const char* candidate, int length, int floor) {
   const int wordLength = length < length_ ? length : length_;
   if (wordLength == 0) return 0;
-  return WalkOn<false>(set_, reinterpret_cast<const unsigned char*>(word_), wordLength,
+  // Beginnings are a few characters long, too short for giving up early to pay.
+  return WalkOn<false, false>(set_, reinterpret_cast<const unsigned char*>(word_), wordLength,
                        reinterpret_cast<const unsigned char*>(candidate),
                        static_cast<int>(std::strlen(candidate)), Walk{}, floor, nullptr);
 }
