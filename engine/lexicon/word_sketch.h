@@ -58,6 +58,7 @@ class ClassCounts {
     return alike < other.length ? alike : other.length;
   }
   const WordSketch& Sketch() const { return sketch_; }
+  uint32_t Thrice() const { return thrice_; }
 
  private:
   WordSketch sketch_;

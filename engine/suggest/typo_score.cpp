@@ -8,19 +8,11 @@
 #include <cstring>
 #include <numeric>
 
+#include "suggest/typo_credits.h"
 #include "text/charset.h"
 
 namespace trov {
 namespace {
-
-constexpr int kIdentical = 100;
-constexpr int kCaseDifference = 5;    // exactly one of the two is lower-case
-constexpr int kAccentDifference = 5;  // their lower-case forms still differ
-constexpr int kSwappedVowels = 160;   // credits two positions
-constexpr int kSwappedOther = 150;
-constexpr int kDoubledVowel = 75;
-constexpr int kDoubledOther = 80;
-constexpr int kExtraCharacter = 50;  // also every character one word has beyond the other
 
 // Row: base letter of the misspelled word's character; column: the candidate's. Nearly
 // symmetric: C/T, D/T, E/T, G/T and L/O differ by direction.
@@ -58,8 +50,6 @@ constexpr std::array<std::array<int8_t, 26>, 26> kLetterSimilarity = {{
 
 // Most that a position taking a character from one word only can earn: a doubled letter.
 constexpr int kOneSidedMost = kDoubledOther;
-// Most that a substitution of two letters earns outside the diagonal, apart from M and N (60).
-constexpr int kMostUnalikeCredit = 40;
 
 // The unaccented upper-case letter c is built on, or c itself when it has none.
 unsigned char Base(const CharSetTables& set, unsigned char c) {
@@ -101,34 +91,6 @@ bool CannotBeat(int32_t sum, int32_t positions, int32_t wordLeft, int32_t candid
   const int32_t pairedCredit = oneSidedCredit - (2 * kOneSidedMost - kIdentical) * both;
   const int32_t pairedPositions = oneSidedPositions - both;
   return oneSidedCredit < need * oneSidedPositions && pairedCredit < need * pairedPositions;
-}
-
-// The most a candidate can score, knowing only both lengths, how many characters of the two
-// words can pair off as alike (same base letter or lower-case form, or M with N) and how many
-// characters repeat the one before.
-//
-// Count the positions of a walk: P that credit alike characters (the same letter, or a swapped
-// pair, at most 100 each), S substitutions of characters that are not alike (at most 40), X
-// extra characters (50, or at most 80 for a doubled letter) and R characters left over at the end
-// (50). An extra character is followed by the position that pairs the next character with the
-// one it skipped to, which credits alike characters, so X <= P <= alike; doubled letters are
-// among the X. Every character is taken once: P and S take one from each word, X and R one from
-// either, so X + R = total - 2P - 2S, and the sum is at most 50 total - 60S + 30 doubled over
-// total - P - S positions. The walk pairs characters until the shorter word (mn characters) is
-// used up, by positions of P, S or X: S >= mn - 2P. The bound rises with P, so P is alike; in S it
-// is a quotient of two linear functions, largest at one end of its range.
-int MostReachable(int wordLength, int candidateLength, int alike, int doubled) {
-  if (wordLength == 0) return 0;
-  const int total = wordLength + candidateLength;
-  const int shorter = std::min(wordLength, candidateLength);
-  const int paired = std::min(alike, shorter);
-  const int doubledCredit = (kDoubledOther - kExtraCharacter) * std::min(doubled, paired);
-  const auto most = [&](int substitutions) {
-    const int sum = kExtraCharacter * total -
-                    (2 * kExtraCharacter - kMostUnalikeCredit) * substitutions + doubledCredit;
-    return sum / (total - paired - substitutions);
-  };
-  return std::max(most(std::max(0, shorter - 2 * paired)), most(shorter - paired));
 }
 
 // The classes of characters that TypoScore may credit above a plain substitution: characters
@@ -258,66 +220,9 @@ TypoScorer::TypoScorer(const char* word)
   reachable_.Reset(length_, counts_.Sketch().doubled);
 }
 
-void TypoScorer::ReachableScores::Reset(int wordLength, int wordDoubled) {
-  wordLength_ = wordLength;
-  wordDoubled_ = wordDoubled;
-  rows_.clear();
-}
-
-void TypoScorer::ReachableScores::Fill(uint8_t* row, int candidateLength, int doubledRow) const {
-  // The last row must hold for any number of doubled characters.
-  const int doubled = doubledRow == kDoubledRows - 1 ? candidateLength : wordDoubled_ + doubledRow;
-  for (int alike = 0; alike <= candidateLength; ++alike) {
-    row[alike] = static_cast<uint8_t>(MostReachable(wordLength_, candidateLength, alike, doubled));
-  }
-}
-
-namespace {
-
-// The candidates whose sketches show they cannot score above floor; rowOf(length, doubled) gives
-// the most a candidate can score by its number of alike characters.
-template <typename BitCount, typename RowOf>
-[[gnu::always_inline]] inline uint64_t RuleOutEach(const ClassCounts& word, RowOf rowOf,
-                                                   std::span<const WordSketch> candidates,
-                                                   int floor) {
-  uint64_t ruledOut = 0;
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    const WordSketch& candidate = candidates[i];
-    const int length = candidate.length;
-    if (length > TROV_MAX_WORD) continue;
-    const uint8_t* row = rowOf(length, candidate.doubled);
-    ruledOut |= uint64_t{row[word.MostAlike<BitCount>(candidate)] <= floor} << i;
-  }
-  return ruledOut;
-}
-
-#ifdef TROV_BIT_COUNT_INSTRUCTION
-template <typename RowOf>
-__attribute__((target("popcnt"))) uint64_t RuleOutEachCountingByInstruction(
-    const ClassCounts& word, RowOf rowOf, std::span<const WordSketch> candidates, int floor) {
-  return RuleOutEach<InstructionBitCount>(word, rowOf, candidates, floor);
-}
-#endif
-
-}  // namespace
-
-uint64_t TypoScorer::RuledOut(const ClassCounts& word, ReachableScores& reachable,
-                              std::span<const WordSketch> candidates, int floor) {
-  reachable.Prepare();
-  const auto rowOf = [&reachable](int length, int doubled) {
-    return reachable.Row(length, doubled);
-  };
-#ifdef TROV_BIT_COUNT_INSTRUCTION
-  if (HasBitCountInstruction()) {
-    return RuleOutEachCountingByInstruction(word, rowOf, candidates, floor);
-  }
-#endif
-  return RuleOutEach<PortableBitCount>(word, rowOf, candidates, floor);
-}
-
 uint64_t TypoScorer::RuleOut(std::span<const WordSketch> candidates, int floor) {
   if (length_ > kMaxSketched) return 0;  // its counts hold only the beginning
-  return RuledOut(counts_, reachable_, candidates, floor);
+  return RuleOutSketched(counts_, reachable_, candidates, floor);
 }
 
 uint64_t TypoScorer::RuleOutBeginnings(std::span<const WordSketch> beginnings, int length,
@@ -329,7 +234,7 @@ uint64_t TypoScorer::RuleOutBeginnings(std::span<const WordSketch> beginnings, i
     beginningReachable_.Reset(wordLength, beginning_.Sketch().doubled);
     beginningLength_ = wordLength;
   }
-  return RuledOut(beginning_, beginningReachable_, beginnings, floor);
+  return RuleOutSketched(beginning_, beginningReachable_, beginnings, floor);
 }
 
 int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int floor) {

@@ -9,6 +9,7 @@
 
 #include "lexicon/lexicon.h"
 #include "lexicon/word_sketch.h"
+#include "suggest/sketch_judging.h"
 #include "trov.h"
 
 namespace trov {
@@ -66,39 +67,9 @@ class TypoScorer final : public WordComparator {
   ClassCounts beginning_;
   int beginningLength_ = -1;
   // The most sketched candidates can score against the word and against its beginning.
-  class ReachableScores {
-   public:
-    void Reset(int wordLength, int wordDoubled);
-    // Makes room for every row; rows are filled as candidates first need them.
-    void Prepare() {
-      if (rows_.empty()) rows_.assign(kRowSize * kRowSize * kDoubledRows, kUnknown);
-    }
-    // After Prepare: the row of a candidate, indexed by its alike characters, 0 to
-    // candidateLength (at most TROV_MAX_WORD).
-    const uint8_t* Row(int candidateLength, int candidateDoubled) {
-      const int doubledRow = candidateDoubled < kDoubledRows ? candidateDoubled : kDoubledRows - 1;
-      uint8_t* row = &rows_[static_cast<std::size_t>((candidateLength * kDoubledRows + doubledRow) *
-                                                     kRowSize)];
-      if (row[0] == kUnknown) Fill(row, candidateLength, doubledRow);
-      return row;
-    }
-
-   private:
-    void Fill(uint8_t* row, int candidateLength, int doubledRow) const;
-
-    // Candidates with this many doubled characters or more share the last row of their length.
-    static constexpr int kDoubledRows = 4;
-    static constexpr int kRowSize = TROV_MAX_WORD + 1;
-    static constexpr uint8_t kUnknown = 0xFF;
-    int wordLength_ = 0;
-    int wordDoubled_ = 0;
-    std::vector<uint8_t> rows_;
-  };
   ReachableScores reachable_;
   ReachableScores beginningReachable_;
 
-  static uint64_t RuledOut(const ClassCounts& word, ReachableScores& reachable,
-                           std::span<const WordSketch> candidates, int floor);
   Trail trail_;
 };
 
