@@ -36,8 +36,9 @@ class WordComparator {
   // characters are those of the candidate this comparator scored last (0 when that is not
   // known), so the work on them may be reused.
   virtual int16_t Score(const char* candidate, int length, int unchanged, int floor) = 0;
-  // The same against the word's first length characters (the whole word when it is shorter):
-  // how a scan judges a group of candidates by the beginning they share.
+  // The same for a zero-terminated candidate of length characters against the word's first
+  // length characters (the whole word when it is shorter): how a scan judges a group of
+  // candidates by the beginning they share.
   virtual int16_t ScoreBeginning(const char* candidate, int length, int floor) = 0;
   // The classes to sketch candidates with, when this comparator can rule some out by sketch.
   virtual const SketchClasses* Classes() const { return nullptr; }

@@ -265,8 +265,8 @@ int16_t TypoScorer::ScoreBeginning(const char* candidate, int length, int floor)
   if (wordLength == 0) return 0;
   // Beginnings are a few characters long, too short for giving up early to pay.
   return WalkOn<false, false>(set_, reinterpret_cast<const unsigned char*>(word_), wordLength,
-                       reinterpret_cast<const unsigned char*>(candidate),
-                       static_cast<int>(std::strlen(candidate)), Walk{}, floor, nullptr);
+                              reinterpret_cast<const unsigned char*>(candidate), length, Walk{},
+                              floor, nullptr);
 }
 
 int16_t TypoScore(const char* word, const char* candidate) {
