@@ -113,6 +113,10 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
 
   try {
     static const std::array<ByteSet, kLastCharSet + 1> ownLowerCase = OwnLowerCaseBytes();
+    // Segments hold their words compressed, most of them to a fourth or more.
+    std::size_t compressed = 0;
+    for (int32_t i = 0; i < image.segmentCount; ++i) compressed += image.segments[i].size;
+    words_.Reserve(compressed * 4);
     segmentFlags_.assign(static_cast<std::size_t>(image.segmentCount), 0);
     wordsFrom_.assign(static_cast<std::size_t>(image.segmentCount) + 1, 0);
     for (int32_t i = 0; i < image.segmentCount; ++i) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lexicon/compressed_word_index.h"
+#include "lexicon/large_block.h"
 #include "lexicon/word_sketch.h"
 
 namespace trov {
@@ -38,7 +39,7 @@ class SegmentSketches {
   SketchClasses classes_;
   std::vector<WordSketch> keys_;
   std::vector<uint32_t> first_;  // per index entry: its first word's sketch; then the end
-  std::vector<WordSketch> words_;
+  std::vector<WordSketch, LargeBlockAllocator<WordSketch>> words_;
 };
 
 }  // namespace trov

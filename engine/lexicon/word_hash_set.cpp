@@ -20,9 +20,9 @@ constexpr std::size_t kLoadDenominator = 5;
 constexpr std::size_t kMinSlots = 8;
 // How many words ahead of its placement a word's slot is fetched.
 constexpr std::size_t kPlaceAhead = 8;
-// The word block's first size, large enough that the system maps it apart from the heap and
-// realloc can grow it in place; it doubles from there.
-constexpr std::size_t kFirstBlock = 1024 * 1024;
+// The word block's first size. It doubles from there, so a small lexicon takes little room and
+// a large one is copied a few times on the way, about as many bytes as it ends with.
+constexpr std::size_t kFirstBlock = 64 * 1024;
 
 uint64_t Mix(uint64_t h) {
   h ^= h >> 33;
@@ -67,15 +67,13 @@ bool WordHashSet::Add(std::string_view word) {
 void WordHashSet::DropFrom(std::size_t addedBytes) { used_ = std::min(used_, addedBytes); }
 
 void WordHashSet::Resize(std::size_t capacity) {
-  void* block = std::realloc(words_.get(), capacity);
-  if (block == nullptr) throw std::bad_alloc();
-  words_.release();
-  words_.reset(static_cast<uint8_t*>(block));
-  capacity_ = capacity;
+  auto* block = static_cast<uint8_t*>(AllocateLarge(capacity));
+  if (used_ > 0) std::memcpy(block, words_.get(), used_);
+  words_ = std::unique_ptr<uint8_t[], LargeBlockFree>(block, LargeBlockFree{capacity});
+  capacity_ = LargeBlockSize(capacity);
 }
 
 void WordHashSet::Seal() {
-  if (used_ > 0) Resize(used_);
   std::size_t count = 0;
   for (std::size_t at = 0; at < used_; at += 1 + words_[at]) ++count;
   const std::size_t leastSlots = (count * kLoadDenominator + kLoadNumerator - 1) / kLoadNumerator;

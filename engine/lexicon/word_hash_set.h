@@ -6,11 +6,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
+
+#include "lexicon/large_block.h"
 
 namespace trov {
 
@@ -22,6 +23,11 @@ class WordHashSet {
   // Adds word to the words the next Seal makes searchable; false when it is too long or the
   // words would outgrow what the slots can address. Throws std::bad_alloc when memory is short.
   bool Add(std::string_view word);
+  // Makes room for words taking about bytes in all (each takes one more than its length), so
+  // that adding them copies nothing. Throws std::bad_alloc when memory is short.
+  void Reserve(std::size_t bytes) {
+    if (bytes > capacity_) Resize(bytes);
+  }
   // The bytes the added words take so far; DropFrom(that) takes back every word added since.
   std::size_t AddedBytes() const { return used_; }
   void DropFrom(std::size_t addedBytes);
@@ -37,14 +43,9 @@ class WordHashSet {
  private:
   void Resize(std::size_t capacity);
 
-  struct Free {
-    void operator()(uint8_t* block) const { std::free(block); }
-  };
-
   std::vector<uint32_t> slots_;  // 0 = empty, else tag << 24 | (offset of the word + 1)
-  // Each word: its length, then its bytes. A block from realloc grows without being copied or
-  // cleared where the system allows, so only the bytes written ever become resident.
-  std::unique_ptr<uint8_t[], Free> words_;
+  // Each word: its length, then its bytes, in a large block (it is the bulk of an index).
+  std::unique_ptr<uint8_t[], LargeBlockFree> words_;
   std::size_t capacity_ = 0;  // bytes of words_
   std::size_t used_ = 0;      // bytes of words_ that hold words
 };

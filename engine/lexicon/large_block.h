@@ -1,0 +1,41 @@
+// Memory for the few large tables an open lexicon builds and keeps: its words, and the sketches
+// of them that suggestion scans read. Filling a megabyte page by page costs a page fault every
+// four kilobytes; where the system offers huge pages, such a block is mapped on its own, aligned
+// to them, so that it fills two megabytes at a fault. Elsewhere it is plain heap memory.
+#ifndef TROV_LARGE_BLOCK_H
+#define TROV_LARGE_BLOCK_H
+
+#include <cstddef>
+#include <new>
+
+namespace trov {
+
+// At least bytes of writable memory; throws std::bad_alloc when there is none. Free it with
+// FreeLarge and the same size.
+void* AllocateLarge(std::size_t bytes);
+void FreeLarge(void* block, std::size_t bytes) noexcept;
+// How many bytes a block asked for with bytes can hold: mapped blocks fill whole huge pages.
+// Freeing takes either size.
+std::size_t LargeBlockSize(std::size_t bytes);
+
+// For a std::unique_ptr that holds a block from AllocateLarge.
+struct LargeBlockFree {
+  std::size_t bytes = 0;
+  void operator()(void* block) const noexcept { FreeLarge(block, bytes); }
+};
+
+// For a std::vector that reserves its whole size once.
+template <typename T>
+struct LargeBlockAllocator {
+  using value_type = T;
+  LargeBlockAllocator() = default;
+  template <typename U>
+  explicit LargeBlockAllocator(const LargeBlockAllocator<U>&) {}
+  T* allocate(std::size_t count) { return static_cast<T*>(AllocateLarge(count * sizeof(T))); }
+  void deallocate(T* block, std::size_t count) noexcept { FreeLarge(block, count * sizeof(T)); }
+  friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) { return true; }
+};
+
+}  // namespace trov
+
+#endif  // TROV_LARGE_BLOCK_H

@@ -1,0 +1,41 @@
+// Large blocks hold a lexicon's words and sketches; every byte they claim to hold must be there.
+#include "lexicon/large_block.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace trov {
+namespace {
+
+TEST(LargeBlock, HoldsAtLeastWhatWasAskedForOnEitherSideOfTheMappedSize) {
+  for (const std::size_t bytes : {std::size_t{1}, std::size_t{4096}, std::size_t{(1 << 20) - 1},
+                                  std::size_t{1} << 20, std::size_t{(2 << 20) + 1}}) {
+    const std::size_t size = LargeBlockSize(bytes);
+    ASSERT_GE(size, bytes);
+    auto* block = static_cast<uint8_t*>(AllocateLarge(bytes));
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 0xA5, size);
+    EXPECT_EQ(block[size - 1], 0xA5);
+    FreeLarge(block, bytes);
+  }
+}
+
+TEST(LargeBlock, ServesVectorsAndUniquePointers) {
+  std::vector<uint32_t, LargeBlockAllocator<uint32_t>> numbers;
+  numbers.reserve(600'000);  // past the size that is mapped on its own
+  for (uint32_t i = 0; i < 600'000; ++i) numbers.push_back(i * 7);
+  EXPECT_EQ(numbers[599'999], 599'999u * 7);
+
+  const std::size_t bytes = 3 << 20;
+  std::unique_ptr<uint8_t[], LargeBlockFree> owned(static_cast<uint8_t*>(AllocateLarge(bytes)),
+                                                   LargeBlockFree{bytes});
+  owned[bytes - 1] = 1;
+  EXPECT_EQ(owned[bytes - 1], 1);
+}
+
+}  // namespace
+}  // namespace trov
