@@ -205,11 +205,8 @@ bool CompressedLexicon::FindAdmittedKeys(const char* pattern, bool caseSensitive
   int combinations = 1;
   for (int i = 0; i < kKeyLength; ++i) {
     const auto p = static_cast<unsigned char>(pattern[i]);
-    for (int c = 1; c < 256; ++c) {
-      if (words.KeyByteOccurs(i, static_cast<uint8_t>(c)) &&
-          PatternCharMatches(p, static_cast<unsigned char>(c), caseSensitive)) {
-        admitted[i][admittedCount[i]++] = static_cast<uint8_t>(c);
-      }
+    for (const uint8_t c : words.KeyBytesAt(i)) {
+      if (c != 0 && PatternCharMatches(p, c, caseSensitive)) admitted[i][admittedCount[i]++] = c;
     }
     combinations *= admittedCount[i];
     if (combinations > AdmittedKeys::kMost) return false;
@@ -413,15 +410,18 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
   const SegmentSketches* sketches = classes != nullptr ? SketchesFor(*classes) : nullptr;
   const int16_t least = sketches != nullptr ? SureFloor(threshold, *sketches, comparator, list) : 0;
   uint64_t keysRuledOut = 0;  // by sketch, for the batch of entries i belongs to
+  std::span<const WordSketch> keySketches;
   for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
     const int32_t inBatch = i % kMostSketchedAtOnce;
     if (sketches != nullptr && inBatch == 0) {
-      keysRuledOut = comparator.RuleOutBeginnings(
-          sketches->Keys(i, std::min(kMostSketchedAtOnce, n - i)), kKeyLength, threshold - 1);
+      keySketches = sketches->Keys(i, std::min(kMostSketchedAtOnce, n - i));
+      keysRuledOut = comparator.RuleOutBeginnings(keySketches, kKeyLength, threshold - 1);
     }
+    // Most keys are ruled out, and a key's sketch knows its length: full keys ruled out are
+    // passed over unread. Shorter keys are words of their own, scored below.
+    if ((keysRuledOut >> inBatch) & 1 && keySketches[inBatch].length == kKeyLength) continue;
     const uint8_t* key = Key(i);
     const int keyLength = KeyLength(key);
-    if (keyLength == kKeyLength && (keysRuledOut >> inBatch) & 1) continue;
     char text[kKeyLength + 1] = {};
     std::memcpy(text, key, kKeyLength);
     if (keyLength < kKeyLength) {

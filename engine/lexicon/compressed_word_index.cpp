@@ -106,8 +106,12 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
     firstWithByte_[static_cast<std::size_t>(b)] = next;
   }
   firstWithByte_[256] = image.segmentCount;
-  for (int32_t i = 0; i < image.segmentCount; ++i) {
-    for (int k = 0; k < kKeyLength; ++k) keyBytes_[k][image.segments[i].key[k]] = true;
+  for (int k = 0; k < kKeyLength; ++k) {
+    ByteSet held{};
+    for (int32_t i = 0; i < image.segmentCount; ++i) AddByte(held, image.segments[i].key[k]);
+    for (int c = 0; c < 256; ++c) {
+      if (held[c >> 6] >> (c & 63) & 1) keyBytes_[k][keyByteCount_[k]++] = static_cast<uint8_t>(c);
+    }
   }
   segments_ = image.segments;
 

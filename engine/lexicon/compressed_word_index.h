@@ -6,7 +6,6 @@
 #define TROV_COMPRESSED_WORD_INDEX_H
 
 #include <array>
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -40,8 +39,11 @@ class CompressedWordIndex {
     int32_t end;
   };
   KeyRange KeysBeginningWith(uint8_t first, uint8_t second) const;
-  // With a key table: whether some key holds byte at position (0 to 2).
-  bool KeyByteOccurs(int position, uint8_t byte) const { return keyBytes_[position][byte]; }
+  // With a key table: the bytes some key holds at position (0 to 2), ascending.
+  std::span<const uint8_t> KeyBytesAt(int position) const {
+    const auto at = static_cast<std::size_t>(position);
+    return std::span(keyBytes_[at]).first(keyByteCount_[at]);
+  }
   // With a key table: the index entry whose key is key, or -1.
   int32_t FindKey(const uint8_t key[kKeyLength]) const;
   // Whether the segment of index entry index holds word (whose key leads to that entry):
@@ -77,7 +79,8 @@ class CompressedWordIndex {
   const CompressedSegment* segments_ = nullptr;  // set once the key table is built
   // firstWithByte_[b]: the first index entry whose key begins with a byte of b or more.
   std::array<int32_t, 257> firstWithByte_{};
-  std::array<std::bitset<256>, kKeyLength> keyBytes_;
+  std::array<std::array<uint8_t, 256>, kKeyLength> keyBytes_{};
+  std::array<std::size_t, kKeyLength> keyByteCount_{};
   // Per index entry: kIndexed when its words are in words_, and one bit per character set under
   // which a caseless match may be looked up as a lower-cased word.
   std::vector<uint16_t> segmentFlags_;
