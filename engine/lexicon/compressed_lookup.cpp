@@ -302,44 +302,44 @@ int16_t CompressedLexicon::ScoreSketchedSegment(int32_t index, const SegmentSket
                                                 int16_t least) {
   const std::span<const uint8_t> words = WordIndex()->SegmentWords(index);
   const std::span<const WordSketch> all = sketches.Of(index);
-  // Characters shared with the candidate scored last, across the candidates passed over since.
-  int unchanged = 0;
+  // The candidate scored last, whose walk the comparator may resume where the next one differs.
+  std::string_view scored;
   // What a candidate must score above to be worth reading.
   const auto floorOf = [&] { return std::max<int16_t>(list.ScanFloor(), least - 1); };
   int16_t floor = floorOf();
-  std::size_t at = 0;
+  std::size_t runStart = 0;  // where the words of the batch begin
   for (std::size_t first = 0; first < all.size(); first += kMostSketchedAtOnce) {
     const std::span<const WordSketch> batch =
         all.subspan(first, std::min<std::size_t>(kMostSketchedAtOnce, all.size() - first));
     // The floor only rises while a scan goes on, so what it rules out now stays ruled out.
     const uint64_t ruledOut = comparator.RuleOut(batch, floor);
-    // Past the last candidate left in the segment's last batch there is nothing to read, and
-    // most batches are the last of their segment.
-    std::size_t end = batch.size();
-    if (first + end == all.size()) {
-      const uint64_t inBatch = end == kMostSketchedAtOnce ? ~uint64_t{0} : (uint64_t{1} << end) - 1;
-      end = static_cast<std::size_t>(std::bit_width(inBatch & ~ruledOut));
-    }
-    for (std::size_t k = 0; k < end; ++k) {
-      // The sketch holds the length, so the words ruled out are never touched.
-      const int length = batch[k].length;
-      const std::size_t next = at + 1 + static_cast<std::size_t>(length);
-      if (next > words.size()) return 0;  // sketches are made from these words: never
-      const char* word = reinterpret_cast<const char*>(words.data() + at + 1);
-      at = next;
-      unchanged = std::min<int>(unchanged, batch[k].shared);
-      if ((ruledOut >> k) & 1 || !FitsWordBuffer(length)) continue;
-      const int16_t score = comparator.Score(word, length, unchanged, floor);
-      unchanged = kMaxSegmentWord;
+    const uint64_t inBatch =
+        batch.size() == kMostSketchedAtOnce ? ~uint64_t{0} : (uint64_t{1} << batch.size()) - 1;
+    // Only the words left are read, each found by its place.
+    for (uint64_t left = inBatch & ~ruledOut; left != 0; left &= left - 1) {
+      const WordSketch& sketch = batch[static_cast<std::size_t>(std::countr_zero(left))];
+      const std::size_t at = runStart + sketch.place;
+      const int length = sketch.length;
+      // Sketches are made from these words: never.
+      if (at + 1 + static_cast<std::size_t>(length) > words.size()) return 0;
+      if (!FitsWordBuffer(length)) continue;
+      const std::string_view word(reinterpret_cast<const char*>(words.data() + at + 1),
+                                  static_cast<std::size_t>(length));
+      const auto unchanged = static_cast<int>(
+          std::mismatch(scored.begin(), scored.end(), word.begin(), word.end()).first -
+          scored.begin());
+      const int16_t score = comparator.Score(word.data(), length, unchanged, floor);
+      scored = word;
       if (score > floor) {
         // The list takes zero-terminated words.
         char text[TROV_MAX_WORD + 1];
-        std::memcpy(text, word, static_cast<std::size_t>(length));
+        std::memcpy(text, word.data(), word.size());
         text[length] = '\0';
         list.Insert(text, score);
         floor = floorOf();
       }
     }
+    runStart += batch.back().place + 1 + std::size_t{batch.back().length};
   }
   return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "lexicon/lexicon.h"
+
 namespace trov {
 
 SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segmentCount,
@@ -22,15 +24,14 @@ SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segme
   first_.back() = static_cast<uint32_t>(count);
   words_.reserve(count);
   for (int32_t i = 0; i < segmentCount; ++i) {
-    std::string_view previous;
+    const uint8_t* runStart = index.SegmentWords(i).data();
+    std::size_t inRun = 0;
     index.ForEachSegmentWord(i, [&](std::string_view word) {
+      const uint8_t* lengthByte = reinterpret_cast<const uint8_t*>(word.data()) - 1;
+      if (inRun++ % kMostSketchedAtOnce == 0) runStart = lengthByte;
       WordSketch sketch = SketchOf(word, classes);
-      while (sketch.shared < previous.size() && sketch.shared < word.size() &&
-             previous[sketch.shared] == word[sketch.shared]) {
-        ++sketch.shared;
-      }
+      sketch.place = static_cast<uint16_t>(lengthByte - runStart);
       words_.push_back(sketch);
-      previous = word;
       return true;
     });
   }

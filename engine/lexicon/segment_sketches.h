@@ -24,7 +24,7 @@ class SegmentSketches {
 
   bool MadeWith(const SketchClasses& classes) const { return classes == classes_; }
   // The sketches of the words of index entry index, one per word of index.SegmentWords(index),
-  // each with the characters it shares with the word before it in the segment.
+  // each with its place there, so that a scan goes straight to the few words it reads.
   std::span<const WordSketch> Of(int32_t index) const {
     const auto i = static_cast<std::size_t>(index);
     return std::span(words_).subspan(first_[i], first_[i + 1] - first_[i]);

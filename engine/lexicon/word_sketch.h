@@ -27,8 +27,9 @@ struct WordSketch {
   uint32_t twice = 0;   // ... at least twice
   uint8_t length = 0;   // characters
   uint8_t doubled = 0;  // characters equal to the character before them
-  // In a run of sketches of sorted words: the leading characters shared with the word before.
-  uint8_t shared = 0;
+  // In a run of sketches of packed words, taken kMostSketchedAtOnce at a time: where the word's
+  // length byte lies from the first of its run's. Words are at most 255 bytes, so it fits.
+  uint16_t place = 0;
 };
 
 // word must hold at most kMaxSketched characters.
