@@ -88,8 +88,8 @@ __attribute__((target("popcnt"))) uint64_t RuleOutCountingByInstruction(
 #endif
 
 #ifdef TROV_SIXTEEN_AT_ONCE
-// Sixteen sketches are 48 32-bit words over three registers: once, twice, then length, doubled
-// and shared in the low bytes of the third word of each.
+// Sixteen sketches are 48 32-bit words over three registers: once, twice, then length and
+// doubled in the low bytes of the third word of each.
 static_assert(sizeof(WordSketch) == 12 && offsetof(WordSketch, once) == 0 &&
               offsetof(WordSketch, twice) == 4 && offsetof(WordSketch, length) == 8 &&
               offsetof(WordSketch, doubled) == 9);
