@@ -435,34 +435,42 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
   const SketchClasses* classes = comparator.Classes();
   const SegmentSketches* sketches = classes != nullptr ? SketchesFor(*classes) : nullptr;
   const int16_t least = sketches != nullptr ? SureFloor(threshold, *sketches, comparator, list) : 0;
-  uint64_t keysRuledOut = 0;  // by sketch, for the batch of entries i belongs to
-  std::span<const WordSketch> keySketches;
-  for (int32_t i = 0, n = SegmentCount(); i < n; ++i) {
-    const int32_t inBatch = i % kMostSketchedAtOnce;
-    if (sketches != nullptr && inBatch == 0) {
-      keySketches = sketches->Keys(i, std::min(kMostSketchedAtOnce, n - i));
-      keysRuledOut = comparator.RuleOutBeginnings(keySketches, kKeyLength, threshold - 1);
-    }
-    // Most keys are ruled out, and a key's sketch knows its length: full keys ruled out are
-    // passed over unread. Shorter keys are words of their own, scored below.
-    if ((keysRuledOut >> inBatch) & 1 && keySketches[inBatch].length == kKeyLength) continue;
-    const uint8_t* key = Key(i);
-    const int keyLength = KeyLength(key);
-    char text[kKeyLength + 1] = {};
-    std::memcpy(text, key, kKeyLength);
-    if (keyLength < kKeyLength) {
-      if (keyLength == 0) continue;
-      const int16_t floor = std::max<int16_t>(list.ScanFloor(), least - 1);
-      if (const int16_t score = comparator.Score(text, keyLength, 0, floor); score > floor) {
-        list.Insert(text, score);
+  for (int32_t first = 0, n = SegmentCount(); first < n; first += kMostSketchedAtOnce) {
+    const int32_t count = std::min(kMostSketchedAtOnce, n - first);
+    uint64_t visit = count == kMostSketchedAtOnce ? ~uint64_t{0} : (uint64_t{1} << count) - 1;
+    if (sketches != nullptr) {
+      // Most keys are ruled out by sketch and passed over unread, found by their bits rather than
+      // by a test per key, which would mispredict for nearly half of them. Shorter keys are
+      // words of their own, scored below whatever their sketches say.
+      const std::span<const WordSketch> keySketches = sketches->Keys(first, count);
+      const uint64_t ruledOut =
+          comparator.RuleOutBeginnings(keySketches, kKeyLength, threshold - 1);
+      uint64_t shortKeys = 0;
+      for (int32_t k = 0; k < count; ++k) {
+        shortKeys |= uint64_t{keySketches[static_cast<std::size_t>(k)].length != kKeyLength} << k;
       }
-      continue;
+      visit &= ~ruledOut | shortKeys;
     }
-    if (comparator.ScoreBeginning(text, kKeyLength, threshold - 1) < threshold) continue;
-    const int16_t rc = sketches != nullptr && WordIndex()->Indexes(i)
-                           ? ScoreSketchedSegment(i, *sketches, comparator, list, least)
-                           : ScoreSegment(i, comparator, list);
-    if (rc < 0) return rc;
+    for (; visit != 0; visit &= visit - 1) {
+      const int32_t i = first + std::countr_zero(visit);
+      const uint8_t* key = Key(i);
+      const int keyLength = KeyLength(key);
+      char text[kKeyLength + 1] = {};
+      std::memcpy(text, key, kKeyLength);
+      if (keyLength < kKeyLength) {
+        if (keyLength == 0) continue;
+        const int16_t floor = std::max<int16_t>(list.ScanFloor(), least - 1);
+        if (const int16_t score = comparator.Score(text, keyLength, 0, floor); score > floor) {
+          list.Insert(text, score);
+        }
+        continue;
+      }
+      if (comparator.ScoreBeginning(text, kKeyLength, threshold - 1) < threshold) continue;
+      const int16_t rc = sketches != nullptr && WordIndex()->Indexes(i)
+                             ? ScoreSketchedSegment(i, *sketches, comparator, list, least)
+                             : ScoreSegment(i, comparator, list);
+      if (rc < 0) return rc;
+    }
   }
   return 0;
 }
