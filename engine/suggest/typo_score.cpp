@@ -4,6 +4,7 @@
 #include "suggest/typo_score.h"
 
 #include <algorithm>
+#include <bit>
 #include <array>
 #include <cstring>
 #include <numeric>
@@ -189,7 +190,9 @@ int16_t WalkOn(const CharSetTables& set, const unsigned char* a, int32_t wordLen
     }
     if (recording) {
       if (trail->length < Trail::kCapacity) {
-        trail->points[trail->length++] = {i, j, sum, positions};
+        trail->cursors[static_cast<std::size_t>(trail->length)] =
+            static_cast<uint8_t>(j < Trail::kCursorsFrom ? j : Trail::kCursorsFrom);
+        trail->points[static_cast<std::size_t>(trail->length++)] = {i, j, sum, positions};
       } else {
         recording = false;  // a trail with a gap would resume wrongly
       }
@@ -237,17 +240,37 @@ uint64_t TypoScorer::RuleOutBeginnings(std::span<const WordSketch> beginnings, i
   return RuleOutSketched(beginning_, beginningReachable_, beginnings, floor);
 }
 
+namespace {
+
+// How many of the first count points of trail have a candidate cursor below target, eight
+// cursors at a time: a loop over points would mispredict its end for nearly every candidate.
+// The cursors never fall, so those points come first.
+int PointsBefore(const TypoScorer::Trail& trail, int count, int target) {
+  using Trail = TypoScorer::Trail;
+  // For a byte x below 128, x + (128 - target) sets the byte's top bit exactly when x >= target.
+  const uint64_t add =
+      0x0101010101010101ull * static_cast<uint64_t>(128 - std::min(target, Trail::kCursorsFrom));
+  for (int from = 0; from < count; from += 8) {
+    uint64_t cursors;
+    std::memcpy(&cursors, trail.cursors.data() + from, sizeof cursors);
+    if (const uint64_t reached = (cursors + add) & 0x8080808080808080ull; reached != 0) {
+      const int bits = std::endian::native == std::endian::little ? std::countr_zero(reached)
+                                                                  : std::countl_zero(reached);
+      return std::min(count, from + bits / 8);
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
 int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int floor) {
   if (length_ == 0) return 0;
   // A step reads the candidate's characters at its cursor and the one after, so the steps of the
   // last walk that began two characters or more before the first changed one go the same way:
   // resume after the last of them, at the first point whose cursor is unchanged - 1 or more.
   // The cursors of the points never fall, and resumption is mostly near the start.
-  int kept = 0;
-  if (unchanged >= 2) {
-    const int last = trail_.length - 1;
-    while (kept < last && trail_.points[kept].candidate < unchanged - 1) ++kept;
-  }
+  const int kept = unchanged >= 2 ? PointsBefore(trail_, trail_.length - 1, unchanged - 1) : 0;
   trail_.length = kept + 1;
   // Most candidates of a scan are given up right where the last one was.
   const Walk& from = trail_.points[kept];

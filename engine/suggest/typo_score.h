@@ -53,7 +53,11 @@ class TypoScorer final : public WordComparator {
   // far as they fit.
   struct Trail {
     static constexpr int kCapacity = 2 * TROV_WORD_BUFFER + 4;
+    // Cursors are kept below kCursorsFrom (a point found earlier only resumes earlier).
+    static constexpr int kCursorsFrom = 127;
     std::array<Walk, kCapacity> points{};
+    // The candidate cursor of each point, read eight at a time, so eight more.
+    std::array<uint8_t, kCapacity + 8> cursors{};
     int length = 1;
   };
 
