@@ -4,8 +4,8 @@
 #include "suggest/typo_score.h"
 
 #include <algorithm>
-#include <bit>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <numeric>
 
