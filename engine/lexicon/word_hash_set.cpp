@@ -77,7 +77,20 @@ void WordHashSet::Seal() {
   std::size_t count = 0;
   for (std::size_t at = 0; at < used_; at += 1 + words_[at]) ++count;
   const std::size_t leastSlots = (count * kLoadDenominator + kLoadNumerator - 1) / kLoadNumerator;
-  slots_.assign(std::bit_ceil(std::max(kMinSlots, leastSlots + 1)), 0);
+  const std::size_t slotCount = std::bit_ceil(std::max(kMinSlots, leastSlots + 1));
+  const std::size_t slotBytes = slotCount * sizeof(uint32_t);
+  const std::size_t slotsAt =
+      (used_ + alignof(uint32_t) - 1) / alignof(uint32_t) * alignof(uint32_t);
+  uint32_t* slots = nullptr;
+  if (slotsAt + slotBytes <= capacity_) {
+    slots = reinterpret_cast<uint32_t*>(words_.get() + slotsAt);
+  } else {
+    ownSlots_ = std::unique_ptr<uint32_t[], LargeBlockFree>(
+        static_cast<uint32_t*>(AllocateLarge(slotBytes)), LargeBlockFree{slotBytes});
+    slots = ownSlots_.get();
+  }
+  std::fill_n(slots, slotCount, 0u);
+  slots_ = {slots, slotCount};
   const std::size_t mask = slots_.size() - 1;
   struct Placement {
     uint64_t hash;
@@ -122,7 +135,16 @@ bool WordHashSet::Contains(std::string_view word) const {
 }
 
 std::size_t WordHashSet::BytesHeld() const {
-  return slots_.capacity() * sizeof(uint32_t) + capacity_;
+  return capacity_ + (ownSlots_ ? slots_.size_bytes() : 0);
+}
+
+WordHashSet& WordHashSet::operator=(WordHashSet&& other) noexcept {
+  words_ = std::move(other.words_);
+  slots_ = std::exchange(other.slots_, {});
+  ownSlots_ = std::move(other.ownSlots_);
+  capacity_ = std::exchange(other.capacity_, 0);
+  used_ = std::exchange(other.used_, 0);
+  return *this;
 }
 
 }  // namespace trov

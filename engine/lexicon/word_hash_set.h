@@ -9,7 +9,7 @@
 #include <memory>
 #include <span>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "lexicon/large_block.h"
 
@@ -19,6 +19,11 @@ class WordHashSet {
  public:
   // Longest word the set stores: each word's length is kept in one byte.
   static constexpr std::size_t kMaxWordLength = 255;
+
+  WordHashSet() = default;
+  // The table may lie in the words' block, so a moved-from set is left empty.
+  WordHashSet(WordHashSet&& other) noexcept { *this = std::move(other); }
+  WordHashSet& operator=(WordHashSet&& other) noexcept;
 
   // Adds word to the words the next Seal makes searchable; false when it is too long or the
   // words would outgrow what the slots can address. Throws std::bad_alloc when memory is short.
@@ -31,8 +36,8 @@ class WordHashSet {
   // The bytes the added words take so far; DropFrom(that) takes back every word added since.
   std::size_t AddedBytes() const { return used_; }
   void DropFrom(std::size_t addedBytes);
-  // Builds the table over every word added; until then Contains answers false. A word added
-  // twice only takes room twice. Throws std::bad_alloc when memory is short.
+  // Builds the table over every word added, once all are added; until then Contains answers
+  // false. A word added twice only takes room twice. Throws std::bad_alloc when memory is short.
   void Seal();
 
   bool Contains(std::string_view word) const;
@@ -43,9 +48,12 @@ class WordHashSet {
  private:
   void Resize(std::size_t capacity);
 
-  std::vector<uint32_t> slots_;  // 0 = empty, else tag << 24 | (offset of the word + 1)
   // Each word: its length, then its bytes, in a large block (it is the bulk of an index).
   std::unique_ptr<uint8_t[], LargeBlockFree> words_;
+  // 0 = empty, else tag << 24 | (offset of the word + 1). In the room the words leave in their
+  // block where it is enough (a large block fills whole huge pages), else in a block of their own.
+  std::span<uint32_t> slots_;
+  std::unique_ptr<uint32_t[], LargeBlockFree> ownSlots_;
   std::size_t capacity_ = 0;  // bytes of words_
   std::size_t used_ = 0;      // bytes of words_ that hold words
 };

@@ -401,6 +401,25 @@ TEST(WordHashSet, AnswersAsAnOrderedSet) {
   EXPECT_FALSE(set.Contains(longest + "q"));
 }
 
+// The table lies in the room the words leave in their block, or in a block of its own when that
+// room is short; either way it goes with the set when the set is moved.
+TEST(WordHashSet, MovedSetTakesItsTableAlongAndLeavesAnEmptyOne) {
+  for (const int words : {3, 20000}) {
+    trov::WordHashSet set;
+    for (int i = 0; i < words; ++i) ASSERT_TRUE(set.Add("w" + std::to_string(i)));
+    set.Seal();
+    trov::WordHashSet moved(std::move(set));
+    EXPECT_TRUE(moved.Contains("w0"));
+    EXPECT_TRUE(moved.Contains("w" + std::to_string(words - 1)));
+    EXPECT_FALSE(moved.Contains("w" + std::to_string(words)));
+    EXPECT_FALSE(set.Contains("w0"));  // a moved-from set is left empty
+    EXPECT_EQ(set.BytesHeld(), 0u);
+    trov::WordHashSet assigned;
+    assigned = std::move(moved);
+    EXPECT_TRUE(assigned.Contains("w1"));
+  }
+}
+
 TEST(WordHashSet, TakesBackDroppedWordsAndRefusesWhatItCannotAddress) {
   trov::WordHashSet set;
   EXPECT_FALSE(set.Contains(""));
