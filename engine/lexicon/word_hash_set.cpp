@@ -68,6 +68,8 @@ void WordHashSet::DropFrom(std::size_t addedBytes) { used_ = std::min(used_, add
 
 void WordHashSet::Resize(std::size_t capacity) {
   auto* block = static_cast<uint8_t*>(AllocateLarge(capacity));
+  // A table in the old block goes with it: words added after a seal need another.
+  if (!ownSlots_) slots_ = {};
   if (used_ > 0) std::memcpy(block, words_.get(), used_);
   words_ = std::unique_ptr<uint8_t[], LargeBlockFree>(block, LargeBlockFree{capacity});
   capacity_ = LargeBlockSize(capacity);
