@@ -78,7 +78,12 @@ Filling AddSegmentWords(const CompressedImage& image, const CompressedSegment& s
   while (reader.Next()) {
     const char* word = reader.Word();
     const int kept = reader.Unchanged();
-    if (std::strcmp(previous + kept, word + kept) > 0) return Filling::kUnordered;
+    // A word that keeps fewer characters than the one before mostly differs right there.
+    const auto before = static_cast<unsigned char>(previous[kept]);
+    const auto now = static_cast<unsigned char>(word[kept]);
+    if (now < before || (now == before && std::strcmp(previous + kept, word + kept) > 0)) {
+      return Filling::kUnordered;
+    }
     std::memcpy(previous + kept, word + kept, static_cast<std::size_t>(reader.Length() - kept) + 1);
     for (int i = std::max(kKeyLength, kept); i < reader.Length(); ++i) {
       AddByte(restBytes, static_cast<unsigned char>(word[i]));
