@@ -2,16 +2,30 @@
 
 namespace trov {
 
-WordSketch SketchOf(std::string_view word, const SketchClasses& classes) {
-  WordSketch sketch;
-  sketch.length = static_cast<uint8_t>(word.size());
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    const uint32_t bit = uint32_t{1} << (classes[static_cast<unsigned char>(word[i])] & 31);
-    sketch.twice |= sketch.once & bit;
-    sketch.once |= bit;
-    if (i > 0 && word[i] == word[i - 1]) ++sketch.doubled;
+SketchClassBits ClassBitsOf(const SketchClasses& classes) {
+  SketchClassBits bits;
+  for (std::size_t c = 0; c < bits.size(); ++c) bits[c] = uint32_t{1} << (classes[c] & 31);
+  return bits;
+}
+
+WordSketch SketchOf(std::string_view word, const SketchClassBits& bits) {
+  if (word.empty()) return {};
+  const auto* bytes = reinterpret_cast<const unsigned char*>(word.data());
+  uint32_t once = bits[bytes[0]];
+  uint32_t twice = 0;
+  // Counted without a branch: doubled characters come at no predictable place.
+  unsigned doubled = 0;
+  for (std::size_t i = 1; i < word.size(); ++i) {
+    const uint32_t bit = bits[bytes[i]];
+    twice |= once & bit;
+    once |= bit;
+    doubled += bytes[i] == bytes[i - 1];
   }
-  return sketch;
+  return {once, twice, static_cast<uint8_t>(word.size()), static_cast<uint8_t>(doubled)};
+}
+
+WordSketch SketchOf(std::string_view word, const SketchClasses& classes) {
+  return SketchOf(word, ClassBitsOf(classes));
 }
 
 ClassCounts::ClassCounts(std::string_view word, const SketchClasses& classes)

@@ -32,7 +32,12 @@ struct WordSketch {
   uint16_t place = 0;
 };
 
+// The bit of every byte's class, for sketching many words under the same classes.
+using SketchClassBits = std::array<uint32_t, 256>;
+SketchClassBits ClassBitsOf(const SketchClasses& classes);
+
 // word must hold at most kMaxSketched characters.
+WordSketch SketchOf(std::string_view word, const SketchClassBits& bits);
 WordSketch SketchOf(std::string_view word, const SketchClasses& classes);
 
 // Every class count of one word, to pair its characters off against sketched words.
