@@ -239,15 +239,30 @@ bool CompressedLexicon::FindAdmittedKeys(const char* pattern, bool caseSensitive
     combinations *= admittedCount[i];
     if (combinations > AdmittedKeys::kMost) return false;
   }
-  // Admitted bytes ascend, so the keys are looked up, and found, in ascending order.
+  std::array<std::array<bool, 256>, kKeyLength> admits{};
+  for (int i = 1; i < kKeyLength; ++i) {
+    for (int k = 0; k < admittedCount[i]; ++k) admits[i][admitted[i][k]] = true;
+  }
+  // Keys ascend, so those of one first byte lie together, and within them those of one second
+  // byte. Admitted bytes ascend too, so the keys are found in ascending order: by the stretch of
+  // each admitted second byte, or, when any second byte is admitted, by the whole stretch of the
+  // first byte.
   found.count = 0;
+  const auto take = [&](CompressedWordIndex::KeyRange range) {
+    for (int32_t index = range.first; index < range.end; ++index) {
+      const uint8_t* key = words.Key(index);
+      if (admits[1][key[1]] && admits[2][key[2]]) found.index[found.count++] = index;
+    }
+  };
+  constexpr int kFewSecondBytes = 2;
   for (int first = 0; first < admittedCount[0]; ++first) {
+    const uint8_t byte = admitted[0][first];
+    if (admittedCount[1] > kFewSecondBytes) {
+      take(words.KeysBeginningWith(byte));
+      continue;
+    }
     for (int second = 0; second < admittedCount[1]; ++second) {
-      for (int third = 0; third < admittedCount[2]; ++third) {
-        const uint8_t key[kKeyLength] = {admitted[0][first], admitted[1][second],
-                                         admitted[2][third]};
-        if (const int32_t index = FindKey(key); index >= 0) found.index[found.count++] = index;
-      }
+      take(words.KeysBeginningWith(byte, admitted[1][second]));
     }
   }
   return true;

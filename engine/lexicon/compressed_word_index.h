@@ -39,6 +39,10 @@ class CompressedWordIndex {
     int32_t end;
   };
   KeyRange KeysBeginningWith(uint8_t first, uint8_t second) const;
+  // With a key table: the index entries whose keys begin with the byte given.
+  KeyRange KeysBeginningWith(uint8_t first) const {
+    return {firstWithByte_[first], firstWithByte_[first + 1u]};
+  }
   // With a key table: the bytes some key holds at position (0 to 2), ascending.
   std::span<const uint8_t> KeyBytesAt(int position) const {
     const auto at = static_cast<std::size_t>(position);
