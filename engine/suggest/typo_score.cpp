@@ -133,75 +133,90 @@ const SketchClasses& AlikeClassesOfSelectedSet() {
   return perSet[static_cast<std::size_t>(SelectedCharSetId())];
 }
 
-// One walk over the first wordLength characters of word and a candidate of length characters,
-// from a given point. With a trail, the points reached are appended to it while they fit. A walk
-// that may give up stops as soon as it cannot beat the floor.
-template <bool kRecord, bool kMayGiveUp = true>
+// One step of a walk over the first wordLength characters of word and a candidate of length
+// characters: the position it takes is credited and the cursors move past it. It reads the
+// characters at the cursors and the ones after them, and nothing of the candidate before its
+// cursor when that cursor is 0.
+[[gnu::always_inline]] inline void Step(const CharSetTables& set, const unsigned char* a,
+                                        int32_t wordLength, const unsigned char* b,
+                                        int32_t length, TypoScorer::Walk& at) {
+  int32_t& i = at.word;
+  int32_t& j = at.candidate;
+  int32_t& sum = at.sum;
+  const unsigned char ca = a[i];
+  const unsigned char cb = b[j];
+  ++at.positions;
+  if (ca == cb) {
+    sum += kIdentical;
+    ++i, ++j;
+  } else if (const unsigned char baseA = Base(set, ca), baseB = Base(set, cb); baseA == baseB) {
+    int credit = kIdentical;
+    if (Is(set, ca, kClassLower) != Is(set, cb, kClassLower)) credit -= kCaseDifference;
+    if (set.lower[ca] != set.lower[cb]) credit -= kAccentDifference;
+    sum += credit;
+    ++i, ++j;
+  } else {
+    const unsigned char nextA = i + 1 < wordLength ? Base(set, a[i + 1]) : 0;
+    const unsigned char nextB = j + 1 < length ? Base(set, b[j + 1]) : 0;
+    // An extra character that repeats the character before it in both words is a doubled
+    // letter typed twice (or once too often), a milder slip than any other extra character.
+    const auto extraCredit = [&](unsigned char extra, bool vowel) {
+      const bool doubled = i > 0 && j > 0 && a[i - 1] == extra && b[j - 1] == extra;
+      if (!doubled) return kExtraCharacter;
+      return vowel ? kDoubledVowel : kDoubledOther;
+    };
+    if (nextA != 0 && nextB != 0 && baseB == nextA && baseA == nextB) {
+      const bool vowels = Is(set, baseA, kClassVowel) && Is(set, baseB, kClassVowel);
+      sum += vowels ? kSwappedVowels : kSwappedOther;
+      ++at.positions;  // the swapped pair stands for two positions
+      i += 2, j += 2;
+    } else if (nextA != 0 && baseB == nextA) {
+      sum += extraCredit(ca, Is(set, ca, kClassVowel));
+      ++i;
+    } else if (nextB != 0 && baseA == nextB) {
+      sum += extraCredit(cb, Is(set, baseB, kClassVowel));
+      ++j;
+    } else {
+      sum += SubstitutionCredit(set, ca, cb, baseA, baseB);
+      ++i, ++j;
+    }
+  }
+}
+
+// The score of a walk that reached the end of either word: the characters one word has beyond
+// the other earn 50 each, once the walk earned anything.
+int16_t ScoreOfWalk(const TypoScorer::Walk& at, int32_t wordLength, int32_t length) {
+  if (at.sum <= 0) return 0;
+  const int32_t left = (wordLength - at.word) + (length - at.candidate);
+  return static_cast<int16_t>((at.sum + kExtraCharacter * left) / (at.positions + left));
+}
+
+// The walk over a candidate from a given point, giving up as soon as it cannot beat the floor.
+// The points reached are appended to the trail while they fit.
 int16_t WalkOn(const CharSetTables& set, const unsigned char* a, int32_t wordLength,
                const unsigned char* b, int32_t length, TypoScorer::Walk from, int floor,
-               TypoScorer::Trail* trail) {
+               TypoScorer::Trail& trail) {
   using Trail = TypoScorer::Trail;
-  bool recording = kRecord;
+  bool recording = true;
   // Every score is at least 0, so a floor below 0 is beaten by every walk.
   const int32_t need = floor < 0 ? 0 : floor + 1;
-  int32_t i = from.word;
-  int32_t j = from.candidate;
-  int32_t sum = from.sum;
-  int32_t positions = from.positions;
-  while (i < wordLength && j < length) {
-    if (kMayGiveUp && CannotBeat(sum, positions, wordLength - i, length - j, need)) return 0;
-    const unsigned char ca = a[i];
-    const unsigned char cb = b[j];
-    ++positions;
-    if (ca == cb) {
-      sum += kIdentical;
-      ++i, ++j;
-    } else if (const unsigned char baseA = Base(set, ca), baseB = Base(set, cb); baseA == baseB) {
-      int credit = kIdentical;
-      if (Is(set, ca, kClassLower) != Is(set, cb, kClassLower)) credit -= kCaseDifference;
-      if (set.lower[ca] != set.lower[cb]) credit -= kAccentDifference;
-      sum += credit;
-      ++i, ++j;
-    } else {
-      const unsigned char nextA = i + 1 < wordLength ? Base(set, a[i + 1]) : 0;
-      const unsigned char nextB = j + 1 < length ? Base(set, b[j + 1]) : 0;
-      // An extra character that repeats the character before it in both words is a doubled
-      // letter typed twice (or once too often), a milder slip than any other extra character.
-      const auto extraCredit = [&](unsigned char extra, bool vowel) {
-        const bool doubled = i > 0 && j > 0 && a[i - 1] == extra && b[j - 1] == extra;
-        if (!doubled) return kExtraCharacter;
-        return vowel ? kDoubledVowel : kDoubledOther;
-      };
-      if (nextA != 0 && nextB != 0 && baseB == nextA && baseA == nextB) {
-        const bool vowels = Is(set, baseA, kClassVowel) && Is(set, baseB, kClassVowel);
-        sum += vowels ? kSwappedVowels : kSwappedOther;
-        ++positions;  // the swapped pair stands for two positions
-        i += 2, j += 2;
-      } else if (nextA != 0 && baseB == nextA) {
-        sum += extraCredit(ca, Is(set, ca, kClassVowel));
-        ++i;
-      } else if (nextB != 0 && baseA == nextB) {
-        sum += extraCredit(cb, Is(set, baseB, kClassVowel));
-        ++j;
-      } else {
-        sum += SubstitutionCredit(set, ca, cb, baseA, baseB);
-        ++i, ++j;
-      }
+  TypoScorer::Walk at = from;
+  while (at.word < wordLength && at.candidate < length) {
+    if (CannotBeat(at.sum, at.positions, wordLength - at.word, length - at.candidate, need)) {
+      return 0;
     }
+    Step(set, a, wordLength, b, length, at);
     if (recording) {
-      if (trail->length < Trail::kCapacity) {
-        trail->cursors[static_cast<std::size_t>(trail->length)] =
-            static_cast<uint8_t>(j < Trail::kCursorsFrom ? j : Trail::kCursorsFrom);
-        trail->points[static_cast<std::size_t>(trail->length++)] = {i, j, sum, positions};
+      if (trail.length < Trail::kCapacity) {
+        trail.cursors[static_cast<std::size_t>(trail.length)] = static_cast<uint8_t>(
+            at.candidate < Trail::kCursorsFrom ? at.candidate : Trail::kCursorsFrom);
+        trail.points[static_cast<std::size_t>(trail.length++)] = at;
       } else {
         recording = false;  // a trail with a gap would resume wrongly
       }
     }
   }
-  // The characters one word has beyond the other earn 50 each, once the walk earned anything.
-  if (sum <= 0) return 0;
-  const int32_t left = (wordLength - i) + (length - j);
-  return static_cast<int16_t>((sum + kExtraCharacter * left) / (positions + left));
+  return ScoreOfWalk(at, wordLength, length);
 }
 
 }  // namespace
@@ -278,18 +293,33 @@ int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int 
                                length - from.candidate, floor + 1)) {
     return 0;
   }
-  return WalkOn<true>(set_, reinterpret_cast<const unsigned char*>(word_), length_,
-                      reinterpret_cast<const unsigned char*>(candidate), length,
-                      trail_.points[kept], floor, &trail_);
+  return WalkOn(set_, reinterpret_cast<const unsigned char*>(word_), length_,
+                reinterpret_cast<const unsigned char*>(candidate), length, trail_.points[kept],
+                floor, trail_);
 }
 
 int16_t TypoScorer::ScoreBeginning(const char* candidate, int length, int floor) {
+  (void)floor;  // beginnings are a few characters long, too short for giving up early to pay
   const int wordLength = length < length_ ? length : length_;
   if (wordLength == 0) return 0;
-  // Beginnings are a few characters long, too short for giving up early to pay.
-  return WalkOn<false, false>(set_, reinterpret_cast<const unsigned char*>(word_), wordLength,
-                              reinterpret_cast<const unsigned char*>(candidate), length, Walk{},
-                              floor, nullptr);
+  const auto* a = reinterpret_cast<const unsigned char*>(word_);
+  const auto* b = reinterpret_cast<const unsigned char*>(candidate);
+  Walk at;
+  // Keys come in order, so most begin like the key before; the steps taken before the candidate
+  // cursor moves read only its first two characters, and are taken once for all such keys.
+  if (length >= 2) {
+    BeginningStart& start = beginningStart_;
+    if (b[0] != start.first || b[1] != start.second || wordLength != start.wordLength ||
+        length != start.length) {
+      start = {b[0], b[1], wordLength, length, Walk{}};
+      while (start.reached.word < wordLength && start.reached.candidate == 0) {
+        Step(set_, a, wordLength, b, length, start.reached);
+      }
+    }
+    at = start.reached;
+  }
+  while (at.word < wordLength && at.candidate < length) Step(set_, a, wordLength, b, length, at);
+  return ScoreOfWalk(at, wordLength, length);
 }
 
 int16_t TypoScore(const char* word, const char* candidate) {

@@ -75,6 +75,16 @@ class TypoScorer final : public WordComparator {
   ReachableScores beginningReachable_;
 
   Trail trail_;
+  // The beginning scored last: its first two characters, the lengths, and the point its walk
+  // reached when its candidate cursor first moved (or the walk ended).
+  struct BeginningStart {
+    unsigned char first = 0;
+    unsigned char second = 0;
+    int wordLength = -1;
+    int length = -1;
+    Walk reached;
+  };
+  BeginningStart beginningStart_;
 };
 
 }  // namespace trov
