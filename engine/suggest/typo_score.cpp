@@ -138,8 +138,8 @@ const SketchClasses& AlikeClassesOfSelectedSet() {
 // characters at the cursors and the ones after them, and nothing of the candidate before its
 // cursor when that cursor is 0.
 [[gnu::always_inline]] inline void Step(const CharSetTables& set, const unsigned char* a,
-                                        int32_t wordLength, const unsigned char* b,
-                                        int32_t length, TypoScorer::Walk& at) {
+                                        int32_t wordLength, const unsigned char* b, int32_t length,
+                                        TypoScorer::Walk& at) {
   int32_t& i = at.word;
   int32_t& j = at.candidate;
   int32_t& sum = at.sum;
