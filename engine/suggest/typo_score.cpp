@@ -298,8 +298,8 @@ int16_t TypoScorer::Score(const char* candidate, int length, int unchanged, int 
                 floor, trail_);
 }
 
-int16_t TypoScorer::ScoreBeginning(const char* candidate, int length, int floor) {
-  (void)floor;  // beginnings are a few characters long, too short for giving up early to pay
+// Beginnings are a few characters long, too short for giving up at the floor to pay.
+int16_t TypoScorer::ScoreBeginning(const char* candidate, int length, int /*floor*/) {
   const int wordLength = length < length_ ? length : length_;
   if (wordLength == 0) return 0;
   const auto* a = reinterpret_cast<const unsigned char*>(word_);
