@@ -10,15 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/lexicon/modulo_classes.h"
+
 namespace trov {
 namespace {
 
 // Every byte its own class modulo 32; 'a' and 'A' (and '!') share one.
-SketchClasses ModuloClasses() {
-  SketchClasses classes;
-  for (int c = 0; c < 256; ++c) classes[c] = static_cast<uint8_t>(c % 32);
-  return classes;
-}
+SketchClasses ModuloClasses() { return test::ModuloClasses(32); }
 
 // The characters of the two words that pair off one to one within their classes.
 int PairedOff(const std::string& a, const std::string& b, const SketchClasses& classes) {

@@ -11,14 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/lexicon/modulo_classes.h"
+
 namespace trov {
 namespace {
 
-SketchClasses FewClasses() {
-  SketchClasses classes;
-  for (int c = 0; c < 256; ++c) classes[c] = static_cast<uint8_t>(c % 7);
-  return classes;
-}
+SketchClasses FewClasses() { return test::ModuloClasses(7); }
 
 class SketchJudgingTest : public ::testing::TestWithParam<SketchJudging> {};
 
