@@ -245,8 +245,8 @@ bool CompressedLexicon::FindAdmittedKeys(const char* pattern, bool caseSensitive
   }
   // Keys ascend, so those of one first byte lie together, and within them those of one second
   // byte. Admitted bytes ascend too, so the keys are found in ascending order: by the stretch of
-  // each admitted second byte, or, when any second byte is admitted, by the whole stretch of the
-  // first byte.
+  // each admitted second byte, or, when more than a few are admitted (a wildcard there), by the
+  // whole stretch of the first byte.
   found.count = 0;
   const auto take = [&](CompressedWordIndex::KeyRange range) {
     for (int32_t index = range.first; index < range.end; ++index) {
