@@ -27,6 +27,7 @@ uint16_t CharSetBit(int id) { return static_cast<uint16_t>(1u << id); }
 using ByteSet = std::array<uint64_t, 4>;
 
 void AddByte(ByteSet& set, unsigned char c) { set[c >> 6] |= uint64_t{1} << (c & 63); }
+bool HasByte(const ByteSet& set, unsigned char c) { return (set[c >> 6] >> (c & 63)) & 1; }
 
 bool IsSubset(const ByteSet& part, const ByteSet& whole) {
   for (std::size_t i = 0; i < part.size(); ++i) {
@@ -115,7 +116,9 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
     ByteSet held{};
     for (int32_t i = 0; i < image.segmentCount; ++i) AddByte(held, image.segments[i].key[k]);
     for (int c = 0; c < 256; ++c) {
-      if (held[c >> 6] >> (c & 63) & 1) keyBytes_[k][keyByteCount_[k]++] = static_cast<uint8_t>(c);
+      if (HasByte(held, static_cast<unsigned char>(c))) {
+        keyBytes_[k][keyByteCount_[k]++] = static_cast<uint8_t>(c);
+      }
     }
   }
   segments_ = image.segments;

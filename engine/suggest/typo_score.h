@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "lexicon/lexicon.h"
 #include "lexicon/word_sketch.h"
