@@ -9,40 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "lexicon/shared_prefix.h"
 #include "suggest/suggestion_list.h"
 #include "text/charset.h"
 #include "trov.h"
 
 namespace trov {
 namespace {
-
-// How many leading characters two words of the same packed words share. Eight at a time while
-// the packed words go on that far: candidates part at no predictable character, so a loop over
-// characters would mispredict its exit for nearly every one.
-std::size_t SharedPrefix(std::string_view a, std::string_view b, std::span<const uint8_t> packed) {
-  const std::size_t shorter = std::min(a.size(), b.size());
-  if (shorter == 0) return 0;
-  const auto* end = reinterpret_cast<const char*>(packed.data() + packed.size());
-  // What can be read from each word on.
-  const auto roomA = static_cast<std::size_t>(end - a.data());
-  const auto roomB = static_cast<std::size_t>(end - b.data());
-  std::size_t shared = 0;
-  while (shared < shorter && shared + 8 <= roomA && shared + 8 <= roomB) {
-    uint64_t fromA;
-    uint64_t fromB;
-    std::memcpy(&fromA, a.data() + shared, sizeof fromA);
-    std::memcpy(&fromB, b.data() + shared, sizeof fromB);
-    if (fromA != fromB) {
-      const uint64_t differ = fromA ^ fromB;
-      const int bits = std::endian::native == std::endian::little ? std::countr_zero(differ)
-                                                                  : std::countl_zero(differ);
-      return std::min(shorter, shared + static_cast<std::size_t>(bits / 8));
-    }
-    shared += 8;
-  }
-  while (shared < shorter && a[shared] == b[shared]) ++shared;
-  return std::min(shared, shorter);
-}
 
 constexpr int kCaseVariants = 1 << kKeyLength;
 

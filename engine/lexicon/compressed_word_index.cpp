@@ -29,28 +29,29 @@ using ByteSet = std::array<uint64_t, 4>;
 void AddByte(ByteSet& set, unsigned char c) { set[c >> 6] |= uint64_t{1} << (c & 63); }
 bool HasByte(const ByteSet& set, unsigned char c) { return (set[c >> 6] >> (c & 63)) & 1; }
 
-bool IsSubset(const ByteSet& part, const ByteSet& whole) {
-  for (std::size_t i = 0; i < part.size(); ++i) {
-    if (part[i] & ~whole[i]) return false;
-  }
-  return true;
-}
-
-// Per character set: the bytes that are their own lower case, or nothing when some byte other
-// than NUL lowers to NUL (a caseless comparison could then match words of different lengths).
-std::array<ByteSet, kLastCharSet + 1> OwnLowerCaseBytes() {
-  std::array<ByteSet, kLastCharSet + 1> sets{};
+// Per byte: the bits of the character sets under which it is not its own lower case, or which
+// lower some byte other than NUL to NUL (a caseless comparison could then match words of
+// different lengths, so no segment qualifies there but one of bare keys).
+std::array<uint16_t, 256> CaselessSpoilers() {
+  std::array<uint16_t, 256> spoilers{};
   for (int id = kFirstCharSet; id <= kLastCharSet; ++id) {
     const CharSetTables& tables = CharSetById(id);
-    ByteSet own{};
     bool keepsLength = tables.lower[0] == 0;
-    for (int c = 0; c < 256; ++c) {
-      if (c != 0 && tables.lower[c] == 0) keepsLength = false;
-      if (tables.lower[c] == c) AddByte(own, static_cast<unsigned char>(c));
+    for (int c = 1; c < 256; ++c) {
+      if (tables.lower[c] == 0) keepsLength = false;
     }
-    if (keepsLength) sets[id] = own;
+    for (int c = 0; c < 256; ++c) {
+      if (!keepsLength || tables.lower[c] != c)
+        spoilers[static_cast<std::size_t>(c)] |= CharSetBit(id);
+    }
   }
-  return sets;
+  return spoilers;
+}
+
+uint16_t EveryCharSet() {
+  uint16_t bits = 0;
+  for (int id = kFirstCharSet; id <= kLastCharSet; ++id) bits |= CharSetBit(id);
+  return bits;
 }
 
 bool KeysAscend(const CompressedImage& image) {
@@ -69,27 +70,34 @@ SegmentReader ReaderOf(const CompressedImage& image, const CompressedSegment& se
 
 enum class Filling { kAdded, kUnordered, kFull };
 
-// Adds every word of segment to words in one decoding, and every byte after the key of every
-// word to restBytes. Each word differs from the one before only after the characters it kept,
-// so only those are compared and surveyed.
+// Adds every word of segment to words in one decoding and gathers, into spoiled, the character
+// sets under which some byte after the key of some word is not its own lower case. Each word
+// differs from the one before only after the characters it kept, so only those are compared
+// (with the word before as added) and surveyed.
 Filling AddSegmentWords(const CompressedImage& image, const CompressedSegment& segment,
-                        WordHashSet& words, ByteSet& restBytes) {
-  char previous[kMaxSegmentWord + 1] = "";
+                        WordHashSet& words, uint16_t& spoiled) {
+  static const std::array<uint16_t, 256> spoilers = CaselessSpoilers();
   SegmentReader reader = ReaderOf(image, segment);
+  std::size_t previousAt = 0;
   while (reader.Next()) {
-    const char* word = reader.Word();
-    const int kept = reader.Unchanged();
-    // A word that keeps fewer characters than the one before mostly differs right there.
-    const auto before = static_cast<unsigned char>(previous[kept]);
-    const auto now = static_cast<unsigned char>(word[kept]);
-    if (now < before || (now == before && std::strcmp(previous + kept, word + kept) > 0)) {
-      return Filling::kUnordered;
+    const std::string_view word(reader.Word(), static_cast<std::size_t>(reader.Length()));
+    const auto kept = static_cast<std::size_t>(reader.Unchanged());
+    if (kept > 0) {
+      // The reader keeps no more characters than the word before holds.
+      const uint8_t* before = words.Packed().data() + previousAt;
+      const std::string_view previous(reinterpret_cast<const char*>(before + 1), before[0]);
+      // They mostly differ right there; the reader ends its word with a NUL.
+      const auto then = static_cast<unsigned char>(kept < previous.size() ? previous[kept] : 0);
+      const auto now = static_cast<unsigned char>(reader.Word()[kept]);
+      if (now < then || (now == then && previous.substr(kept).compare(word.substr(kept)) > 0)) {
+        return Filling::kUnordered;
+      }
     }
-    std::memcpy(previous + kept, word + kept, static_cast<std::size_t>(reader.Length() - kept) + 1);
-    for (int i = std::max(kKeyLength, kept); i < reader.Length(); ++i) {
-      AddByte(restBytes, static_cast<unsigned char>(word[i]));
+    for (std::size_t i = std::max<std::size_t>(kKeyLength, kept); i < word.size(); ++i) {
+      spoiled |= spoilers[static_cast<unsigned char>(word[i])];
     }
-    if (!words.Add({word, static_cast<std::size_t>(reader.Length())})) return Filling::kFull;
+    previousAt = words.AddedBytes();
+    if (!words.Add(word)) return Filling::kFull;
   }
   return Filling::kAdded;
 }
@@ -124,7 +132,7 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
   segments_ = image.segments;
 
   try {
-    static const std::array<ByteSet, kLastCharSet + 1> ownLowerCase = OwnLowerCaseBytes();
+    static const uint16_t everyCharSet = EveryCharSet();
     // Segments hold their words compressed, most of them to a fourth or more.
     std::size_t compressed = 0;
     for (int32_t i = 0; i < image.segmentCount; ++i) compressed += image.segments[i].size;
@@ -136,8 +144,8 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
       const CompressedSegment& segment = image.segments[i];
       if (!CanIndex(segment)) continue;
       const std::size_t mark = words_.AddedBytes();
-      ByteSet restBytes{};
-      const Filling filling = AddSegmentWords(image, segment, words_, restBytes);
+      uint16_t spoiled = 0;
+      const Filling filling = AddSegmentWords(image, segment, words_, spoiled);
       if (filling == Filling::kFull) {
         Forget();
         return;
@@ -146,13 +154,7 @@ void CompressedWordIndex::Build(const CompressedImage& image) {
         words_.DropFrom(mark);
         continue;
       }
-      uint16_t flags = kIndexed;
-      for (int id = kFirstCharSet; id <= kLastCharSet; ++id) {
-        if (IsSubset(restBytes, ownLowerCase[static_cast<std::size_t>(id)])) {
-          flags |= CharSetBit(id);
-        }
-      }
-      segmentFlags_[static_cast<std::size_t>(i)] = flags;
+      segmentFlags_[static_cast<std::size_t>(i)] = kIndexed | (everyCharSet & ~spoiled);
     }
     wordsFrom_.back() = static_cast<uint32_t>(words_.AddedBytes());
     words_.Seal();

@@ -57,6 +57,8 @@ class CompressedWordIndex {
   // Whether some indexed segment holds word byte for byte. Keys are unique and every word of a
   // segment begins with its key, so that segment is the one the word's key leads to.
   bool HoldsWord(std::string_view word) const { return words_.Contains(word); }
+  // How many words the indexed segments hold in all.
+  std::size_t WordCount() const { return words_.Count(); }
   // Whether the words of index entry index are all in the set: then a word the set lacks is
   // not in that segment either.
   bool Indexes(int32_t index) const;

@@ -6,8 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 #include "lexicon/compressed_word_index.h"
 #include "lexicon/large_block.h"
@@ -27,19 +27,21 @@ class SegmentSketches {
   // each with its place there, so that a scan goes straight to the few words it reads.
   std::span<const WordSketch> Of(int32_t index) const {
     const auto i = static_cast<std::size_t>(index);
-    return std::span(words_).subspan(first_[i], first_[i + 1] - first_[i]);
+    return words_.subspan(first_[i], first_[i + 1] - first_[i]);
   }
   // The sketches of the keys of count index entries from index first.
   std::span<const WordSketch> Keys(int32_t first, int32_t count) const {
-    return std::span(keys_).subspan(static_cast<std::size_t>(first),
-                                    static_cast<std::size_t>(count));
+    return keys_.subspan(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
   }
 
  private:
   SketchClasses classes_;
-  std::vector<WordSketch> keys_;
-  std::vector<uint32_t> first_;  // per index entry: its first word's sketch; then the end
-  std::vector<WordSketch, LargeBlockAllocator<WordSketch>> words_;
+  // The words' sketches, the keys' and first_ share one large block: apart, the smaller two
+  // would fill fresh heap pages while the block has room to spare.
+  std::unique_ptr<void, LargeBlockFree> block_;
+  std::span<WordSketch> words_;
+  std::span<WordSketch> keys_;
+  std::span<uint32_t> first_;  // per index entry: its first word's sketch; then the end
 };
 
 }  // namespace trov

@@ -14,6 +14,8 @@ namespace {
 
 constexpr uint32_t kOffsetBits = 24;
 constexpr uint32_t kOffsetMask = (1u << kOffsetBits) - 1;
+// Offsets plus one must fit beside the tag, so words use no more of a block than this.
+constexpr std::size_t kMostWordBytes = kOffsetMask - 1;
 // At most four words to every five slots.
 constexpr std::size_t kLoadNumerator = 4;
 constexpr std::size_t kLoadDenominator = 5;
@@ -33,38 +35,52 @@ uint64_t Mix(uint64_t h) {
   return h;
 }
 
-// Eight bytes at a time; words are short, so a loop over bytes would dominate a lookup.
+// Eight bytes at a time; words are short, so a loop over bytes would dominate a lookup. The last
+// one to eight bytes are read in two overlapping loads, or three single ones below four, rather
+// than copied one by one: the length is in the seed, so the value still tells words apart.
 uint64_t HashWord(std::string_view word) {
   uint64_t h = 0x9E3779B97F4A7C15ull ^ word.size();
-  const char* p = word.data();
+  const auto* p = reinterpret_cast<const unsigned char*>(word.data());
   std::size_t left = word.size();
-  for (; left >= sizeof(uint64_t); left -= sizeof(uint64_t), p += sizeof(uint64_t)) {
+  for (; left > sizeof(uint64_t); left -= sizeof(uint64_t), p += sizeof(uint64_t)) {
     uint64_t chunk;
     std::memcpy(&chunk, p, sizeof chunk);
     h = (h ^ chunk) * 0x9FB21C651E98DF25ull;
     h ^= h >> 29;
   }
-  uint64_t chunk = 0;
-  std::memcpy(&chunk, p, left);
-  return Mix(h ^ chunk);
+  uint64_t tail = 0;
+  if (left >= sizeof(uint32_t)) {
+    uint32_t head;
+    uint32_t end;
+    std::memcpy(&head, p, sizeof head);
+    std::memcpy(&end, p + left - sizeof end, sizeof end);
+    tail = head | uint64_t{end} << 32;
+  } else if (left > 0) {
+    tail = p[0] | uint64_t{p[left / 2]} << 8 | uint64_t{p[left - 1]} << 16;
+  }
+  return Mix(h ^ tail);
 }
 
 uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 56) << kOffsetBits; }
 
 }  // namespace
 
-bool WordHashSet::Add(std::string_view word) {
-  // Offsets plus one must fit beside the tag.
+bool WordHashSet::AddGrowing(std::string_view word) {
   const std::size_t stored = 1 + word.size();
-  if (word.size() > kMaxWordLength || used_ + stored > kOffsetMask - 1) return false;
-  if (used_ + stored > capacity_) Resize(std::max({capacity_ * 2, kFirstBlock, used_ + stored}));
-  words_[used_] = static_cast<uint8_t>(word.size());
-  std::memcpy(words_.get() + used_ + 1, word.data(), word.size());
-  used_ += stored;
-  return true;
+  if (word.size() > kMaxWordLength || used_ + stored > kMostWordBytes) return false;
+  Resize(std::max({capacity_ * 2, kFirstBlock, used_ + stored}));
+  return Add(word);
 }
 
-void WordHashSet::DropFrom(std::size_t addedBytes) { used_ = std::min(used_, addedBytes); }
+void WordHashSet::Reserve(std::size_t bytes) {
+  bytes = std::min(bytes, kMostWordBytes);
+  if (bytes > capacity_) Resize(bytes);
+}
+
+void WordHashSet::DropFrom(std::size_t addedBytes) {
+  for (std::size_t at = addedBytes; at < used_; at += 1 + words_[at]) --count_;
+  used_ = std::min(used_, addedBytes);
+}
 
 void WordHashSet::Resize(std::size_t capacity) {
   auto* block = static_cast<uint8_t*>(AllocateLarge(capacity));
@@ -72,13 +88,12 @@ void WordHashSet::Resize(std::size_t capacity) {
   if (!ownSlots_) slots_ = {};
   if (used_ > 0) std::memcpy(block, words_.get(), used_);
   words_ = std::unique_ptr<uint8_t[], LargeBlockFree>(block, LargeBlockFree{capacity});
-  capacity_ = LargeBlockSize(capacity);
+  // Add's inline path only checks room, so room ends where offsets do.
+  capacity_ = std::min(LargeBlockSize(capacity), kMostWordBytes);
 }
 
 void WordHashSet::Seal() {
-  std::size_t count = 0;
-  for (std::size_t at = 0; at < used_; at += 1 + words_[at]) ++count;
-  const std::size_t leastSlots = (count * kLoadDenominator + kLoadNumerator - 1) / kLoadNumerator;
+  const std::size_t leastSlots = (count_ * kLoadDenominator + kLoadNumerator - 1) / kLoadNumerator;
   const std::size_t slotCount = std::bit_ceil(std::max(kMinSlots, leastSlots + 1));
   const std::size_t slotBytes = slotCount * sizeof(uint32_t);
   const std::size_t slotsAt =
@@ -146,6 +161,7 @@ WordHashSet& WordHashSet::operator=(WordHashSet&& other) noexcept {
   ownSlots_ = std::move(other.ownSlots_);
   capacity_ = std::exchange(other.capacity_, 0);
   used_ = std::exchange(other.used_, 0);
+  count_ = std::exchange(other.count_, 0);
   return *this;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -27,12 +28,19 @@ class WordHashSet {
 
   // Adds word to the words the next Seal makes searchable; false when it is too long or the
   // words would outgrow what the slots can address. Throws std::bad_alloc when memory is short.
-  bool Add(std::string_view word);
+  bool Add(std::string_view word) {
+    // Inline for the common case: an index build adds every word of a lexicon.
+    const std::size_t stored = 1 + word.size();
+    if (word.size() > kMaxWordLength || used_ + stored > capacity_) return AddGrowing(word);
+    words_[used_] = static_cast<uint8_t>(word.size());
+    std::memcpy(words_.get() + used_ + 1, word.data(), word.size());
+    used_ += stored;
+    ++count_;
+    return true;
+  }
   // Makes room for words taking about bytes in all (each takes one more than its length), so
   // that adding them copies nothing. Throws std::bad_alloc when memory is short.
-  void Reserve(std::size_t bytes) {
-    if (bytes > capacity_) Resize(bytes);
-  }
+  void Reserve(std::size_t bytes);
   // The bytes the added words take so far; DropFrom(that) takes back every word added since.
   std::size_t AddedBytes() const { return used_; }
   void DropFrom(std::size_t addedBytes);
@@ -41,11 +49,14 @@ class WordHashSet {
   void Seal();
 
   bool Contains(std::string_view word) const;
+  // How many words are added and not dropped.
+  std::size_t Count() const { return count_; }
   // Every word added and not dropped, in the order added: its length byte, then its bytes.
   std::span<const uint8_t> Packed() const { return {words_.get(), used_}; }
   std::size_t BytesHeld() const;
 
  private:
+  bool AddGrowing(std::string_view word);
   void Resize(std::size_t capacity);
 
   // Each word: its length, then its bytes, in a large block (it is the bulk of an index).
@@ -56,6 +67,7 @@ class WordHashSet {
   std::unique_ptr<uint32_t[], LargeBlockFree> ownSlots_;
   std::size_t capacity_ = 0;  // bytes of words_
   std::size_t used_ = 0;      // bytes of words_ that hold words
+  std::size_t count_ = 0;     // words in those bytes
 };
 
 }  // namespace trov

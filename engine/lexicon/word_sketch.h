@@ -40,6 +40,26 @@ SketchClassBits ClassBitsOf(const SketchClasses& classes);
 WordSketch SketchOf(std::string_view word, const SketchClassBits& bits);
 WordSketch SketchOf(std::string_view word, const SketchClasses& classes);
 
+// Sketches words in ascending order, each resuming from the state after the characters it
+// shares with the word before: sorted words share most of their beginnings.
+class RunningSketcher {
+ public:
+  explicit RunningSketcher(const SketchClassBits& bits) : bits_(bits) {}
+
+  // The sketch of word, which must hold at most kMaxSketched characters and share its first
+  // shared characters with the word sketched last (0 for the first word).
+  WordSketch Next(std::string_view word, std::size_t shared);
+
+ private:
+  struct Partial {
+    uint32_t once;
+    uint32_t twice;
+    unsigned doubled;
+  };
+  const SketchClassBits& bits_;
+  std::array<Partial, kMaxSketched> after_{};  // after_[i]: the state after i + 1 characters
+};
+
 // Every class count of one word, to pair its characters off against sketched words.
 class ClassCounts {
  public:

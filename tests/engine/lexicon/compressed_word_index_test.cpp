@@ -430,6 +430,7 @@ TEST(WordHashSet, TakesBackDroppedWordsAndRefusesWhatItCannotAddress) {
   set.DropFrom(mark);
   EXPECT_TRUE(set.Add("dogs"));
   EXPECT_FALSE(set.Add(std::string(trov::WordHashSet::kMaxWordLength + 1, 'x')));
+  EXPECT_EQ(set.Count(), 2u);  // a refused word is not counted, dropped ones no longer
   set.Seal();
   EXPECT_TRUE(set.Contains("cat"));
   EXPECT_TRUE(set.Contains("dogs"));
@@ -447,6 +448,7 @@ TEST(WordHashSet, TakesBackDroppedWordsAndRefusesWhatItCannotAddress) {
   const std::string filler(room - full.AddedBytes() - 1, 'v');  // fills the last bytes exactly
   EXPECT_TRUE(full.Add(filler));
   EXPECT_FALSE(full.Add(""));
+  EXPECT_EQ(full.Count(), added + 1);
   full.Seal();
   EXPECT_TRUE(full.Contains(word));
   EXPECT_TRUE(full.Contains(filler));

@@ -84,6 +84,37 @@ TEST(WordSketch, PairsOffExactlyUpToTwiceAndNeverTooFewBeyond) {
   }
 }
 
+// Resuming from the characters shared with the word before must give the sketch made afresh,
+// whatever is shared: nothing, a doubled letter cut in two, a whole word, the longest word.
+TEST(WordSketch, RunningSketchesMatchFreshOnes) {
+  const SketchClasses classes = ModuloClasses();
+  const SketchClassBits bits = ClassBitsOf(classes);
+  std::mt19937 random(13);
+  std::vector<std::string> words = {
+      "", "a", "aa", "aab", "aab", "aabb", "ab", "b", std::string(kMaxSketched, 'z')};
+  for (int i = 0; i < 3000; ++i) {
+    std::string word(random() % 14, ' ');
+    for (char& c : word) c = "aabbcdeE!"[random() % 9];
+    words.push_back(word);
+  }
+  std::sort(words.begin(), words.end());
+  RunningSketcher sketcher(bits);
+  std::string previous;
+  for (const std::string& word : words) {
+    std::size_t shared = 0;
+    while (shared < std::min(word.size(), previous.size()) && word[shared] == previous[shared]) {
+      ++shared;
+    }
+    const WordSketch running = sketcher.Next(word, shared);
+    const WordSketch fresh = SketchOf(word, classes);
+    ASSERT_EQ(running.once, fresh.once) << previous << " / " << word;
+    ASSERT_EQ(running.twice, fresh.twice) << previous << " / " << word;
+    ASSERT_EQ(running.length, fresh.length) << previous << " / " << word;
+    ASSERT_EQ(running.doubled, fresh.doubled) << previous << " / " << word;
+    previous = word;
+  }
+}
+
 // Both ways of counting bits must agree with counting them one by one, at the ends of the word
 // and with every bit set.
 TEST(BitCount, CountsEveryBit) {
