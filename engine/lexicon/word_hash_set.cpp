@@ -26,39 +26,64 @@ constexpr std::size_t kPlaceAhead = 8;
 // a large one is copied a few times on the way, about as many bytes as it ends with.
 constexpr std::size_t kFirstBlock = 64 * 1024;
 
-uint64_t Mix(uint64_t h) {
-  h ^= h >> 33;
-  h *= 0xFF51AFD7ED558CCDull;
-  h ^= h >> 33;
-  h *= 0xC4CEB9FE1A85EC53ull;
-  h ^= h >> 33;
-  return h;
+// A 64-by-64-bit product folded to 64 bits, each of which depends on every bit of both factors.
+// One wide multiply mixes as well as a chain of narrow ones; a 32-bit target forms it in parts.
+uint64_t FoldedProduct(uint64_t a, uint64_t b) {
+#ifdef __SIZEOF_INT128__
+  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+  return static_cast<uint64_t>(product) ^ static_cast<uint64_t>(product >> 64);
+#else
+  constexpr uint64_t kLow = 0xFFFFFFFFull;
+  const uint64_t lowLow = (a & kLow) * (b & kLow);
+  const uint64_t lowHigh = (a & kLow) * (b >> 32);
+  const uint64_t highLow = (a >> 32) * (b & kLow);
+  const uint64_t highHigh = (a >> 32) * (b >> 32);
+  const uint64_t middle = (lowLow >> 32) + (lowHigh & kLow) + (highLow & kLow);
+  const uint64_t low = (lowLow & kLow) | middle << 32;
+  const uint64_t high = highHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32);
+  return low ^ high;
+#endif
 }
 
-// Eight bytes at a time; words are short, so a loop over bytes would dominate a lookup. The last
-// one to eight bytes are read in two overlapping loads, or three single ones below four, rather
-// than copied one by one: the length is in the seed, so the value still tells words apart.
+uint64_t Load64(const unsigned char* p) {
+  uint64_t value;
+  std::memcpy(&value, p, sizeof value);
+  return value;
+}
+
+uint64_t Load32(const unsigned char* p) {
+  uint32_t value;
+  std::memcpy(&value, p, sizeof value);
+  return value;
+}
+
+constexpr uint64_t kSeed = 0x9E3779B97F4A7C15ull;
+constexpr uint64_t kFirstHalfKey = 0xA0761D6478BD642Full;
+constexpr uint64_t kChunkKey = 0xE7037ED1A0B428DBull;
+
+// Sixteen bytes at a time; words are short, so most take a single product. The last one to
+// sixteen bytes are read as two overlapping halves (or, below four, as their first, middle and
+// last byte) rather than byte by byte: the length is in the seed, so the value still tells words
+// apart.
 uint64_t HashWord(std::string_view word) {
-  uint64_t h = 0x9E3779B97F4A7C15ull ^ word.size();
   const auto* p = reinterpret_cast<const unsigned char*>(word.data());
   std::size_t left = word.size();
-  for (; left > sizeof(uint64_t); left -= sizeof(uint64_t), p += sizeof(uint64_t)) {
-    uint64_t chunk;
-    std::memcpy(&chunk, p, sizeof chunk);
-    h = (h ^ chunk) * 0x9FB21C651E98DF25ull;
-    h ^= h >> 29;
+  uint64_t seed = kSeed ^ left;
+  for (; left > 2 * sizeof(uint64_t); left -= 2 * sizeof(uint64_t), p += 2 * sizeof(uint64_t)) {
+    seed = FoldedProduct(Load64(p) ^ kChunkKey, Load64(p + sizeof(uint64_t)) ^ seed);
   }
-  uint64_t tail = 0;
-  if (left >= sizeof(uint32_t)) {
-    uint32_t head;
-    uint32_t end;
-    std::memcpy(&head, p, sizeof head);
-    std::memcpy(&end, p + left - sizeof end, sizeof end);
-    tail = head | uint64_t{end} << 32;
+  uint64_t first = 0;
+  uint64_t last = 0;
+  if (left >= sizeof(uint64_t)) {
+    first = Load64(p);
+    last = Load64(p + left - sizeof(uint64_t));
+  } else if (left >= sizeof(uint32_t)) {
+    first = Load32(p);
+    last = Load32(p + left - sizeof(uint32_t));
   } else if (left > 0) {
-    tail = p[0] | uint64_t{p[left / 2]} << 8 | uint64_t{p[left - 1]} << 16;
+    first = p[0] | uint64_t{p[left / 2]} << 8 | uint64_t{p[left - 1]} << 16;
   }
-  return Mix(h ^ tail);
+  return FoldedProduct(first ^ kFirstHalfKey, last ^ seed);
 }
 
 uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 56) << kOffsetBits; }
