@@ -3,6 +3,7 @@
 #include "lexicon/compressed_image.h"
 
 #include <cstring>
+#include <limits>
 #include <new>
 
 #include "lexicon/compressed_format.h"
@@ -43,8 +44,7 @@ int16_t ResidentLexicon::Open(const char* path) {
   if (int16_t rc = ReadCompressedIndex(path, index); rc < 0) return rc;
   int32_t count = index.segmentCount;
   segments_.reset(new (std::nothrow) CompressedSegment[count]);
-  segmentBytes_.reset(new (std::nothrow) std::unique_ptr<uint8_t[]>[count]);
-  if (!segments_ || !segmentBytes_) {
+  if (!segments_) {
     LogLine("%s: Out of memory", path);
     return TROV_ERR_NO_MEMORY;
   }
@@ -53,7 +53,22 @@ int16_t ResidentLexicon::Open(const char* path) {
     LogLine("%s: can't open", path);
     return TROV_ERR_CREATE;
   }
+  // Every segment takes its bytes from one block: thousands of small blocks would cost a heap
+  // header each and fresh pages to match, a good part of the time an open takes.
+  uint64_t total = 0;
+  for (int32_t i = 0; i < count; ++i) total += index.segments[i]->size;
+  try {
+    if (total > std::numeric_limits<std::size_t>::max()) throw std::bad_alloc();
+    segmentBytes_ = std::unique_ptr<uint8_t[], LargeBlockFree>(
+        static_cast<uint8_t*>(AllocateLarge(static_cast<std::size_t>(total))),
+        LargeBlockFree{static_cast<std::size_t>(total)});
+  } catch (const std::bad_alloc&) {
+    LexFile::Close(std::move(file));
+    LogLine("%s: out of memory", path);
+    return TROV_ERR_NO_MEMORY;
+  }
   int16_t rc = 0;
+  uint8_t* next = segmentBytes_.get();
   for (int32_t i = 0; i < count && rc == 0; ++i) {
     const SegmentInfo& info = *index.segments[i];
     CompressedSegment& segment = segments_[i];
@@ -61,14 +76,9 @@ int16_t ResidentLexicon::Open(const char* path) {
     segment.size = info.size;
     segment.data = nullptr;
     if (info.size == 0) continue;
-    segmentBytes_[i].reset(new (std::nothrow) uint8_t[info.size]);
-    if (!segmentBytes_[i]) {
-      LogLine("%s: out of memory", path);
-      rc = TROV_ERR_NO_MEMORY;
-      break;
-    }
-    rc = ReadSegmentBytes(*file, index, info, segmentBytes_[i].get());
-    segment.data = segmentBytes_[i].get();
+    rc = ReadSegmentBytes(*file, index, info, next);
+    segment.data = next;
+    next += info.size;
   }
   LexFile::Close(std::move(file));
   if (rc < 0) return rc;

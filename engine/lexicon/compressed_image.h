@@ -9,6 +9,7 @@
 #include <string>
 
 #include "lexicon/compressed_lookup.h"
+#include "lexicon/large_block.h"
 
 namespace trov {
 
@@ -72,7 +73,7 @@ class ResidentLexicon : public ImageLexicon {
  private:
   std::string path_;
   std::unique_ptr<CompressedSegment[]> segments_;
-  std::unique_ptr<std::unique_ptr<uint8_t[]>[]> segmentBytes_;
+  std::unique_ptr<uint8_t[], LargeBlockFree> segmentBytes_;  // every segment's bytes, in order
   SuffixTable simpleTable_;
   SuffixTable extendedTable_;
 };

@@ -1,7 +1,8 @@
-// Memory for the few large tables an open lexicon builds and keeps: its words, and the sketches
-// of them that suggestion scans read. Filling a megabyte page by page costs a page fault every
-// four kilobytes; where the system offers huge pages, such a block is mapped on its own, aligned
-// to them, so that it fills two megabytes at a fault. Elsewhere it is plain heap memory.
+// Memory for the few large tables an open lexicon builds and keeps: its words, their sketches,
+// the bytes of its segments. Filling a megabyte page by page costs a page fault every four
+// kilobytes; where the system allows, a block of a few hundred kilobytes is mapped and filled in
+// one call, and a larger one is mapped on its own, aligned to huge pages, so that it fills two
+// megabytes at a fault. Elsewhere, and below that, it is plain heap memory.
 #ifndef TROV_LARGE_BLOCK_H
 #define TROV_LARGE_BLOCK_H
 

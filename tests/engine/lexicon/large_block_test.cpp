@@ -1,4 +1,5 @@
-// Large blocks hold a lexicon's words and sketches; every byte they claim to hold must be there.
+// Large blocks hold a lexicon's words, sketches and segment bytes; every byte they claim to hold
+// must be there, whichever way the block was made.
 #include "lexicon/large_block.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +12,11 @@
 namespace trov {
 namespace {
 
-TEST(LargeBlock, HoldsAtLeastWhatWasAskedForOnEitherSideOfTheMappedSize) {
-  for (const std::size_t bytes : {std::size_t{1}, std::size_t{4096}, std::size_t{(1 << 20) - 1},
-                                  std::size_t{1} << 20, std::size_t{(2 << 20) + 1}}) {
+TEST(LargeBlock, HoldsAtLeastWhatWasAskedForOnEitherSideOfTheMappedSizes) {
+  for (const std::size_t bytes :
+       {std::size_t{1}, std::size_t{4096}, std::size_t{128 << 10} - 1, std::size_t{128 << 10},
+        std::size_t{300'001}, std::size_t{(1 << 20) - 1}, std::size_t{1} << 20,
+        std::size_t{(2 << 20) + 1}}) {
     const std::size_t size = LargeBlockSize(bytes);
     ASSERT_GE(size, bytes);
     auto* block = static_cast<uint8_t*>(AllocateLarge(bytes));
