@@ -119,10 +119,13 @@ void WordHashSet::Resize(std::size_t capacity) {
 
 void WordHashSet::Seal() {
   const std::size_t leastSlots = (count_ * kLoadDenominator + kLoadNumerator - 1) / kLoadNumerator;
-  const std::size_t slotCount = std::bit_ceil(std::max(kMinSlots, leastSlots + 1));
-  const std::size_t slotBytes = slotCount * sizeof(uint32_t);
+  std::size_t slotCount = std::bit_ceil(std::max(kMinSlots, leastSlots + 1));
   const std::size_t slotsAt =
       (used_ + alignof(uint32_t) - 1) / alignof(uint32_t) * alignof(uint32_t);
+  // Probes grow steeply as the table fills: where the words' block has the room to spare anyway,
+  // the table takes twice the slots.
+  if (slotsAt + 2 * slotCount * sizeof(uint32_t) <= capacity_) slotCount *= 2;
+  const std::size_t slotBytes = slotCount * sizeof(uint32_t);
   uint32_t* slots = nullptr;
   if (slotsAt + slotBytes <= capacity_) {
     slots = reinterpret_cast<uint32_t*>(words_.get() + slotsAt);
