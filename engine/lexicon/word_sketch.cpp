@@ -24,29 +24,6 @@ WordSketch SketchOf(std::string_view word, const SketchClassBits& bits) {
   return {once, twice, static_cast<uint8_t>(word.size()), static_cast<uint8_t>(doubled)};
 }
 
-WordSketch RunningSketcher::Next(std::string_view word, std::size_t shared) {
-  if (word.empty()) return {};
-  const auto* bytes = reinterpret_cast<const unsigned char*>(word.data());
-  Partial state;
-  std::size_t i = shared;
-  if (i == 0) {
-    state = {bits_[bytes[0]], 0, 0};
-    after_[0] = state;
-    i = 1;
-  } else {
-    state = after_[i - 1];
-  }
-  for (; i < word.size(); ++i) {
-    const uint32_t bit = bits_[bytes[i]];
-    state.twice |= state.once & bit;
-    state.once |= bit;
-    state.doubled += bytes[i] == bytes[i - 1];
-    after_[i] = state;
-  }
-  return {state.once, state.twice, static_cast<uint8_t>(word.size()),
-          static_cast<uint8_t>(state.doubled)};
-}
-
 WordSketch SketchOf(std::string_view word, const SketchClasses& classes) {
   return SketchOf(word, ClassBitsOf(classes));
 }

@@ -48,7 +48,28 @@ class RunningSketcher {
 
   // The sketch of word, which must hold at most kMaxSketched characters and share its first
   // shared characters with the word sketched last (0 for the first word).
-  WordSketch Next(std::string_view word, std::size_t shared);
+  WordSketch Next(std::string_view word, std::size_t shared) {
+    if (word.empty()) return {};
+    const auto* bytes = reinterpret_cast<const unsigned char*>(word.data());
+    Partial state;
+    std::size_t i = shared;
+    if (i == 0) {
+      state = {bits_[bytes[0]], 0, 0};
+      after_[0] = state;
+      i = 1;
+    } else {
+      state = after_[i - 1];
+    }
+    for (; i < word.size(); ++i) {
+      const uint32_t bit = bits_[bytes[i]];
+      state.twice |= state.once & bit;
+      state.once |= bit;
+      state.doubled += bytes[i] == bytes[i - 1];
+      after_[i] = state;
+    }
+    return {state.once, state.twice, static_cast<uint8_t>(word.size()),
+            static_cast<uint8_t>(state.doubled)};
+  }
 
  private:
   struct Partial {
