@@ -6,7 +6,8 @@
 #   - suggesting for a few hundred real misspellings (vantor suggest --stdin / aspell -a /
 #     hunspell -a): milliseconds per word, how often the intended word comes first and in the
 #     first five, and peak memory.
-# Each command runs three times; the best wall time counts (the first run may pay for cold caches).
+# The commands take turns for ROUNDS rounds (default 5), so that a slow spell of the machine falls
+# on all of them alike; each one's best wall time counts (the first run may pay for cold caches).
 # The prose is Debian's fortunes collection (quotations, jokes and literature excerpts); the
 # misspellings are the typing-error pairs of dict/correct.tlx, sampled evenly. vantor runs
 # without user dictionaries here, so correct.tlx's own pairs cannot answer for it.
@@ -58,30 +59,26 @@ sed 's/^/^/' "$work/wrong.txt" > "$work/wrong_pipe.txt"
 pair_count=$(wc -l < "$pairs")
 
 # ---- measuring ----
-# run NAME COMMAND...: runs it three times (commands read no standard input), standard output to $work/NAME.out; sets seconds (the
-# best wall time, in milliseconds' precision) and peak (kB, from /usr/bin/time -v of one run).
-run() {
+rounds=${ROUNDS:-5}
+declare -A best wps mem msw first five
+# time_once NAME COMMAND...: one run (commands read no standard input), standard output to
+# $work/NAME.out; keeps the best wall time in milliseconds.
+time_once() {
   local name=$1; shift
-  local best="" start end elapsed
-  for _ in 1 2 3; do
-    start=$(date +%s%N)
-    "$@" > "$work/$name.out" 2> "$work/$name.err" || true
-    end=$(date +%s%N)
-    elapsed=$(( (end - start) / 1000000 ))
-    if [ -z "$best" ] || ((elapsed < best)); then best=$elapsed; fi
-  done
+  local start end elapsed
+  start=$(date +%s%N)
+  "$@" > "$work/$name.out" 2> "$work/$name.err" || true
+  end=$(date +%s%N)
+  elapsed=$(( (end - start) / 1000000 ))
+  if [ -z "${best[$name]:-}" ] || ((elapsed < best[$name])); then best[$name]=$elapsed; fi
+}
+# peak_of NAME COMMAND...: peak memory (kB, from /usr/bin/time -v of one run).
+peak_of() {
+  local name=$1; shift
   /usr/bin/time -v -o "$work/$name.time" "$@" > /dev/null 2>&1 || true
-  seconds=$(awk -v ms="$best" 'BEGIN { printf "%.3f", ms / 1000 }')
-  peak=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/$name.time")
+  mem[$name]=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/$name.time")
 }
-
-declare -A wps mem msw first five
-measure_check() {  # name command...
-  local name=$1; shift
-  run "$name" "$@"
-  wps[$name]=$(awk -v w="$prose_words" -v s="$seconds" 'BEGIN { printf "%.0f", w / (s > 0 ? s : 0.001) }')
-  mem[$name]=$peak
-}
+seconds_of() { awk -v ms="${best[$1]}" 'BEGIN { printf "%.3f", ms / 1000 }'; }
 
 # Scores answers ("word TAB - TAB s1 TAB s2 ..." lines in pair order): after pasting them to the
 # pairs, the intended word is field 2 and the suggestions start at field 5.
@@ -92,15 +89,6 @@ score_answers() {  # name answers-file
       for (i = 5; i <= NF && i < 10; i++) if ($i == intended) { t = 1; if (i == 5) f = 1 }
       firsts += f; fives += t }
     END { printf "%d %d\n", firsts, fives }')
-}
-
-measure_suggest() {  # name parser command...
-  local name=$1 parser=$2; shift 2
-  run "$name" "$@"
-  msw[$name]=$(awk -v n="$pair_count" -v s="$seconds" 'BEGIN { printf "%.3f", s * 1000 / n }')
-  mem[$name]=$peak
-  "$parser" "$work/$name.out" > "$work/$name.answers"
-  score_answers "$name" "$work/$name.answers"
 }
 
 # vantor suggest: word, flags, suggestions; keep word and suggestions.
@@ -115,17 +103,41 @@ parse_ispell() {
        { have = 1; print "-\t-" }' "$1"
 }
 
-measure_check vantor_check "$vantor" check --no-suggestions "$prose"
-measure_check aspell_list sh -c "aspell list --lang=en_US < '$prose'"
-measure_check hunspell_l hunspell -d en_US -l "$prose"
-measure_suggest vantor_suggest parse_vantor sh -c "'$vantor' suggest --stdin --user '' < '$work/wrong.txt'"
-measure_suggest aspell_a parse_ispell sh -c "aspell -a --lang=en_US < '$work/wrong_pipe.txt'"
-measure_suggest hunspell_a parse_ispell sh -c "hunspell -a -d en_US < '$work/wrong_pipe.txt'"
+check_vantor=("$vantor" check --no-suggestions "$prose")
+check_aspell=(sh -c "aspell list --lang=en_US < '$prose'")
+check_hunspell=(hunspell -d en_US -l "$prose")
+suggest_vantor=(sh -c "'$vantor' suggest --stdin --user '' < '$work/wrong.txt'")
+suggest_aspell=(sh -c "aspell -a --lang=en_US < '$work/wrong_pipe.txt'")
+suggest_hunspell=(sh -c "hunspell -a -d en_US < '$work/wrong_pipe.txt'")
+for _ in $(seq "$rounds"); do
+  time_once vantor_check "${check_vantor[@]}"
+  time_once aspell_list "${check_aspell[@]}"
+  time_once hunspell_l "${check_hunspell[@]}"
+  time_once vantor_suggest "${suggest_vantor[@]}"
+  time_once aspell_a "${suggest_aspell[@]}"
+  time_once hunspell_a "${suggest_hunspell[@]}"
+done
+peak_of vantor_check "${check_vantor[@]}"
+peak_of aspell_list "${check_aspell[@]}"
+peak_of hunspell_l "${check_hunspell[@]}"
+peak_of vantor_suggest "${suggest_vantor[@]}"
+peak_of aspell_a "${suggest_aspell[@]}"
+peak_of hunspell_a "${suggest_hunspell[@]}"
+for n in vantor_check aspell_list hunspell_l; do
+  wps[$n]=$(awk -v w="$prose_words" -v s="$(seconds_of $n)" 'BEGIN { printf "%.0f", w / (s > 0 ? s : 0.001) }')
+done
+for n in vantor_suggest aspell_a hunspell_a; do
+  msw[$n]=$(awk -v n="$pair_count" -v s="$(seconds_of $n)" 'BEGIN { printf "%.3f", s * 1000 / n }')
+done
+parse_vantor "$work/vantor_suggest.out" > "$work/vantor_suggest.answers"
+parse_ispell "$work/aspell_a.out" > "$work/aspell_a.answers"
+parse_ispell "$work/hunspell_a.out" > "$work/hunspell_a.answers"
+for n in vantor_suggest aspell_a hunspell_a; do score_answers "$n" "$work/$n.answers"; done
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
 echo "Prose: $prose_bytes bytes, $prose_words words (fortunes, repeated); $pair_count misspellings"
-echo "from dict/correct.tlx. Locale $LC_ALL."
+echo "from dict/correct.tlx. Locale $LC_ALL. Best of $rounds rounds in turn."
 echo
 printf '%-22s %14s %14s\n' "checking" "words/s" "peak kB"
 for n in vantor_check aspell_list hunspell_l; do printf '%-22s %14s %14s\n' "$n" "${wps[$n]}" "${mem[$n]}"; done
