@@ -78,6 +78,25 @@ bool ListFull(const SuggestionList& list) { return list.Count() >= list.Capacity
 // Candidates longer than a word buffer can never be suggested.
 bool FitsWordBuffer(int length) { return length <= TROV_MAX_WORD; }
 
+// Of the keys of one batch, those of shortKeys (words of one or two letters) whose sketches the
+// comparator does not rule out as candidates at floor. They are a few in each batch, so only
+// theirs are judged.
+uint64_t ShortKeysLeft(WordComparator& comparator, std::span<const WordSketch> keySketches,
+                       uint64_t shortKeys, int floor) {
+  std::array<WordSketch, kMostSketchedAtOnce> judged;
+  std::array<uint8_t, kMostSketchedAtOnce> keyOf;
+  std::size_t count = 0;
+  for (uint64_t left = shortKeys; left != 0; left &= left - 1, ++count) {
+    keyOf[count] = static_cast<uint8_t>(std::countr_zero(left));
+    judged[count] = keySketches[keyOf[count]];
+  }
+  const uint64_t ruledOut = comparator.RuleOut(std::span(judged).first(count), floor);
+  for (uint64_t out = ruledOut; out != 0; out &= out - 1) {
+    shortKeys &= ~(uint64_t{1} << keyOf[static_cast<std::size_t>(std::countr_zero(out))]);
+  }
+  return shortKeys;
+}
+
 }  // namespace
 
 int32_t CompressedLexicon::FindKey(const uint8_t key[kKeyLength]) const {
@@ -429,7 +448,8 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
     if (sketches != nullptr) {
       // Most keys are ruled out by sketch and passed over unread, found by their bits rather than
       // by a test per key, which would mispredict for nearly half of them. Shorter keys are
-      // words of their own, scored below whatever their sketches say.
+      // words of their own: their sketches are judged as whole candidates, at the floor of now,
+      // which the floor when they are reached can only pass.
       const std::span<const WordSketch> keySketches = sketches->Keys(first, count);
       const uint64_t ruledOut =
           comparator.RuleOutBeginnings(keySketches, kKeyLength, threshold - 1);
@@ -437,7 +457,12 @@ int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,
       for (int32_t k = 0; k < count; ++k) {
         shortKeys |= uint64_t{keySketches[static_cast<std::size_t>(k)].length != kKeyLength} << k;
       }
-      visit &= ~ruledOut | shortKeys;
+      if (shortKeys != 0) {
+        shortKeys = ShortKeysLeft(comparator, keySketches, shortKeys,
+                                  std::max<int16_t>(list.ScanFloor(), least - 1));
+      }
+      visit &= ~ruledOut;
+      visit |= shortKeys;
     }
     for (; visit != 0; visit &= visit - 1) {
       const int32_t i = first + std::countr_zero(visit);
