@@ -293,6 +293,15 @@ TEST(CompressedWordIndex, SegmentOutOfOrderKeepsTheScanAnswers) {
   ExpectFileAnswersAlike(bytes, {"cats", "cat", "catch", "bat", "bats", "dog", "ab"});
 }
 
+// An entry may spell out again characters it could have kept from the word before; whether the
+// two are in order is then decided only after those.
+TEST(CompressedWordIndex, WordsAreOrderedBeyondCharactersSpelledOutAgain) {
+  const std::vector<std::string> probes = {"cat", "catd", "catda", "catdb", "catdc"};
+  ExpectFileAnswersAlike(RawSegmentsFile({{"cat", std::string("\0\0\0db\0\0da\0", 11)}}), probes);
+  ExpectFileAnswersAlike(RawSegmentsFile({{"cat", std::string("\0\0\0da\0\0db\0", 11)}}), probes);
+  ExpectFileAnswersAlike(RawSegmentsFile({{"cat", std::string("\0\0\0da\0\0d\0", 10)}}), probes);
+}
+
 TEST(CompressedWordIndex, DuplicateWordsAreFound) {
   const std::string bytes =
       PlainLexiconFile({{"cat", {"cat", "cat", "cats", "cats", "catsup"}}, {"dog", {"dog"}}});
