@@ -7,7 +7,8 @@
 #     hunspell -a): milliseconds per word, how often the intended word comes first and in the
 #     first five, and peak memory.
 # The commands take turns for ROUNDS rounds (default 5), so that a slow spell of the machine falls
-# on all of them alike; each one's best wall time counts (the first run may pay for cold caches).
+# on all of them alike; in each round a command runs twice in a row, so that it also runs once
+# after itself, caches warm, as it would back to back. Each one's best wall time counts.
 # The prose is Debian's fortunes collection (quotations, jokes and literature excerpts); the
 # misspellings are the typing-error pairs of dict/correct.tlx, sampled evenly. vantor runs
 # without user dictionaries here, so correct.tlx's own pairs cannot answer for it.
@@ -110,12 +111,12 @@ suggest_vantor=(sh -c "'$vantor' suggest --stdin --user '' < '$work/wrong.txt'")
 suggest_aspell=(sh -c "aspell -a --lang=en_US < '$work/wrong_pipe.txt'")
 suggest_hunspell=(sh -c "hunspell -a -d en_US < '$work/wrong_pipe.txt'")
 for _ in $(seq "$rounds"); do
-  time_once vantor_check "${check_vantor[@]}"
-  time_once aspell_list "${check_aspell[@]}"
-  time_once hunspell_l "${check_hunspell[@]}"
-  time_once vantor_suggest "${suggest_vantor[@]}"
-  time_once aspell_a "${suggest_aspell[@]}"
-  time_once hunspell_a "${suggest_hunspell[@]}"
+  for _ in 1 2; do time_once vantor_check "${check_vantor[@]}"; done
+  for _ in 1 2; do time_once aspell_list "${check_aspell[@]}"; done
+  for _ in 1 2; do time_once hunspell_l "${check_hunspell[@]}"; done
+  for _ in 1 2; do time_once vantor_suggest "${suggest_vantor[@]}"; done
+  for _ in 1 2; do time_once aspell_a "${suggest_aspell[@]}"; done
+  for _ in 1 2; do time_once hunspell_a "${suggest_hunspell[@]}"; done
 done
 peak_of vantor_check "${check_vantor[@]}"
 peak_of aspell_list "${check_aspell[@]}"
@@ -137,7 +138,7 @@ for n in vantor_suggest aspell_a hunspell_a; do score_answers "$n" "$work/$n.ans
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
 echo "Prose: $prose_bytes bytes, $prose_words words (fortunes, repeated); $pair_count misspellings"
-echo "from dict/correct.tlx. Locale $LC_ALL. Best of $rounds rounds in turn."
+echo "from dict/correct.tlx. Locale $LC_ALL. Best of $rounds rounds in turn, two runs each."
 echo
 printf '%-22s %14s %14s\n' "checking" "words/s" "peak kB"
 for n in vantor_check aspell_list hunspell_l; do printf '%-22s %14s %14s\n' "$n" "${wps[$n]}" "${mem[$n]}"; done
