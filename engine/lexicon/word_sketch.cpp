@@ -9,19 +9,7 @@ SketchClassBits ClassBitsOf(const SketchClasses& classes) {
 }
 
 WordSketch SketchOf(std::string_view word, const SketchClassBits& bits) {
-  if (word.empty()) return {};
-  const auto* bytes = reinterpret_cast<const unsigned char*>(word.data());
-  uint32_t once = bits[bytes[0]];
-  uint32_t twice = 0;
-  // Counted without a branch: doubled characters come at no predictable place.
-  unsigned doubled = 0;
-  for (std::size_t i = 1; i < word.size(); ++i) {
-    const uint32_t bit = bits[bytes[i]];
-    twice |= once & bit;
-    once |= bit;
-    doubled += bytes[i] == bytes[i - 1];
-  }
-  return {once, twice, static_cast<uint8_t>(word.size()), static_cast<uint8_t>(doubled)};
+  return RunningSketcher(bits).Next(word, 0);
 }
 
 WordSketch SketchOf(std::string_view word, const SketchClasses& classes) {

@@ -60,6 +60,7 @@ class RunningSketcher {
     } else {
       state = after_[i - 1];
     }
+    // Doubled characters are counted without a branch: they come at no predictable place.
     for (; i < word.size(); ++i) {
       const uint32_t bit = bits_[bytes[i]];
       state.twice |= state.once & bit;
@@ -78,7 +79,8 @@ class RunningSketcher {
     unsigned doubled;
   };
   const SketchClassBits& bits_;
-  std::array<Partial, kMaxSketched> after_{};  // after_[i]: the state after i + 1 characters
+  // after_[i]: the state after i + 1 characters, written before it is read.
+  std::array<Partial, kMaxSketched> after_;
 };
 
 // Every class count of one word, to pair its characters off against sketched words.
