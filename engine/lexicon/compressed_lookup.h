@@ -4,9 +4,12 @@
 #define TROV_COMPRESSED_LOOKUP_H
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string_view>
+#include <vector>
 
 #include "lexicon/compressed_segment.h"
 #include "lexicon/compressed_word_index.h"
@@ -65,13 +68,10 @@ class CompressedLexicon : public LexiconKind {
   };
   bool FindAdmittedKeys(const char* pattern, bool caseSensitive, AdmittedKeys& found) const;
   int16_t ScoreSegment(int32_t index, WordComparator& comparator, SuggestionList& list);
-  // The same over the indexed words of segment index, reading only those whose sketches the
-  // comparator does not rule out; candidates scoring below least are passed over.
-  int16_t ScoreSketchedSegment(int32_t index, const SegmentSketches& sketches,
-                               WordComparator& comparator, SuggestionList& list, int16_t least);
-  // A score the last entry of list surely reaches by the end of a scan at threshold, when list
-  // is full by then; 0 when none is known.
-  int16_t SureFloor(int threshold, const SegmentSketches& sketches, WordComparator& comparator,
+  // A score the last entry of list surely reaches by the end of a scan, when list is full by
+  // then; 0 when none is known. The segments it scores to learn it, those of likelyBeginnings_,
+  // are kept in scoredAhead_, so that the scan need not score them again.
+  int16_t SureFloor(const SegmentSketches& sketches, WordComparator& comparator,
                     const SuggestionList& list);
   // The sketches of the indexed words under classes, made or remade on demand; nullptr without
   // a word index, or when memory is short.
@@ -79,6 +79,35 @@ class CompressedLexicon : public LexiconKind {
 
   // Made by the first scan that asks for them; scans run one at a time, under the engine's lock.
   std::unique_ptr<SegmentSketches> sketches_;
+
+  // A candidate of a segment scored ahead of a scan, with its score.
+  struct Offer {
+    std::string_view word;
+    int16_t score = 0;
+  };
+  // A segment scored ahead of a scan: its index entry and its offers, in word order, a stretch
+  // of offers_ holding every candidate the scan could take from it.
+  struct ScoredAhead {
+    int32_t index = 0;
+    std::size_t first = 0;
+    std::size_t end = 0;
+  };
+  // Of the scan under way, ascending by index; kept between scans for their capacity.
+  std::vector<ScoredAhead> scoredAhead_;
+  std::vector<Offer> offers_;
+
+  // The index entries of full keys whose beginnings a scan at threshold admits, a bit per entry
+  // in admitted_; those among them scoring kLikelyBeginning or more go to likelyBeginnings_, each
+  // with its beginning's score. Throws std::bad_alloc when memory is short.
+  void AdmitSegments(int threshold, const SegmentSketches* sketches, WordComparator& comparator);
+  // A beginning one likely slip away from the word's: a swap, a doubled letter, a near letter.
+  static constexpr int kLikelyBeginning = 75;
+  struct Beginning {
+    int16_t score = 0;
+    int32_t index = 0;
+  };
+  std::vector<uint64_t> admitted_;
+  std::vector<Beginning> likelyBeginnings_;
 };
 
 template <typename Visitor>

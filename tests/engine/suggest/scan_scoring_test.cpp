@@ -422,6 +422,41 @@ TEST_F(ScanScoringTest, ScansListWhatPlainScansList) {
   }
 }
 
+// A scan takes nothing from the scan before it: right after a sketched scan of another word, a
+// plain scan lists what it lists on a lexicon that only ever had plain scans.
+TEST_F(ScanScoringTest, ScansTakeNothingFromTheScanBefore) {
+  OpenedFile shared("trovam2.clx");
+  OpenedFile plainOnly("trovam2.clx");
+  ASSERT_EQ(shared.Result(), 0);
+  ASSERT_EQ(plainOnly.Result(), 0);
+  std::vector<std::string> misspellings = Misspellings(12000);
+  misspellings.resize(std::min<size_t>(misspellings.size(), 20));
+  std::array<SuggestionEntry, 16> storage{};
+  for (size_t i = 0; i < misspellings.size(); ++i) {
+    const std::string& before = misspellings[(i + 1) % misspellings.size()];
+    const std::string& word = misspellings[i];
+    for (bool phonetic : {false, true}) {
+      const PlainScore plain = phonetic ? PlainPhoneticScore : PlainTypoScore;
+      SuggestionList earlier(storage);
+      TypoScorer typo(before.c_str());
+      PhoneticScorer sound(before.c_str());
+      WordComparator& scorer = phonetic ? static_cast<WordComparator&>(sound) : typo;
+      ASSERT_EQ(LexScoreWords(shared.Slot(), 50, scorer, earlier), 0);
+      std::vector<Listed> lists[2];
+      for (const OpenedFile* file : {&shared, &plainOnly}) {
+        SuggestionList list(storage);
+        test::FunctionComparator reference(word.c_str(), plain);
+        ASSERT_EQ(LexScoreWords(file->Slot(), 50, reference, list), 0);
+        lists[file == &plainOnly] = Contents(list);
+      }
+      ASSERT_FALSE(lists[1].empty()) << word;
+      ASSERT_EQ(lists[0], lists[1])
+          << word << " after " << before << " phonetic " << phonetic
+          << "\nafter a scan: " << Show(lists[0]) << "\nplain only:   " << Show(lists[1]);
+    }
+  }
+}
+
 // A scan of a list that already holds some of its candidates, at scores above and below their
 // own: a word is never listed twice and keeps the score it was listed with, so the floor a scan
 // expects to reach from its likeliest candidates must count such words at the listed score.
