@@ -100,8 +100,9 @@ class CompressedLexicon : public LexiconKind {
   // in admitted_; those among them scoring kLikelyBeginning or more go to likelyBeginnings_, each
   // with its beginning's score. Throws std::bad_alloc when memory is short.
   void AdmitSegments(int threshold, const SegmentSketches* sketches, WordComparator& comparator);
-  // A beginning one likely slip away from the word's: a swap, a doubled letter, a near letter.
-  static constexpr int kLikelyBeginning = 75;
+  // A beginning at most one slip away from the word's: any one letter changed (two alike letters
+  // score 100, any two at least 0, so (100 + 100 + 0) / 3), or two swapped, or one doubled.
+  static constexpr int kLikelyBeginning = 66;
   struct Beginning {
     int16_t score = 0;
     int32_t index = 0;
