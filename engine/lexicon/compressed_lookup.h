@@ -80,7 +80,7 @@ class CompressedLexicon : public LexiconKind {
   // Made by the first scan that asks for them; scans run one at a time, under the engine's lock.
   std::unique_ptr<SegmentSketches> sketches_;
 
-  // A candidate of a segment scored ahead of a scan, with its score.
+  // A candidate of a segment scored ahead of a scan, in the word index, with its score.
   struct Offer {
     std::string_view word;
     int16_t score = 0;
@@ -100,8 +100,8 @@ class CompressedLexicon : public LexiconKind {
   // in admitted_; those among them scoring kLikelyBeginning or more go to likelyBeginnings_, each
   // with its beginning's score. Throws std::bad_alloc when memory is short.
   void AdmitSegments(int threshold, const SegmentSketches* sketches, WordComparator& comparator);
-  // A beginning at most one slip away from the word's: any one letter changed (two alike letters
-  // score 100, any two at least 0, so (100 + 100 + 0) / 3), or two swapped, or one doubled.
+  // A beginning at most one slip away from the word's: any one letter changed (identical letters
+  // earn 100, any other two at least 0, so (100 + 100 + 0) / 3), two swapped, or one doubled.
   static constexpr int kLikelyBeginning = 66;
   struct Beginning {
     int16_t score = 0;
