@@ -25,18 +25,6 @@ struct LargeBlockFree {
   void operator()(void* block) const noexcept { FreeLarge(block, bytes); }
 };
 
-// For a std::vector that reserves its whole size once.
-template <typename T>
-struct LargeBlockAllocator {
-  using value_type = T;
-  LargeBlockAllocator() = default;
-  template <typename U>
-  explicit LargeBlockAllocator(const LargeBlockAllocator<U>&) {}
-  T* allocate(std::size_t count) { return static_cast<T*>(AllocateLarge(count * sizeof(T))); }
-  void deallocate(T* block, std::size_t count) noexcept { FreeLarge(block, count * sizeof(T)); }
-  friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) { return true; }
-};
-
 }  // namespace trov
 
 #endif  // TROV_LARGE_BLOCK_H
