@@ -104,26 +104,27 @@ parse_ispell() {
        { have = 1; print "-\t-" }' "$1"
 }
 
-check_vantor=("$vantor" check --no-suggestions "$prose")
-check_aspell=(sh -c "aspell list --lang=en_US < '$prose'")
-check_hunspell=(hunspell -d en_US -l "$prose")
-suggest_vantor=(sh -c "'$vantor' suggest --stdin --user '' < '$work/wrong.txt'")
-suggest_aspell=(sh -c "aspell -a --lang=en_US < '$work/wrong_pipe.txt'")
-suggest_hunspell=(sh -c "hunspell -a -d en_US < '$work/wrong_pipe.txt'")
+# Each command as an array named cmd_NAME, in the order they take turns.
+commands=(vantor_check aspell_list hunspell_l vantor_suggest aspell_a hunspell_a)
+cmd_vantor_check=("$vantor" check --no-suggestions "$prose")
+cmd_aspell_list=(sh -c "aspell list --lang=en_US < '$prose'")
+cmd_hunspell_l=(hunspell -d en_US -l "$prose")
+cmd_vantor_suggest=(sh -c "'$vantor' suggest --stdin --user '' < '$work/wrong.txt'")
+cmd_aspell_a=(sh -c "aspell -a --lang=en_US < '$work/wrong_pipe.txt'")
+cmd_hunspell_a=(sh -c "hunspell -a -d en_US < '$work/wrong_pipe.txt'")
 for _ in $(seq "$rounds"); do
-  for _ in 1 2; do time_once vantor_check "${check_vantor[@]}"; done
-  for _ in 1 2; do time_once aspell_list "${check_aspell[@]}"; done
-  for _ in 1 2; do time_once hunspell_l "${check_hunspell[@]}"; done
-  for _ in 1 2; do time_once vantor_suggest "${suggest_vantor[@]}"; done
-  for _ in 1 2; do time_once aspell_a "${suggest_aspell[@]}"; done
-  for _ in 1 2; do time_once hunspell_a "${suggest_hunspell[@]}"; done
+  for n in "${commands[@]}"; do
+    declare -n command="cmd_$n"
+    time_once "$n" "${command[@]}"
+    time_once "$n" "${command[@]}"
+    unset -n command
+  done
 done
-peak_of vantor_check "${check_vantor[@]}"
-peak_of aspell_list "${check_aspell[@]}"
-peak_of hunspell_l "${check_hunspell[@]}"
-peak_of vantor_suggest "${suggest_vantor[@]}"
-peak_of aspell_a "${suggest_aspell[@]}"
-peak_of hunspell_a "${suggest_hunspell[@]}"
+for n in "${commands[@]}"; do
+  declare -n command="cmd_$n"
+  peak_of "$n" "${command[@]}"
+  unset -n command
+done
 for n in vantor_check aspell_list hunspell_l; do
   wps[$n]=$(awk -v w="$prose_words" -v s="$(seconds_of $n)" 'BEGIN { printf "%.0f", w / (s > 0 ? s : 0.001) }')
 done
