@@ -152,6 +152,9 @@ class ControlCore {
   const char* UserDictionaryWordAt(const char* name, int32_t index);
   // Number of words, or a negative result code.
   int32_t UserDictionaryWordCountOf(const char* name) const;
+  // Every word in the dictionary's order from one listing (walking by index lists it once per
+  // word); empty when it cannot be read.
+  std::vector<std::string> UserDictionaryWordsOf(const char* name) const;
   void ClearTempDictionary();
 
  private:

@@ -135,6 +135,15 @@ int32_t DictionaryMembers::UserDictionaryWordCount(const char* userDict) const {
   return core_.UserDictionaryWordCountOf(Expand(userDict).c_str());
 }
 
+std::vector<std::string> DictionaryMembers::UserDictionaryWords(const char* userDict) const {
+  return core_.UserDictionaryWordsOf(Expand(userDict).c_str());
+}
+
+int16_t DictionaryMembers::LookUpUserDictionaryWord(
+    const char* userDict, const char* word, std::array<char, TROV_WORD_BUFFER>& otherWord) const {
+  return core_.FindUserDictionaryWord(Expand(userDict).c_str(), word, otherWord);
+}
+
 void DictionaryMembers::ClearTempDictionary() {
   core_.ClearTempDictionary();
   core_.SetErrorCode(0);

@@ -4,8 +4,10 @@
 #ifndef VANTOR_DICTIONARY_MEMBERS_H
 #define VANTOR_DICTIONARY_MEMBERS_H
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "control_core.h"
 
@@ -43,6 +45,11 @@ class DictionaryMembers {
   std::string UserDictionaryOtherWord(const char* userDict, const char* word);
   std::string UserDictionaryWord(const char* userDict, int32_t index);
   int32_t UserDictionaryWordCount(const char* userDict) const;
+  // For the User Dictionaries dialog: every word at once, and a word's action code (or a negative
+  // result) with its other word; neither touches ErrorCode.
+  std::vector<std::string> UserDictionaryWords(const char* userDict) const;
+  int16_t LookUpUserDictionaryWord(const char* userDict, const char* word,
+                                   std::array<char, TROV_WORD_BUFFER>& otherWord) const;
   void ClearTempDictionary();
 
  private:

@@ -174,6 +174,22 @@ int32_t ControlCore::UserDictionaryWordCountOf(const char* name) const {
   return count;
 }
 
+std::vector<std::string> ControlCore::UserDictionaryWordsOf(const char* name) const {
+  std::vector<std::string> words;
+  const int16_t id = FindUserDictionary(name);
+  if (id < 0) return words;
+  Listing listing;
+  ListingStep failedStep;
+  if (ReadListing(id, listing, failedStep) < 0 || listing.size == 0) return words;
+  const char* end = listing.text.get() + listing.size;
+  for (const char* entry = listing.text.get(); entry < end && *entry != '\0';
+       entry = NextEntry(entry, end)) {
+    const std::string_view whole = EntryAt(entry, end);
+    words.emplace_back(whole.substr(0, std::min<std::size_t>(whole.find('\t'), TROV_MAX_WORD)));
+  }
+  return words;
+}
+
 void ControlCore::ClearTempDictionary() {
   if (tempLexicon_ >= 0) TROV_ClearLex(session_, tempLexicon_);
 }

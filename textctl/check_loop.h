@@ -49,6 +49,9 @@ class CheckLoop {
   bool CanUndo() const { return !core_.State().undoStack.empty(); }
   bool TestWord(const char* word);
   void Suggest();
+  // The same search for another word than the problem word (what the user typed instead); asking
+  // again for the same word searches deeper.
+  void SuggestFor(const char* word);
   std::string Suggestion(int16_t index) const;
   int16_t SuggestionCount() const;
 

@@ -25,10 +25,12 @@ bool TryReserve(std::vector<SuggestionEntry>& list, int16_t count) {
 
 }  // namespace
 
-void CheckLoop::Suggest() {
+void CheckLoop::Suggest() { SuggestFor(core_.State().misspelledWord.data()); }
+
+void CheckLoop::SuggestFor(const char* word) {
   CheckState& state = core_.State();
   core_.SetErrorCode(0);
-  if (std::strcmp(state.misspelledWord.data(), state.lastSuggestWord.data()) != 0) {
+  if (std::strcmp(word, state.lastSuggestWord.data()) != 0) {
     state.suggestDepth = core_.MinSuggestionDepth();
   }
   const int16_t capacity = core_.MaxSuggestions();
@@ -42,30 +44,30 @@ void CheckLoop::Suggest() {
     return;
   }
   const int16_t result =
-      TROV_Suggest(core_.Session(), state.misspelledWord.data(), state.suggestDepth, words.get(),
+      TROV_Suggest(core_.Session(), word, state.suggestDepth, words.get(),
                    static_cast<int32_t>(wordsSize), scores.get(), capacity);
   if (result < 0) return;  // the old list, depth and word stay
   // The words are zero-separated and end with an empty one, the i-th word scored by the i-th
   // score; the walk also stops at the buffer's end and after as many words as there are scores.
-  const char* word = words.get();
+  const char* found = words.get();
   const char* const end = words.get() + wordsSize;
   const int top = scores[0];  // zeroed, so defined even without words
-  for (int16_t i = 0; i < capacity && word < end && *word != '\0'; ++i) {
+  for (int16_t i = 0; i < capacity && found < end && *found != '\0'; ++i) {
     const int16_t score = scores[i];
     if (score < core_.MinSuggestionScore() || score < top - core_.SuggestionScoreRange()) break;
-    const char* const wordEnd = std::find(word, end, '\0');
+    const char* const foundEnd = std::find(found, end, '\0');
     SuggestionEntry entry{};
-    const std::size_t length = std::min(static_cast<std::size_t>(wordEnd - word),
+    const std::size_t length = std::min(static_cast<std::size_t>(foundEnd - found),
                                         sizeof entry.word - 1);
-    std::memcpy(entry.word, word, length);
+    std::memcpy(entry.word, found, length);
     entry.score = score;
     kept.push_back(entry);
-    word = wordEnd + 1;
+    found = foundEnd + 1;
   }
   state.suggestions = std::move(kept);
   state.suggestDepth = static_cast<int16_t>(
       std::min(state.suggestDepth + core_.SuggestionDepthIncrement(), kMaxSuggestionDepth));
-  CopyBounded(state.lastSuggestWord, state.misspelledWord.data());
+  CopyBounded(state.lastSuggestWord, word);
 }
 
 std::string CheckLoop::Suggestion(int16_t index) const {

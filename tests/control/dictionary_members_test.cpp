@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core_fixture.h"
 
@@ -158,6 +160,35 @@ TEST_F(ControlRestrictedMode, TheFixedFileTakesNoWordsAboveItsLimit) {
   EXPECT_EQ(members.AddToUserDictionary("x.tlx", "w99999", 'i', nullptr), TROV_ERR_BUFFER_FULL);
   EXPECT_EQ(core.ErrorCode(), TROV_ERR_BUFFER_FULL);
   EXPECT_TRUE(Read("userdic.tlx") == full) << "unchanged";
+}
+
+TEST_F(ControlDictionaryMembers, TheDialogListsEveryWordAtOnceAndLooksUpWithoutErrorCode) {
+  // More words than a 16-bit count holds, each shown once, in the dictionary's order.
+  std::string bytes = "#LID 24941\r\n";
+  char word[16];
+  for (int i = 0; i < 40000; ++i) {
+    std::snprintf(word, sizeof word, "w%05d\r\n", i);
+    bytes += word;
+  }
+  bytes += "teh\tAthe\r\n";
+  dir.Write("big.tlx", bytes);
+  ASSERT_TRUE(members.SetUserDictionaryFiles("big.tlx"));
+  const std::vector<std::string> words = members.UserDictionaryWords("big.tlx");
+  ASSERT_EQ(words.size(), 40001u);
+  EXPECT_EQ(words.front(), "teh");
+  EXPECT_EQ(words[1], "w00000");
+  EXPECT_EQ(words.back(), "w39999");
+  EXPECT_EQ(members.UserDictionaryWordCount("big.tlx"), 40001);
+
+  core.SetErrorCode(-99);
+  std::array<char, TROV_WORD_BUFFER> other{};
+  EXPECT_EQ(members.LookUpUserDictionaryWord("big.tlx", "teh", other), 'A');
+  EXPECT_STREQ(other.data(), "the");
+  EXPECT_EQ(members.LookUpUserDictionaryWord("big.tlx", "absent", other), TROV_ERR_NOT_FOUND);
+  EXPECT_STREQ(other.data(), "");
+  EXPECT_EQ(members.LookUpUserDictionaryWord("other.tlx", "teh", other), TROV_ERR_FILE_OPEN);
+  EXPECT_EQ(core.ErrorCode(), -99);
+  EXPECT_TRUE(members.UserDictionaryWords("other.tlx").empty());
 }
 
 }  // namespace

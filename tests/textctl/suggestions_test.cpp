@@ -150,4 +150,18 @@ TEST_F(CheckLoopSuggest, AFailedSearchKeepsTheOldList) {
   EXPECT_EQ(core.SuggestionDepth(), depth);
 }
 
+TEST_F(CheckLoopSuggest, SuggestionsForATypedWordGoDeeperForThatWordAlone) {
+  loop.SetMisspelledWord("qat");
+  loop.SuggestFor("dgo");
+  EXPECT_EQ(loop.Suggestion(0), EngineList("dgo", 50, 16).front().first);
+  EXPECT_EQ(loop.MisspelledWord(), "qat") << "the problem word stays";
+  EXPECT_EQ(core.SuggestionDepth(), 60);
+  loop.SuggestFor("dgo");
+  EXPECT_EQ(core.SuggestionDepth(), 70);
+  // The problem word is another word than the typed one: its search starts shallow again.
+  loop.Suggest();
+  EXPECT_EQ(core.SuggestionDepth(), 60);
+  EXPECT_EQ(loop.Suggestion(0), EngineList("qat", 50, 16).front().first);
+}
+
 }  // namespace
