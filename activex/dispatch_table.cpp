@@ -354,11 +354,9 @@ const std::array kMembers = {
            [](VantorControl& c, DispatchArgs, VARIANT* r) {
              return SetShortResult(r, c.Loop().Resume());
            }),
-    // The Check Spelling dialog is not part of this build: with ShowDialog on, Start refuses.
     Method(69, L"Start", VT_I2, {},
            [](VantorControl& c, DispatchArgs, VARIANT* r) {
-             if (c.Members().showDialog) return E_NOTIMPL;
-             return SetShortResult(r, c.Loop().Resume());
+             return SetShortResult(r, c.Start());
            }),
     Method(70, L"Suggest", VT_EMPTY, {},
            [](VantorControl& c, DispatchArgs, VARIANT*) {
@@ -374,8 +372,16 @@ const std::array kMembers = {
              c.Loop().Undo();
              return S_OK;
            }),
-    Method(73, L"ShowUserDictionaryDialog", VT_EMPTY, {}, &NotAvailable),
-    Method(74, L"ShowOptionsDialog", VT_EMPTY, {}, &NotAvailable),
+    Method(73, L"ShowUserDictionaryDialog", VT_EMPTY, {},
+           [](VantorControl& c, DispatchArgs, VARIANT*) {
+             c.ShowUserDictionaryDialog();
+             return S_OK;
+           }),
+    Method(74, L"ShowOptionsDialog", VT_EMPTY, {},
+           [](VantorControl& c, DispatchArgs, VARIANT*) {
+             c.ShowOptionsDialog();
+             return S_OK;
+           }),
     Method(75, L"DeleteWord", VT_I4, {},
            [](VantorControl& c, DispatchArgs, VARIANT* r) {
              return SetLongResult(r, c.Loop().DeleteWord());

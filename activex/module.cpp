@@ -3,6 +3,8 @@
 #include <array>
 #include <atomic>
 
+#include "context_help.h"
+
 namespace trov {
 namespace {
 
@@ -40,6 +42,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     trov::moduleInstance = instance;
     DisableThreadLibraryCalls(instance);
+    trov::ChooseHelpFile(trov::ModuleDirectory());
   }
   return TRUE;
 }

@@ -6,9 +6,9 @@
 #include <array>
 #include <vector>
 
-#include "bounded_copy.h"
 #include "com_ref.h"
 #include "control_extent.h"
+#include "dialog_support.h"
 #include "module.h"
 #include "resource.h"
 #include "snapshot_enumerator.h"
@@ -154,12 +154,8 @@ void VantorControl::OnCheckEvent(CheckEvent event, int32_t offset) {
 }
 
 void VantorControl::OnReplaceOutOfSpace() {
-  std::array<char, 256> message{};
-  if (LoadStringA(ModuleInstance(), IDS_REPLACE_NO_SPACE, message.data(),
-                  static_cast<int>(message.size())) <= 0) {
-    CopyBounded(message, kReplaceOutOfSpaceMessage);
-  }
-  MessageBoxA(nullptr, message.data(), "Vantor", MB_OK);
+  // Inside the Check Spelling dialog the active window is the dialog, which the box then blocks.
+  ShowResourceMessage(ModuleInstance(), GetActiveWindow(), IDS_REPLACE_NO_SPACE);
 }
 
 HRESULT VantorControl::GetClassInfo(ITypeInfo** info) {

@@ -20,6 +20,7 @@
 
 #include "check_events.h"
 #include "check_loop.h"
+#include "check_spelling_dialog.h"
 #include "control_core.h"
 #include "dictionary_members.h"
 #include "event_connection_point.h"
@@ -54,7 +55,8 @@ class VantorControl final : public IDispatch,
                             public IProvideClassInfo2,
                             public IConnectionPointContainer,
                             public IObjectSafety,
-                            private CheckListener {
+                            private CheckListener,
+                            private CheckDialogHost {
  public:
   // Created with one reference (the creator's).
   VantorControl();
@@ -169,9 +171,9 @@ class VantorControl final : public IDispatch,
                                                       DWORD enabledOptions) override;
 
   // ---- What the dispatch handlers translate to ----
-  ControlCore& Core() { return *core_; }
-  DictionaryMembers& Dictionaries() { return dictionaries_; }
-  CheckLoop& Loop() { return loop_; }
+  ControlCore& Core() override { return *core_; }
+  DictionaryMembers& Dictionaries() override { return dictionaries_; }
+  CheckLoop& Loop() override { return loop_; }
   MemberProperties& Members() { return members_; }
   // Attaches the window the handle names (0: none) and loads its text.
   void SetTextControlHWnd(int32_t handle);
@@ -181,6 +183,13 @@ class VantorControl final : public IDispatch,
   // Loads text into the copy and detaches the text control.
   void SetText(const char* text);
   void MarkModified() { modified_ = true; }
+
+  // ---- Dialogs (control_dialogs.cpp) ----
+  // The check itself: the Check Spelling dialog's end code with ShowDialog on, else Resume's flags.
+  int16_t Start();
+  // The dialogs a host opens; ErrorCode is 0 afterwards whatever the user did.
+  void ShowOptionsDialog();
+  void ShowUserDictionaryDialog();
   uint8_t SafetyOptions() const { return safetyOptions_; }
 
  private:
@@ -193,6 +202,14 @@ class VantorControl final : public IDispatch,
   void EnsurePropertiesInitialised();
   void OnCheckEvent(CheckEvent event, int32_t offset) override;
   void OnReplaceOutOfSpace() override;
+  // The window the control's dialogs belong to: the container's, else the active one.
+  HWND DialogOwner();
+  // What the Check Spelling dialog asks of the control (control_dialogs.cpp).
+  HINSTANCE Resources() override;
+  void AttachTextWindow(HWND window) override;
+  void OpenOptionsDialog(HWND owner) override;
+  void OpenUserDictionariesDialog(HWND owner) override;
+  void ShowHelp(HWND dialog, int topic) override;
   bool Implements(REFIID riid);
   void NotifyViewChanged();
 

@@ -20,16 +20,13 @@ enum class CheckEvent : int32_t {
   kDeleteWord = 10,  // the only event with an argument: the offset
 };
 
-// Text of the message the owner shows when an automatic replacement does not fit (string 203).
-inline constexpr char kReplaceOutOfSpaceMessage[] = "Can't replace word; probably out of space";
-
 class CheckListener {
  public:
   virtual ~CheckListener() = default;
   // Fired synchronously inside the call that causes it; offset is meaningful for kDeleteWord only.
   virtual void OnCheckEvent(CheckEvent event, int32_t offset) = 0;
-  // An automatic replacement did not fit the text copy: the owner tells the user
-  // (kReplaceOutOfSpaceMessage) before the loop ends as at the end of the text.
+  // An automatic replacement did not fit the text copy: the owner tells the user ("Can't replace
+  // word; probably out of space") before the loop ends as at the end of the text.
   virtual void OnReplaceOutOfSpace() = 0;
 };
 
