@@ -5,70 +5,14 @@
 #include <vector>
 
 #include "com_fixture.h"
+#include "event_recorder.h"
 #include "test_windows.h"
 #include "vantor_ids.h"
 
 namespace trov::test {
 namespace {
 
-// Event ids as they arrive, with DeleteWord's offsets.
-class EventRecorder final : public IDispatch {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-        IsEqualIID(riid, DIID__DVantorEvents)) {
-      *object = static_cast<IDispatch*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-  ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters,
-                                   VARIANT*, EXCEPINFO*, UINT*) override {
-    events.push_back(id);
-    if (id == 10 && parameters->cArgs == 1) offsets.push_back(V_I4(&parameters->rgvarg[0]));
-    return S_OK;
-  }
-
-  ULONG refs = 1;
-  std::vector<DISPID> events;
-  std::vector<long> offsets;
-};
-
-class CheckLoopHostTest : public ControlTest,
-                          public ::testing::WithParamInterface<const char*> {
- protected:
-  void Connect(AutomationClient& control) {
-    ComRef<IConnectionPointContainer> container =
-        Query<IConnectionPointContainer>(control.dispatch(), IID_IConnectionPointContainer);
-    ASSERT_TRUE(container);
-    ASSERT_EQ(container->FindConnectionPoint(DIID__DVantorEvents, point_.Put()), S_OK);
-    ASSERT_EQ(point_->Advise(&recorder_, &cookie_), S_OK);
-  }
-  void TearDown() override {
-    if (point_) {
-      EXPECT_EQ(point_->Unadvise(cookie_), S_OK);
-      point_.Reset();
-    }
-    EXPECT_EQ(recorder_.refs, 1u);
-    ControlTest::TearDown();
-  }
-
-  EventRecorder recorder_;
-  ComRef<IConnectionPoint> point_;
-  DWORD cookie_ = 0;
-};
+class CheckLoopHostTest : public EventTest, public ::testing::WithParamInterface<const char*> {};
 
 const std::vector<std::wstring> kKnownWords = {L"the", L"cat", L"sat", L"on", L"mat", L"dog"};
 
