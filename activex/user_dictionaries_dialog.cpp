@@ -100,8 +100,6 @@ void UserDictionariesDialog::Initialise() {
     const LRESULT index = Send(IDC_DICT_ACTION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     Send(IDC_DICT_ACTION, CB_SETITEMDATA, index, row.code);
   }
-  // The longest action texts are wider than the closed list.
-  Send(IDC_DICT_ACTION, CB_SETDROPPEDWIDTH, 260);
   SelectAction(kDefaultAction);
   FillDictionaries();
   FillWords();
