@@ -254,6 +254,29 @@ TEST_F(CheckSpellingDialogTest, AddPutsTheWordIntoTheChosenDictionaryOrSaysWhyNo
   EXPECT_EQ(recorder_.events, std::vector<DISPID>({kMisspelled, kMisspelled, kEnd}));
 }
 
+TEST_F(CheckSpellingDialogTest, AFailedChangeIsReportedAndTheCheckGoesOn) {
+  AutomationClient control = Prepared(L"the cta sat");
+  // A host that closes the control while the dialog shows a word leaves nothing to change.
+  recorder_.onEvent = [&](DISPID event) {
+    if (event == kMisspelled) control.Call(L"Close");
+  };
+  const long result = StartDriven(control, [](DialogDriver& d) {
+    HWND dialog = d.WaitForDialog(kCaption);
+    if (dialog == nullptr) return;
+    d.Type(dialog, IDC_CHECK_WORD, "cat");
+    d.ClickLater(dialog, IDC_CHECK_CHANGE);
+    if (HWND box = d.WaitForDialog(kMessageCaption)) {
+      EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+      EXPECT_EQ(d.MessageText(box), "Can't replace word; probably out of space");
+      d.Click(box, IDOK);
+    }
+    EXPECT_TRUE(d.WaitUntilClosed(dialog));
+  });
+  // The next stop after the failure reached the end of the text, which has the last word.
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(recorder_.events, std::vector<DISPID>({kMisspelled, kEnd}));
+}
+
 TEST_F(CheckSpellingDialogTest, UndoThroughItsAccessKeyRestoresTheLastChange) {
   AutomationClient control = Prepared(L"the cta sat on teh mat");
   const long result = StartDriven(control, [](DialogDriver& d) {
