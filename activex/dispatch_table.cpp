@@ -6,6 +6,8 @@
 #include <cwchar>
 
 #include "automation_values.h"
+#include "background_check.h"
+#include "module.h"
 #include "revision.h"
 #include "vantor_control.h"
 
@@ -87,8 +89,28 @@ HRESULT PutMemberLong(VantorControl& c, const VARIANT& value) {
   return S_OK;
 }
 
-// Members whose dialogs or background checking are not available in this build.
+// Members whose dialogs are not available in this build.
 HRESULT NotAvailable(VantorControl&, DispatchArgs, VARIANT*) { return E_NOTIMPL; }
+
+// A background-checking call: the window, then the four marking booleans and the colour from
+// argument styleFrom on; the control's first user dictionary is where Add writes.
+BackgroundCall BackgroundCallFrom(VantorControl& c, DispatchArgs a, std::size_t styleFrom) {
+  const std::vector<DictionaryEntry>& users = c.Core().Dictionaries(DictionaryKind::kUser);
+  MarkingStyle style;
+  style.changeColor = BoolArg(a[styleFrom]);
+  style.bold = BoolArg(a[styleFrom + 1]);
+  style.italics = BoolArg(a[styleFrom + 2]);
+  style.underline = BoolArg(a[styleFrom + 3]);
+  style.textColor = static_cast<COLORREF>(LongArg(a[styleFrom + 4]));
+  return {static_cast<HWND>(LongToHandle(LongArg(a[0]))), c.Core(), c.Loop(),
+          users.empty() ? std::string() : users.front().fileName, style};
+}
+
+// The result is the member's and lands in ErrorCode too.
+HRESULT BackgroundResult(VantorControl& c, VARIANT* result, int32_t value) {
+  c.Core().SetErrorCode(static_cast<int16_t>(value));
+  return SetLongResult(result, value);
+}
 
 template <OptionProperty kOption>
 constexpr DispatchMember OptionMember(DISPID id, const wchar_t* name) {
@@ -393,12 +415,24 @@ const std::array kMembers = {
                                           ShortArg(a[2]), TextArg(a[3]).c_str()));
            }),
     Method(77, L"CheckBackgroundNotify", VT_I4,
-           {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4}, &NotAvailable),
+           {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4},
+           [](VantorControl& c, DispatchArgs a, VARIANT* r) {
+             return BackgroundResult(c, r, CheckBackgroundNotify(BackgroundCallFrom(c, a, 1)));
+           }),
     Method(78, L"CheckBackgroundRecheck", VT_I4,
-           {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4}, &NotAvailable),
+           {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4},
+           [](VantorControl& c, DispatchArgs a, VARIANT* r) {
+             return BackgroundResult(c, r, CheckBackgroundRecheck(BackgroundCallFrom(c, a, 1)));
+           }),
+    // options and the marking arguments are taken as given but the menu marks as the last
+    // notification did.
     Method(79, L"CheckBackgroundMenu", VT_I4,
            {VT_I4, VT_I4, VT_I4, VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4},
-           &NotAvailable),
+           [](VantorControl& c, DispatchArgs a, VARIANT* r) {
+             return BackgroundResult(c, r,
+                                     CheckBackgroundMenu(BackgroundCallFrom(c, a, 4), LongArg(a[1]),
+                                                         LongArg(a[2]), ModuleInstance()));
+           }),
     Indexed(80, L"Suggestion", VT_BSTR, {VT_I2},
             [](VantorControl& c, DispatchArgs a, VARIANT* r) {
               return SetTextResult(r, c.Loop().Suggestion(ShortArg(a[0])));

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "background_check.h"
 #include "com_ref.h"
 #include "control_extent.h"
 #include "dialog_support.h"
@@ -51,6 +52,7 @@ VantorControl::VantorControl()
 }
 
 VantorControl::~VantorControl() {
+  ForgetBackgroundCore(*core_);
   loop_.AttachTextControl(nullptr);
   if (adviseHolder_) adviseHolder_->Release();
   if (viewSink_) viewSink_->Release();

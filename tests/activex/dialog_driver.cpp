@@ -108,6 +108,21 @@ HWND DialogDriver::WaitForDialog(const char* caption) {
   return nullptr;
 }
 
+HWND DialogDriver::WaitForMenu() {
+  const auto deadline = std::chrono::steady_clock::now() + kPatience;
+  while (std::chrono::steady_clock::now() < deadline) {
+    HWND menu = FindWindowExA(nullptr, nullptr, "#32768", nullptr);
+    for (; menu != nullptr; menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+      if (IsWindowVisible(menu) && GetWindowThreadProcessId(menu, nullptr) == uiThread_) {
+        return menu;
+      }
+    }
+    std::this_thread::sleep_for(kPoll);
+  }
+  ADD_FAILURE() << "no pop-up menu appeared";
+  return nullptr;
+}
+
 bool DialogDriver::NoDialogAppears(const char* caption) {
   const auto deadline = std::chrono::steady_clock::now() + 300ms;
   while (std::chrono::steady_clock::now() < deadline) {
@@ -242,6 +257,23 @@ std::vector<std::string> DialogDriver::ComboItems(HWND dialog, int id) {
 
 int DialogDriver::ComboSelection(HWND dialog, int id) {
   return static_cast<int>(SendWaiting(GetDlgItem(dialog, id), CB_GETCURSEL, 0, 0));
+}
+
+std::vector<std::string> DialogDriver::MenuItems(HWND menu) {
+  HMENU handle = reinterpret_cast<HMENU>(SendWaiting(menu, MN_GETHMENU, 0, 0));
+  std::vector<std::string> items;
+  for (int i = 0; i < GetMenuItemCount(handle); ++i) {
+    char text[256] = {};
+    GetMenuStringA(handle, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    items.emplace_back(text);
+  }
+  return items;
+}
+
+void DialogDriver::ChooseMenuItem(HWND menu, int index) {
+  // The menu's own loop reads the keys whichever of the thread's windows they are sent to.
+  for (int step = 0; step <= index; ++step) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageA(menu, WM_KEYDOWN, index < 0 ? VK_ESCAPE : VK_RETURN, 1);
 }
 
 std::string DialogDriver::MessageText(HWND box) {

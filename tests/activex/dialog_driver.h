@@ -27,6 +27,9 @@ class DialogDriver {
   HWND WaitForDialog(const char* caption);
   // True when no dialog with this caption shows up within a short while.
   bool NoDialogAppears(const char* caption);
+  // The pop-up menu the test thread is tracking; fails the test and returns null when none
+  // shows up in time.
+  HWND WaitForMenu();
   // Waits until the window is gone or hidden (an ended dialog); false when it stays.
   bool WaitUntilClosed(HWND window);
   // Waits until a control shows text, after an action that was posted; false when it does not.
@@ -39,6 +42,9 @@ class DialogDriver {
   // dialog need ClickLater.
   void Click(HWND dialog, int id);
   void ClickLater(HWND dialog, int id);
+  // Chooses a pop-up menu's command by its position among the items that are not separators,
+  // with the keyboard; a negative index dismisses the menu.
+  void ChooseMenuItem(HWND menu, int index);
   // As if the user pressed Alt and the key.
   void PressAccessKey(HWND dialog, char key);
   void PressEscape(HWND dialog);
@@ -59,6 +65,8 @@ class DialogDriver {
   int ListSelection(HWND dialog, int id);
   std::vector<std::string> ComboItems(HWND dialog, int id);
   int ComboSelection(HWND dialog, int id);
+  // The texts of a pop-up menu's items, separators as empty strings.
+  std::vector<std::string> MenuItems(HWND menu);
   // The text a message box shows.
   std::string MessageText(HWND box);
   HWND Focus();

@@ -1,4 +1,4 @@
-// Resource ids of the control's dialogs: templates, controls, strings and help topics. The
+// Resource ids of the control's dialogs and menu: templates, controls, strings and help topics. The
 // module's resource script builds the dialogs from the same names the code uses, so each id is
 // written once. Plain macros: the resource compiler reads this file too.
 #ifndef VANTOR_DIALOG_IDS_H
@@ -69,6 +69,13 @@
 #define IDC_OPT_AUTO_CORRECT 239
 #define IDC_OPT_DOMAIN_NAMES 249
 #define IDC_OPT_HELP 12
+
+// ---- Background checking's pop-up menu ----
+#define IDM_SUGGESTIONS 101
+#define IDM_FIRST_SUGGESTION 40013  // 16 slots, to 40028
+#define IDM_LAST_SUGGESTION 40028
+#define IDM_IGNORE_ALL 40030
+#define IDM_ADD 40031
 
 // ---- Help topics (context ids of the help file) ----
 #define HELP_TOPIC_CHECK_SPELLING 100

@@ -291,6 +291,20 @@ int32_t TextCtl_CharFromPos(HWND window, int32_t x, int32_t y) {
   return result == -1 ? -1 : LOWORD(result);
 }
 
+POINT TextCtl_PosFromChar(HWND window, int32_t position) {
+  const TextCtlKind kind = TextCtl_GetKind(window);
+  if (IsRichEdit(kind)) {
+    POINTL point{};
+    SendMessageA(window, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point),
+                 static_cast<LPARAM>(position));
+    return {point.x, point.y};
+  }
+  if (kind == TEXTCTL_TX) return {0, 0};
+  const LRESULT both = SendMessageA(window, EM_POSFROMCHAR, static_cast<WPARAM>(position), 0);
+  if (both == -1) return {0, 0};
+  return {static_cast<short>(LOWORD(both)), static_cast<short>(HIWORD(both))};
+}
+
 COLORREF TextCtl_GetTextColor(HWND window) {
   const TextCtlKind kind = TextCtl_GetKind(window);
   if (IsRichEdit(kind)) {

@@ -33,6 +33,8 @@ void TextCtl_ReplaceSel(HWND window, const char* text);
 void TextCtl_ScrollCaret(HWND window);
 // The character at client point (x, y), or -1.
 int32_t TextCtl_CharFromPos(HWND window, int32_t x, int32_t y);
+// The client point of character position's top-left corner ((0, 0) where the kind cannot say).
+POINT TextCtl_PosFromChar(HWND window, int32_t position);
 COLORREF TextCtl_GetTextColor(HWND window);
 void TextCtl_SetTextColor(HWND window, COLORREF colour);
 int TextCtl_GetEffects(HWND window);
