@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/log_capture.h"
+#include "long_text.h"
 #include "text/charset.h"
 
 namespace {
@@ -34,28 +35,13 @@ class ExtensionApi : public ::testing::Test {
   int16_t lex = -1;
 };
 
-// A text of known words with a misspelling placed at each of the given offsets (or just after,
-// where a word would have been cut), filled up to length bytes.
-std::string TextWithProblemsAt(std::size_t length, const std::vector<std::size_t>& places,
-                               std::vector<int32_t>& placed) {
-  std::string text;
-  text.reserve(length + 16);
-  std::size_t next = 0;
-  const char* words[] = {"the ", "cat ", "sat ", "on ", "a ", "mat\n"};
-  for (std::size_t i = 0; text.size() < length; ++i) {
-    if (next < places.size() && text.size() >= places[next]) {
-      placed.push_back(static_cast<int32_t>(text.size()));
-      text += "qzx ";
-      ++next;
-    }
-    text += words[i % 6];
-  }
-  return text;
-}
-
 TEST_F(ExtensionApi, WordsAndProblemsAtOffsetsPastSixteenBits) {
-  std::vector<int32_t> placed;
-  const std::string text = TextWithProblemsAt(5'000'000, {32'767, 65'535, 1'000'000}, placed);
+  const vantor_test::LongText made = vantor_test::MakeLongText(
+      5'000'000,
+      {vantor_test::kPastSigned16, vantor_test::kPastUnsigned16, vantor_test::kPastAMillion},
+      "qzx");
+  const std::string& text = made.text;
+  const std::vector<int32_t>& placed = made.problems;
   ASSERT_EQ(placed.size(), 3u);
   const auto length = static_cast<int32_t>(text.size());
   char word[TROV_PROBLEM_BUFFER];
