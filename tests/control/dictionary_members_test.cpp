@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "core_fixture.h"
@@ -142,14 +141,8 @@ TEST_F(ControlRestrictedMode, WordChangesGoToTheFixedFile) {
 
 TEST_F(ControlRestrictedMode, TheFixedFileTakesNoWordsAboveItsLimit) {
   // A full file: 32768 words still take one more; 32769 take none.
-  std::string bytes = "#LID 24941\r\n";
-  char word[16];
-  for (int i = 0; i < 32768; ++i) {
-    std::snprintf(word, sizeof word, "w%05d\r\n", i);
-    bytes += word;
-  }
   core.SetRestrictedMode(false);
-  dir.Write("userdic.tlx", bytes);
+  dir.Write("userdic.tlx", vantor_test::NumberedWordsBytes(32768));
   ASSERT_TRUE(members.SetUserDictionaryFiles("userdic.tlx"));
   core.SetRestrictedMode(true);
   EXPECT_EQ(members.AddToUserDictionary("x.tlx", "w99998", 'i', nullptr), 0);
