@@ -1,10 +1,12 @@
 // Test helper: long texts of a few known words ("the cat sat on the mat", one line each) with a
-// problem word placed past given offsets, as the tests of every layer check them.
+// problem word placed past given offsets, and large user dictionaries, as the tests of every layer
+// check them.
 #ifndef VANTOR_TESTS_LONG_TEXT_H
 #define VANTOR_TESTS_LONG_TEXT_H
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,15 +45,18 @@ inline LongText MakeLongText(std::size_t length, const std::vector<std::size_t>&
   return made;
 }
 
-// The text with every line feed as carriage return and line feed, as a window is given it.
-inline std::string WithCrLf(const std::string& text) {
-  std::string crlf;
-  crlf.reserve(text.size() + text.size() / 16);
-  for (const char c : text) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
-  return crlf;
+// "w00000", "w00001" and on: words whose byte order is their number's order.
+inline std::string NumberedWord(int number) {
+  char word[16];
+  std::snprintf(word, sizeof word, "w%05d", number);
+  return word;
+}
+
+// A text lexicon file of count numbered words.
+inline std::string NumberedWordsBytes(int count) {
+  std::string bytes = "#LID 24941\r\n";
+  for (int i = 0; i < count; ++i) bytes += NumberedWord(i) + "\r\n";
+  return bytes;
 }
 
 }  // namespace vantor_test

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 
@@ -20,17 +19,6 @@ namespace vantor_test {
 inline std::string LexiconBytes(std::initializer_list<const char*> lines) {
   std::string bytes = "#LID 24941\r\n";
   for (const char* line : lines) bytes += std::string(line) + "\r\n";
-  return bytes;
-}
-
-// A text lexicon file of count words "w00000", "w00001" and on, in their byte order.
-inline std::string NumberedWordsBytes(int count) {
-  std::string bytes = "#LID 24941\r\n";
-  char word[16];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(word, sizeof word, "w%05d\r\n", i);
-    bytes += word;
-  }
   return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core_fixture.h"
+#include "long_text.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "control_core.h"
 #include "core_fixture.h"
 #include "engine/log_capture.h"
+#include "long_text.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The subcommands on long texts: positions, answers, automatic changes and listings past the reach
 // of 16-bit offsets and counts.
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "long_text.h"
@@ -81,15 +80,9 @@ TEST_F(LongTextToolTest, PipeGivesOffsetsPastSixteenBitsInOneLine) {
 }
 
 TEST_F(LongTextToolTest, DictListsEveryWordOfALargeDictionary) {
-  std::string bytes = "#LID 24941\r\n";
   std::string listed;
-  char word[16];
-  for (int i = 0; i < 40'000; ++i) {
-    std::snprintf(word, sizeof word, "w%05d", i);
-    bytes += std::string(word) + "\r\n";
-    listed += std::string(word) + "\ti\n";
-  }
-  WriteFile("big.tlx", bytes);
+  for (int i = 0; i < 40'000; ++i) listed += vantor_test::NumberedWord(i) + "\ti\n";
+  WriteFile("big.tlx", vantor_test::NumberedWordsBytes(40'000));
   const ToolRun run = Run({"dict", "list", Path("big.tlx")});
   EXPECT_EQ(run.status, kExitClean) << run.err;
   EXPECT_TRUE(run.out == listed) << run.out.size();
