@@ -84,9 +84,12 @@ class DefaultLoop {
   std::string problem_;
 };
 
-DefaultLoop& SharedLoop() {
+// The loop every benchmark shares, or null after marking the benchmark skipped.
+DefaultLoop* SharedLoopOrSkip(benchmark::State& state) {
   static DefaultLoop loop;
-  return loop;
+  if (loop.Problem().empty()) return &loop;
+  state.SkipWithError(loop.Problem().c_str());
+  return nullptr;
 }
 
 void ReportPerWord(benchmark::State& state, const Document& document, const char* countName,
@@ -99,15 +102,17 @@ void ReportPerWord(benchmark::State& state, const Document& document, const char
       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// 10 KB, 1 MB and 10 MB.
+void DocumentSizes(benchmark::internal::Benchmark* benchmark) {
+  benchmark->Arg(10 * 1024)->Arg(1024 * 1024)->Arg(10 * 1024 * 1024)->Unit(benchmark::kMillisecond);
+}
+
 // Resume to every problem and IgnoreWord it, to the end of the text.
 void BM_ResumeIgnoringEveryProblem(benchmark::State& state) {
-  DefaultLoop& shared = SharedLoop();
-  if (!shared.Problem().empty()) {
-    state.SkipWithError(shared.Problem().c_str());
-    return;
-  }
+  DefaultLoop* shared = SharedLoopOrSkip(state);
+  if (shared == nullptr) return;
+  trov::CheckLoop& loop = shared->Loop();
   const Document document = MakeDocument(static_cast<std::size_t>(state.range(0)));
-  trov::CheckLoop& loop = shared.Loop();
   int64_t stops = 0;
   for (auto _ : state) {
     loop.SetText(document.text.c_str());
@@ -119,24 +124,17 @@ void BM_ResumeIgnoringEveryProblem(benchmark::State& state) {
   }
   ReportPerWord(state, document, "stops", stops);
 }
-BENCHMARK(BM_ResumeIgnoringEveryProblem)
-    ->Arg(10 * 1024)
-    ->Arg(1024 * 1024)
-    ->Arg(10 * 1024 * 1024)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResumeIgnoringEveryProblem)->Apply(DocumentSizes);
 
 // The first stop is answered with ReplaceAllWord; the next Resume replaces every occurrence.
 void BM_ResumeReplacingEverywhere(benchmark::State& state) {
-  DefaultLoop& shared = SharedLoop();
-  if (!shared.Problem().empty()) {
-    state.SkipWithError(shared.Problem().c_str());
-    return;
-  }
+  DefaultLoop* shared = SharedLoopOrSkip(state);
+  if (shared == nullptr) return;
+  trov::CheckLoop& loop = shared->Loop();
   const Document document = MakeDocument(static_cast<std::size_t>(state.range(0)));
-  trov::CheckLoop& loop = shared.Loop();
   int64_t replaced = 0;
   for (auto _ : state) {
-    shared.Core().ClearTempDictionary();
+    shared->Core().ClearTempDictionary();
     loop.SetText(document.text.c_str());
     if (loop.Resume() != TROV_RESULT_MISSPELLED) {
       state.SkipWithError("the misspelling did not stop the check");
@@ -152,10 +150,6 @@ void BM_ResumeReplacingEverywhere(benchmark::State& state) {
   }
   ReportPerWord(state, document, "replaced", replaced);
 }
-BENCHMARK(BM_ResumeReplacingEverywhere)
-    ->Arg(10 * 1024)
-    ->Arg(1024 * 1024)
-    ->Arg(10 * 1024 * 1024)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResumeReplacingEverywhere)->Apply(DocumentSizes);
 
 }  // namespace

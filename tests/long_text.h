@@ -18,6 +18,19 @@ inline constexpr std::size_t kPastSigned16 = 32'767;
 inline constexpr std::size_t kPastUnsigned16 = 65'535;
 inline constexpr std::size_t kPastAMillion = 1'000'000;
 
+// The lengths the tests check, each with the places its problems go past.
+struct LongTextCase {
+  std::size_t length;
+  std::vector<std::size_t> places;
+};
+inline const std::vector<LongTextCase> kLongTextCases = {
+    {100'000, {kPastSigned16, kPastUnsigned16}},
+    {5'000'000, {kPastSigned16, kPastUnsigned16, kPastAMillion}},
+};
+inline std::string LongTextCaseName(const LongTextCase& longText) {
+  return std::to_string(longText.length) + "Characters";
+}
+
 struct LongText {
   std::string text;
   std::vector<int32_t> problems;  // where each problem word begins

@@ -3,6 +3,7 @@
 // window's text and Text stay one text; a user dictionary past 32767 words lists every word.
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "com_fixture.h"
 #include "long_text.h"
@@ -11,12 +12,8 @@
 namespace trov::test {
 namespace {
 
-struct LongDocument {
-  std::size_t length;
-  std::vector<std::size_t> places;
-};
-
-class LongDocumentTest : public ControlTest, public ::testing::WithParamInterface<LongDocument> {};
+class LongDocumentTest : public ControlTest,
+                         public ::testing::WithParamInterface<vantor_test::LongTextCase> {};
 
 std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
@@ -56,8 +53,7 @@ TEST_P(LongDocumentTest, ProblemsPastSixteenBitsAreChangedInTheWindowAndUndone) 
     long start = 0;
     long end = 0;
     window.Selection(start, end);
-    EXPECT_EQ(start, at);
-    EXPECT_EQ(end, at + 3);
+    EXPECT_EQ(std::make_pair(start, end), std::make_pair(at, at + 3)) << "the word is selected";
     if (i % 2 == 0) {
       control.Put(L"ReplacementWord", Var::Text(L"cats"));
       EXPECT_EQ(control.Call(L"ReplaceWord").number(), 0);
@@ -86,16 +82,10 @@ TEST_P(LongDocumentTest, ProblemsPastSixteenBitsAreChangedInTheWindowAndUndone) 
   EXPECT_EQ(control.Number(L"WordOffset"), made.problems.front());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RichEdit20W, LongDocumentTest,
-    ::testing::Values(LongDocument{100'000,
-                                   {vantor_test::kPastSigned16, vantor_test::kPastUnsigned16}},
-                      LongDocument{5'000'000,
-                                   {vantor_test::kPastSigned16, vantor_test::kPastUnsigned16,
-                                    vantor_test::kPastAMillion}}),
-    [](const ::testing::TestParamInfo<LongDocument>& info) {
-      return std::to_string(info.param.length) + "Characters";
-    });
+INSTANTIATE_TEST_SUITE_P(RichEdit20W, LongDocumentTest,
+                         ::testing::ValuesIn(vantor_test::kLongTextCases), [](const auto& info) {
+                           return vantor_test::LongTextCaseName(info.param);
+                         });
 
 TEST_F(ControlTest, AUserDictionaryOfFortyThousandWordsListsEveryWord) {
   AutomationClient control = NewControl();

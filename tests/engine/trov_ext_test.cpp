@@ -11,28 +11,18 @@
 #include <vector>
 
 #include "engine/log_capture.h"
+#include "engine/text/check_test_session.h"
 #include "long_text.h"
-#include "text/charset.h"
 
 namespace {
 
-class ExtensionApi : public ::testing::Test {
+class ExtensionApi : public trov::test::CheckTestSession {
  protected:
   void SetUp() override {
-    trov::SelectCharSet(1);
-    session = TROV_OpenSession();
-    ASSERT_GE(session, 0);
-    lex = TROV_CreateLex(session, nullptr, TROV_LANGUAGE_ANY);
-    ASSERT_GE(lex, 0);
-    for (const char* word : {"the", "cat", "sat", "on", "a", "mat", "well"}) {
-      ASSERT_EQ(TROV_AddToLex(session, lex, word, 'i', nullptr), 0);
-    }
-    ASSERT_EQ(TROV_AddToLex(session, lex, "teh", 'a', "the"), 0);
+    CheckTestSession::SetUp();
+    for (const char* word : {"the", "cat", "sat", "on", "a", "mat", "well"}) Add(word);
+    Add("teh", 'a', "the");
   }
-  void TearDown() override { TROV_CloseSession(session); }
-
-  int16_t session = -1;
-  int16_t lex = -1;
 };
 
 TEST_F(ExtensionApi, WordsAndProblemsAtOffsetsPastSixteenBits) {

@@ -18,13 +18,8 @@ using vantor_test::Events;
 using vantor_test::LongText;
 using vantor_test::On;
 
-struct LongTextCase {
-  std::size_t length;
-  std::vector<std::size_t> places;
-};
-
 class CheckLoopLongText : public vantor_test::CheckLoopTest,
-                          public ::testing::WithParamInterface<LongTextCase> {
+                          public ::testing::WithParamInterface<vantor_test::LongTextCase> {
  protected:
   LongText Make(const char* problem) {
     return vantor_test::MakeLongText(GetParam().length, GetParam().places, problem);
@@ -137,15 +132,9 @@ TEST_P(CheckLoopLongText, ChangingEverywhereGrowsTheCopyAsFarAsItNeeds) {
   EXPECT_GT(core.State().text.Capacity(), firstCapacity);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lengths, CheckLoopLongText,
-    ::testing::Values(LongTextCase{100'000,
-                                   {vantor_test::kPastSigned16, vantor_test::kPastUnsigned16}},
-                      LongTextCase{5'000'000,
-                                   {vantor_test::kPastSigned16, vantor_test::kPastUnsigned16,
-                                    vantor_test::kPastAMillion}}),
-    [](const ::testing::TestParamInfo<LongTextCase>& info) {
-      return std::to_string(info.param.length) + "Characters";
-    });
+INSTANTIATE_TEST_SUITE_P(Lengths, CheckLoopLongText,
+                         ::testing::ValuesIn(vantor_test::kLongTextCases), [](const auto& info) {
+                           return vantor_test::LongTextCaseName(info.param);
+                         });
 
 }  // namespace
