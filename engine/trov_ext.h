@@ -3,9 +3,9 @@
 // the callers that rely on them; these give the same answers with 32-bit offsets and counts.
 //
 // The string functions take the text's length from the caller instead of measuring the text, and
-// read it only from a point shortly before the offset on, so a call costs what it scans, however
-// long the text: a caller may pass any tail of its text that begins at or before
-// TROV_ScanContextStartExt of the offset (with the offsets shifted) and get the same results.
+// read it only from the word before the offset on, so a call costs what it scans, however long the
+// text: a caller may pass any tail of its text that begins at or before TROV_ScanContextStartExt
+// of the offset (with the offsets shifted) and get the same results.
 //
 // Same frame as every API function: lock, check the session, copy the options, release, work.
 #ifndef TROV_EXT_H
@@ -34,9 +34,10 @@ int32_t TROV_StringWordSpanExt(int16_t session, const char* text, int32_t textLe
                                int32_t offset, int32_t* count);
 
 // The first byte that a scan from offset reads: the start of the word before offset (as the
-// doubled-word test finds it), or of the white space before offset; 0 for an offset of 0 or
-// less. TROV_CheckStringExt, TROV_GetStringWordExt and TROV_StringWordSpanExt read nothing before
-// it. Reads only the bytes before offset, so text needs to hold no more than those. -2.
+// doubled-word test finds it, across the white space between), or 0 when only white space stands
+// before offset or offset is 0 or less. TROV_CheckStringExt, TROV_GetStringWordExt and
+// TROV_StringWordSpanExt read nothing before it. Reads only the bytes before offset, so text needs
+// to hold no more than those. -2.
 int32_t TROV_ScanContextStartExt(int16_t session, const char* text, int32_t offset);
 
 // TROV_GetLex with the number of entries in 32 bits.

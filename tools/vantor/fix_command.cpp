@@ -122,9 +122,7 @@ class FixSession {
   // True when the answer was acted on.
   bool Handle(char key, const std::string& argument) {
     switch (key) {
-      case 'i':
-        loop_.IgnoreWord();
-        return true;
+      case 'i': loop_.IgnoreWord(); return true;
       case 'I': loop_.IgnoreAllWord(); return true;
       case 'r': return ReplaceWith(argument.empty() ? AskWord() : FromUser(argument));
       case 'c': return ChangeAll(argument);
