@@ -5,10 +5,10 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "suggest/suggestion_list.h"
+#include "text_copy.h"
 #include "trov.h"
 
 namespace trov {
@@ -22,10 +22,8 @@ struct UndoRecord {
 };
 
 struct CheckState {
-  // The copy being checked, zero-terminated; null when there is no text. Its spare room is fixed
-  // when it is loaded, so every edit is bounded by textCapacity.
-  std::unique_ptr<char[]> text;
-  uint32_t textCapacity = 0;
+  // The copy being checked; not loaded when there is no text.
+  TextCopy text;
   // Where the next check starts and where the current problem word begins; negative when the
   // text holds no further word.
   int32_t offset = 0;

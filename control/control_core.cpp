@@ -83,8 +83,7 @@ void ControlCore::ReleaseCore() {
   session_ = tempLexicon_ = -1;
   state_.misspelledWord[0] = '\0';
   state_.replacementWord[0] = '\0';
-  state_.text.reset();
-  state_.textCapacity = 0;
+  state_.text.Release();
   FreeTables();
 }
 

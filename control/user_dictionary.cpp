@@ -10,6 +10,7 @@
 #include "control_core.h"
 #include "log.h"
 #include "path_conversion.h"
+#include "trov_ext.h"
 
 namespace trov {
 
@@ -115,13 +116,9 @@ int16_t ControlCore::ReadListing(int16_t lexicon, Listing& listing,
     return TROV_ERR_NO_MEMORY;
   }
   failedStep = ListingStep::kList;
-  // The entry count comes back in 16 bits and wraps negative from 32768 entries on; a listing
-  // that reached its closing NUL is complete whatever the count says. The filler makes a list
-  // that stopped early (or never started) show.
-  std::memset(listing.text.get(), 1, static_cast<std::size_t>(size));
-  const int16_t listed = TROV_GetLex(session_, lexicon, listing.text.get(), size);
-  if (listed < 0 && listing.text[static_cast<std::size_t>(size) - 1] != '\0') return listed;
-  return 0;
+  // The 32-bit count: the 16-bit one wraps negative from 32768 entries on.
+  const int32_t listed = TROV_GetLexExt(session_, lexicon, listing.text.get(), size);
+  return listed < 0 ? static_cast<int16_t>(listed) : int16_t{0};
 }
 
 const char* ControlCore::UserDictionaryWordAt(const char* name, int32_t index) {

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <new>
 #include <utility>
 
 #include "bounded_copy.h"
 #include "log.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
@@ -18,39 +18,33 @@ namespace {
 // two pairs that change x into y and y into x would otherwise replace forever.
 inline constexpr int kMaxRepeatedReplacements = 5;
 
-inline constexpr int32_t kMinimumSpareRoom = 256;
-
 }  // namespace
 
-int32_t CheckLoop::CopyLength() const {
-  return HasText() ? static_cast<int32_t>(std::strlen(core_.State().text.get())) : 0;
+CheckLoop::ScanView CheckLoop::ScanAt(int32_t offset) {
+  TextCopy& copy = core_.State().text;
+  int32_t base = 0;
+  if (offset > 0 && offset <= copy.Length()) {
+    base = std::max(TROV_ScanContextStartExt(core_.Session(), copy.Before(offset), offset), 0);
+  }
+  return {copy.From(base), base, copy.Length() - base};
+}
+
+int32_t CheckLoop::WordFrom(int32_t offset, char* word, int16_t wordSize) {
+  const ScanView view = ScanAt(offset);
+  return view.InCopy(TROV_GetStringWordExt(core_.Session(), view.text, view.length, view.At(offset),
+                                           word, wordSize));
 }
 
 int16_t CheckLoop::LoadText(const char* value) {
   CheckState& state = core_.State();
-  state.text.reset();
-  state.textCapacity = 0;
-  const std::size_t length = std::strlen(TextOrEmpty(value));
-  const std::size_t capacity =
-      length + std::max(length / 4, static_cast<std::size_t>(kMinimumSpareRoom));
-  // The engine measures texts in 32-bit signed sizes.
-  if (capacity > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) {
+  if (!state.text.Load(TextOrEmpty(value))) {
     LogLine("out of memory");
     return TROV_ERR_NO_MEMORY;
   }
-  std::unique_ptr<char[]> text(new (std::nothrow) char[capacity]);
-  if (text == nullptr) {
-    LogLine("out of memory");
-    return TROV_ERR_NO_MEMORY;
-  }
-  std::memcpy(text.get(), TextOrEmpty(value), length + 1);
-  state.text = std::move(text);
-  state.textCapacity = static_cast<uint32_t>(capacity);
   state.misspelledCount = 0;
   state.replacedCount = 0;
   state.undoStack.clear();
-  state.offset = TROV_GetStringWord(core_.Session(), state.text.get(), 0,
-                                    state.misspelledWord.data(), TROV_PROBLEM_BUFFER);
+  state.offset = WordFrom(0, state.misspelledWord.data(), TROV_PROBLEM_BUFFER);
   return 0;
 }
 
@@ -58,12 +52,10 @@ bool CheckLoop::AdvanceWord() {
   if (!HasText()) return false;
   CheckState& state = core_.State();
   std::array<char, TROV_WORD_BUFFER> word;
-  const int16_t start = TROV_GetStringWord(core_.Session(), state.text.get(), state.offset,
-                                           word.data(), TROV_WORD_BUFFER);
+  const int32_t start = WordFrom(state.offset, word.data(), TROV_WORD_BUFFER);
   if (start < 0) return false;
   state.offset = start + static_cast<int32_t>(std::strlen(word.data()));
-  const int16_t next = TROV_GetStringWord(core_.Session(), state.text.get(), state.offset,
-                                          word.data(), TROV_WORD_BUFFER);
+  const int32_t next = WordFrom(state.offset, word.data(), TROV_WORD_BUFFER);
   if (next < 0) return false;  // the offset stays just after the last word
   state.offset = next;
   return true;
@@ -72,9 +64,12 @@ bool CheckLoop::AdvanceWord() {
 int16_t CheckLoop::CheckNext() {
   if (!HasText()) return TROV_RESULT_END_OF_TEXT;
   CheckState& state = core_.State();
-  int flags = TROV_CheckString(core_.Session(), state.text.get(), &state.offset,
-                               state.misspelledWord.data(), TROV_PROBLEM_BUFFER,
-                               state.replacementWord.data(), TROV_WORD_BUFFER);
+  const ScanView view = ScanAt(state.offset);
+  int32_t offset = view.At(state.offset);
+  int flags = TROV_CheckStringExt(core_.Session(), view.text, view.length, &offset,
+                                  state.misspelledWord.data(), TROV_PROBLEM_BUFFER,
+                                  state.replacementWord.data(), TROV_WORD_BUFFER);
+  state.offset = view.InCopy(offset);
   if (flags < 0) {
     LogLine("TROV_CheckString returned %hd", static_cast<int16_t>(flags));
     return TROV_RESULT_END_OF_TEXT;
@@ -105,7 +100,7 @@ void CheckLoop::AttachTextControl(TextControl* control) {
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[length + 1]);
   if (buffer == nullptr) {
     LogLine("out of memory");
-    core_.State().text.reset();
+    core_.State().text.Release();
     core_.SetErrorCode(TROV_ERR_NO_MEMORY);
     return;
   }
@@ -120,9 +115,9 @@ void CheckLoop::SetText(const char* value) {
   textControl_ = nullptr;
 }
 
-std::string CheckLoop::Text() const { return HasText() ? core_.State().text.get() : ""; }
+std::string CheckLoop::Text() const { return core_.State().text.Text(); }
 
-int32_t CheckLoop::TextLength() const { return CopyLength(); }
+int32_t CheckLoop::TextLength() const { return core_.State().text.Length(); }
 
 void CheckLoop::HostReplaceRange(int32_t start, int32_t length, const char* newText) {
   if (textControl_ == nullptr) return;
@@ -209,8 +204,7 @@ std::string CheckLoop::CurrentWord() {
   CheckState& state = core_.State();
   if (HasText()) {
     state.currentWord[0] = '\0';
-    TROV_GetStringWord(core_.Session(), state.text.get(), state.offset, state.currentWord.data(),
-                       TROV_WORD_BUFFER);
+    WordFrom(state.offset, state.currentWord.data(), TROV_WORD_BUFFER);
   }
   return state.currentWord.data();
 }
@@ -234,8 +228,9 @@ bool CheckLoop::TestWord(const char* word) {
 
 int32_t CheckLoop::WordOffset() const { return HasText() ? core_.State().offset : 0; }
 
-int32_t CheckLoop::WordCount() const {
-  return HasText() ? TROV_CountWords(core_.Session(), core_.State().text.get()) : 0;
+int32_t CheckLoop::WordCount() {
+  // The one member that scans the whole text, once per call.
+  return HasText() ? TROV_CountWords(core_.Session(), core_.State().text.From(0)) : 0;
 }
 
 }  // namespace trov

@@ -18,8 +18,9 @@ class CheckLoop {
   CheckLoop(ControlCore& core, CheckListener& listener) : core_(core), listener_(listener) {}
 
   // ---- Steps shared by the members ----
-  // Copies text with spare room (a quarter more, at least 256 bytes), resets the counters and the
-  // undo stack and puts the offset on the first word; 0, or -12 with no text left.
+  // Copies text with spare room (a quarter more, at least 256 bytes; it grows when an edit needs
+  // more), resets the counters and the undo stack and puts the offset on the first word; 0, or
+  // -12 with no text left.
   int16_t LoadText(const char* text);
   // Moves past the current word to the next one; false when there is none.
   bool AdvanceWord();
@@ -62,7 +63,7 @@ class CheckLoop {
   std::string CurrentWord();
   void SetCurrentWord(const char* value);
   int32_t WordOffset() const;
-  int32_t WordCount() const;
+  int32_t WordCount();
   int32_t MisspelledWordCount() const { return core_.State().misspelledCount; }
   int32_t WordsReplacedCount() const { return core_.State().replacedCount; }
   int32_t UndoOffset() const { return core_.State().undoOffset; }
@@ -70,8 +71,21 @@ class CheckLoop {
   std::string UndoOldText() const { return core_.State().undoOldText.data(); }
 
  private:
-  bool HasText() const { return core_.State().text != nullptr; }
-  int32_t CopyLength() const;
+  // The copy as the engine scans it at offset: from the first byte that a scan there reads, so
+  // nothing before it is measured or moved. Offsets in it are offsets in the copy less base.
+  struct ScanView {
+    const char* text;
+    int32_t base;
+    int32_t length;
+    int32_t At(int32_t offset) const { return offset - base; }
+    // An offset the engine gave back, in the copy; negative results stay as they are.
+    int32_t InCopy(int32_t offset) const { return offset < 0 ? offset : offset + base; }
+  };
+
+  bool HasText() const { return core_.State().text.Loaded(); }
+  ScanView ScanAt(int32_t offset);
+  // The word found from offset into word, as TROV_GetStringWord finds it; its start or -3.
+  int32_t WordFrom(int32_t offset, char* word, int16_t wordSize);
   void HostReplaceRange(int32_t start, int32_t length, const char* newText);
   void HostSelectRange(int32_t start, int32_t length);
   void Fire(CheckEvent event, int32_t offset = 0) { listener_.OnCheckEvent(event, offset); }

@@ -10,6 +10,7 @@
 #include "check_loop.h"
 #include "log.h"
 #include "text/charset.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
@@ -51,26 +52,16 @@ void CheckLoop::PushUndo(int32_t offset, std::string_view oldText, std::string_v
 int16_t CheckLoop::ReplaceCurrent() {
   if (!HasText()) return TROV_ERR_BUFFER_FULL;
   CheckState& state = core_.State();
-  char* text = state.text.get();
-  const int32_t length = Length(text);
+  TextCopy& copy = state.text;
   // After the last word the offset is negative: there is nothing to replace.
-  if (state.offset < 0 || state.offset > length) return TROV_ERR_NOT_FOUND;
+  if (state.offset < 0 || state.offset > copy.Length()) return TROV_ERR_NOT_FOUND;
   if (!ReserveUndo()) return TROV_ERR_NO_MEMORY;
-  const int32_t count =
-      std::min(Length(state.misspelledWord.data()), length - state.offset);
   // The record holds what is really removed, so an undo restores the text even when the host set
   // a MisspelledWord that differs from it.
-  const std::string removed(text + state.offset, static_cast<std::size_t>(count));
-  TROV_DeleteText(core_.Session(), text, state.offset, count);
-  const int32_t inserted =
-      TROV_InsertText(core_.Session(), text, static_cast<int32_t>(state.textCapacity),
-                      state.offset, state.replacementWord.data());
-  if (inserted < 0) {
-    // What was removed fitted before, so it fits again: the copy is left as it was.
-    TROV_InsertText(core_.Session(), text, static_cast<int32_t>(state.textCapacity), state.offset,
-                    removed.c_str());
-    return static_cast<int16_t>(inserted);
-  }
+  const std::string removed = copy.Slice(state.offset, Length(state.misspelledWord.data()));
+  const int16_t replaced = copy.Replace(state.offset, static_cast<int32_t>(removed.size()),
+                                        state.replacementWord.data());
+  if (replaced < 0) return replaced;  // the copy is as it was
   PushUndo(state.offset, removed, state.replacementWord.data());
   return 0;
 }
@@ -106,18 +97,25 @@ int16_t CheckLoop::ReplaceAllWord() {
 int32_t CheckLoop::DeleteWord() {
   CheckState& state = core_.State();
   core_.SetErrorCode(0);
-  const int32_t lengthBefore = CopyLength();
   int32_t start = -1;  // no text: nothing deleted
+  int32_t count = 0;
   if (HasText()) {
-    start = ReserveUndo() ? TROV_DelStringWord(core_.Session(), state.text.get(), state.offset,
-                                               state.misspelledWord.data(), TROV_PROBLEM_BUFFER)
-                          : TROV_ERR_NO_MEMORY;
+    start = TROV_ERR_NO_MEMORY;
+    if (ReserveUndo()) {
+      const ScanView view = ScanAt(state.offset);
+      start = view.InCopy(TROV_StringWordSpanExt(core_.Session(), view.text, view.length,
+                                                 view.At(state.offset), &count));
+    }
   }
   // A failed delete leaves the copy, the offset, the counters and the host's text as they were.
   if (start >= 0) {
+    // What was removed, as far as the problem word's buffer holds it.
+    CopyBounded(state.misspelledWord,
+                state.text.Slice(start, std::min<int32_t>(count, TROV_PROBLEM_BUFFER - 1)));
+    state.text.Replace(start, count, "");  // takes room, never needs any
     PushUndo(start, state.misspelledWord.data(), "");
     state.offset = start;
-    HostReplaceRange(start, lengthBefore - CopyLength(), "");
+    HostReplaceRange(start, count, "");
   }
   Fire(CheckEvent::kDeleteWord, start);
   return start;
@@ -126,23 +124,21 @@ int32_t CheckLoop::DeleteWord() {
 void CheckLoop::SetCurrentWord(const char* value) {
   if (!HasText()) return;
   CheckState& state = core_.State();
-  char* text = state.text.get();
   // A word is at most 80 characters; the undo record holds no more.
   std::array<char, TROV_WORD_BUFFER> newWord;
   CopyBounded(newWord, TextOrEmpty(value));
   if (!ReserveUndo()) return;
-  // The engine removes as many bytes at the offset as the word it finds there is long; those
-  // bytes, not whatever the last read of CurrentWord left behind, are what an undo restores.
+  // As TROV_ReplaceStringWord does: as many bytes are removed at the offset as the word found
+  // there is long. Those bytes, not whatever the last read of CurrentWord left behind, are what
+  // an undo restores.
   std::array<char, TROV_WORD_BUFFER> found;
-  const int16_t foundAt = TROV_GetStringWord(core_.Session(), text, state.offset, found.data(),
-                                             TROV_WORD_BUFFER);
+  const int32_t foundAt = WordFrom(state.offset, found.data(), TROV_WORD_BUFFER);
+  int16_t result = foundAt < 0 ? static_cast<int16_t>(foundAt) : int16_t{0};
   std::string removed;
-  if (foundAt >= 0) {
-    const int32_t count = std::min(Length(found.data()), Length(text) - state.offset);
-    removed.assign(text + state.offset, static_cast<std::size_t>(std::max(count, 0)));
+  if (result == 0) {
+    removed = state.text.Slice(state.offset, Length(found.data()));
+    result = state.text.Replace(state.offset, static_cast<int32_t>(removed.size()), newWord.data());
   }
-  const int16_t result = TROV_ReplaceStringWord(
-      core_.Session(), text, static_cast<int32_t>(state.textCapacity), state.offset, newWord.data());
   if (result < 0) {
     LogLine("TROV_ReplaceStringWord returned %hd", result);
     return;
@@ -160,17 +156,12 @@ void CheckLoop::Undo() {
   if (!HasText() || state.undoStack.empty()) return;
   const UndoRecord record = state.undoStack.back();
   state.undoStack.pop_back();
-  char* text = state.text.get();
   state.undoOffset = record.offset;
   state.offset = record.offset;
   CopyBounded(state.undoNewText, record.newText.data());
-  if (state.undoNewText[0] != '\0') {
-    TROV_DeleteText(core_.Session(), text, record.offset, Length(state.undoNewText.data()));
-  }
   CopyBounded(state.undoOldText, record.oldText.data());
-  // Undoing the newest change restores a text that fitted before, so the insert fits.
-  TROV_InsertText(core_.Session(), text, static_cast<int32_t>(state.textCapacity), record.offset,
-                  state.undoOldText.data());
+  // The copy never shrinks, so the text the newest change replaced fits again without growing.
+  state.text.Replace(record.offset, Length(state.undoNewText.data()), state.undoOldText.data());
   std::array<char, TROV_WORD_BUFFER> otherWord;
   const int16_t action = TROV_FindLexWord(core_.Session(), core_.TempLexicon(),
                                           state.undoOldText.data(), otherWord.data(),

@@ -1,5 +1,6 @@
-// The nine lexicon functions of the API. Open and create work under the engine lock from start
-// to end; the others validate their ids under it and work on the lexicon after releasing it.
+// The nine lexicon functions of the API, and the 32-bit listing. Open and create work under the
+// engine lock from start to end; the others validate their ids under it and work on the lexicon
+// after releasing it.
 #include <cstdint>
 #include <cstring>
 
@@ -12,6 +13,7 @@
 #include "session.h"
 #include "text/word_forms.h"
 #include "trov.h"
+#include "trov_ext.h"
 
 using namespace trov;
 
@@ -225,16 +227,27 @@ extern "C" int16_t TROV_FindLexWord(int16_t session, int16_t lex, const char* wo
   return result;
 }
 
-extern "C" int16_t TROV_GetLex(int16_t session, int16_t lex, char* buffer, int32_t bufferSize) {
-  const LexiconCall call = EnterLexiconCall("TROV_GetLex", session, lex);
+namespace {
+
+// The listing behind TROV_GetLex and TROV_GetLexExt: the number of entries in 32 bits.
+int32_t ListEntries(const char* function, int16_t session, int16_t lex, char* buffer,
+                    int32_t bufferSize) {
+  const LexiconCall call = EnterLexiconCall(function, session, lex);
   if (call.error < 0) return call.error;
   const int32_t result = LexList(*call.lexicon, buffer, bufferSize);
-  if (result < 0) {
-    const auto error = static_cast<int16_t>(result);
-    LogLine("TROV_GetLex: returning %hd", error);
-    return error;
-  }
-  return static_cast<int16_t>(result);
+  if (result < 0) LogLine("%s: returning %hd", function, static_cast<int16_t>(result));
+  return result;
+}
+
+}  // namespace
+
+extern "C" int16_t TROV_GetLex(int16_t session, int16_t lex, char* buffer, int32_t bufferSize) {
+  // The count wraps from 32768 entries on, as its callers have always seen it.
+  return static_cast<int16_t>(ListEntries("TROV_GetLex", session, lex, buffer, bufferSize));
+}
+
+extern "C" int32_t TROV_GetLexExt(int16_t session, int16_t lex, char* buffer, int32_t bufferSize) {
+  return ListEntries("TROV_GetLexExt", session, lex, buffer, bufferSize);
 }
 
 extern "C" int16_t TROV_GetLexInfo(int16_t session, int16_t lex, int32_t* size, int16_t* format,

@@ -33,8 +33,8 @@ struct Search {
 bool Passes(const Search& search, const char* candidate, uint32_t options) {
   char word[TROV_WORD_BUFFER];
   int32_t offset = 0;
-  return RunCheck(candidate, search.lexicons, options, &offset, word, sizeof word, nullptr, 0) ==
-         TROV_RESULT_END_OF_TEXT;
+  return RunCheck(candidate, kLengthUnknown, search.lexicons, options, &offset, word, sizeof word,
+                  nullptr, 0) == TROV_RESULT_END_OF_TEXT;
 }
 
 // The lexicons are visited from the last slot to the first in every step.

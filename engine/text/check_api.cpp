@@ -1,4 +1,5 @@
-// TROV_CheckString and TROV_CheckText: the API frame around the check driver.
+// TROV_CheckString, its 32-bit form TROV_CheckStringExt and TROV_CheckText: the API frame around
+// the check driver.
 #include <memory>
 #include <new>
 
@@ -6,6 +7,7 @@
 #include "session.h"
 #include "text/check_driver.h"
 #include "trov.h"
+#include "trov_ext.h"
 
 using namespace trov;
 
@@ -36,12 +38,12 @@ CheckInputs CopyCheckInputs(const char* frameName, const char* outOfMemoryLine, 
   return inputs;
 }
 
-int16_t RunCheckSafely(const char* outOfMemoryLine, const char* text, const CheckInputs& inputs,
-                       uint32_t options, int32_t* offset, char* word, int32_t wordSize,
-                       char* replacement, int32_t replacementSize) {
+int16_t RunCheckSafely(const char* outOfMemoryLine, const char* text, int64_t textLength,
+                       const CheckInputs& inputs, uint32_t options, int32_t* offset, char* word,
+                       int32_t wordSize, char* replacement, int32_t replacementSize) {
   try {
-    return RunCheck(text, inputs.lexicons.get(), options, offset, word, wordSize, replacement,
-                    replacementSize);
+    return RunCheck(text, textLength, inputs.lexicons.get(), options, offset, word, wordSize,
+                    replacement, replacementSize);
   } catch (const std::bad_alloc&) {
     LogLine("%s", outOfMemoryLine);
     return TROV_ERR_NO_MEMORY;
@@ -55,8 +57,18 @@ extern "C" int16_t TROV_CheckString(int16_t session, const char* text, int32_t* 
   constexpr const char* kOutOfMemory = "TROV_CheckString: Out of memory";
   const CheckInputs inputs = CopyCheckInputs("TROV_CheckString", kOutOfMemory, session);
   if (inputs.error != 0) return inputs.error;
-  return RunCheckSafely(kOutOfMemory, text, inputs, inputs.options, offset, word, wordSize,
-                        replacement, replacementSize);
+  return RunCheckSafely(kOutOfMemory, text, kLengthUnknown, inputs, inputs.options, offset, word,
+                        wordSize, replacement, replacementSize);
+}
+
+extern "C" int16_t TROV_CheckStringExt(int16_t session, const char* text, int32_t textLength,
+                                       int32_t* offset, char* word, int16_t wordSize,
+                                       char* replacement, int16_t replacementSize) {
+  constexpr const char* kOutOfMemory = "TROV_CheckStringExt: Out of memory";
+  const CheckInputs inputs = CopyCheckInputs("TROV_CheckStringExt", kOutOfMemory, session);
+  if (inputs.error != 0) return inputs.error;
+  return RunCheckSafely(kOutOfMemory, text, textLength, inputs, inputs.options, offset, word,
+                        wordSize, replacement, replacementSize);
 }
 
 extern "C" int16_t TROV_CheckText(int16_t session, const char* word, char* replacement,
@@ -67,8 +79,8 @@ extern "C" int16_t TROV_CheckText(int16_t session, const char* word, char* repla
   if (inputs.error != 0) return inputs.error;
   char wordCopy[TROV_WORD_BUFFER];
   int32_t offset = 0;
-  const int16_t flags =
-      RunCheckSafely(kOutOfMemory, word, inputs, inputs.options | TROV_OPT_SINGLE_WORD_MODE,
-                     &offset, wordCopy, sizeof wordCopy, replacement, replacementSize);
+  const int16_t flags = RunCheckSafely(kOutOfMemory, word, kLengthUnknown, inputs,
+                                       inputs.options | TROV_OPT_SINGLE_WORD_MODE, &offset,
+                                       wordCopy, sizeof wordCopy, replacement, replacementSize);
   return flags == TROV_RESULT_END_OF_TEXT ? 0 : flags;
 }

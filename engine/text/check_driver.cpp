@@ -78,10 +78,10 @@ int16_t CheckTextFrom(const char* text, Lexicon* const* lexicons, uint32_t optio
 }
 
 // The text from offset on is one word, punctuation and all.
-int16_t CheckSingleWord(const char* text, Lexicon* const* lexicons, uint32_t options,
-                        int32_t* offset, char* word, int32_t wordSize, char* replacement,
-                        int32_t replacementSize) {
-  CopyBounded(word, wordSize, InsideText(text, *offset) ? text + *offset : "");
+int16_t CheckSingleWord(const char* text, bool startInside, Lexicon* const* lexicons,
+                        uint32_t options, int32_t* offset, char* word, int32_t wordSize,
+                        char* replacement, int32_t replacementSize) {
+  CopyBounded(word, wordSize, startInside ? text + *offset : "");
   int32_t adjustment = 0;
   const int16_t flags =
       CheckWord(word, lexicons, options, replacement, replacementSize, &adjustment);
@@ -93,8 +93,9 @@ int16_t CheckSingleWord(const char* text, Lexicon* const* lexicons, uint32_t opt
 
 }  // namespace
 
-int16_t RunCheck(const char* text, Lexicon* const* lexicons, uint32_t options, int32_t* offset,
-                 char* word, int32_t wordSize, char* replacement, int32_t replacementSize) {
+int16_t RunCheck(const char* text, int64_t textLength, Lexicon* const* lexicons, uint32_t options,
+                 int32_t* offset, char* word, int32_t wordSize, char* replacement,
+                 int32_t replacementSize) {
   int32_t localOffset = 0;
   if (offset == nullptr) offset = &localOffset;
   // Without a caller's word buffer the words still need somewhere to be scanned into.
@@ -107,13 +108,18 @@ int16_t RunCheck(const char* text, Lexicon* const* lexicons, uint32_t options, i
     replacement = nullptr;
     replacementSize = 0;
   }
-  if (text == nullptr) text = "";
+  if (text == nullptr) {
+    text = "";
+    textLength = 0;
+  }
+  const bool startInside = textLength == kLengthUnknown ? InsideText(text, *offset)
+                                                        : *offset >= 0 && *offset <= textLength;
   if (options & TROV_OPT_SINGLE_WORD_MODE) {
-    return CheckSingleWord(text, lexicons, options, offset, word, wordSize, replacement,
-                           replacementSize);
+    return CheckSingleWord(text, startInside, lexicons, options, offset, word, wordSize,
+                           replacement, replacementSize);
   }
   // A start past the end of the text finds no word; the scans never reach past its zero.
-  if (*offset > 0 && !InsideText(text, *offset)) {
+  if (*offset > 0 && !startInside) {
     *offset = TROV_ERR_NOT_FOUND;
     return TROV_RESULT_END_OF_TEXT;
   }

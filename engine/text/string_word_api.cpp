@@ -1,5 +1,6 @@
 // The string-word functions of the API: count, extract, replace and delete words in a caller's
-// string, and the raw insert and delete under them.
+// string, and the raw insert and delete under them; and their 32-bit forms for callers that know
+// their text's length.
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include "text/charset.h"
 #include "text/word_scanner.h"
 #include "trov.h"
+#include "trov_ext.h"
 
 using namespace trov;
 
@@ -29,17 +31,48 @@ int32_t LengthInBuffer(const char* text, int32_t size) {
   return zero == nullptr ? -1 : static_cast<int32_t>(static_cast<const char*>(zero) - text);
 }
 
+// An offset the caller vouches for with the text's length: nothing needs to be measured.
+bool WithinLength(const char* text, int32_t textLength, int32_t offset) {
+  return text != nullptr && offset >= 0 && offset <= textLength;
+}
+
+// The word found from an offset already known to lie inside the text (inside), else none.
+int32_t WordFrom(const char* text, bool inside, int32_t offset, uint32_t options, char* word,
+                 int16_t wordSize) {
+  if (!inside) {
+    if (word != nullptr && wordSize >= 1) word[0] = '\0';
+    return TROV_ERR_NOT_FOUND;
+  }
+  return GetWord(text, offset, options, word, wordSize);
+}
+
+// What deleting the word at offset removes: the word and the white space before it, while the
+// white space after it stays. Its start, with its length in count; -3 when no word remains. The
+// length is measured from offset, which callers give as the word's start.
+int32_t DeletionSpan(const char* text, int32_t offset, uint32_t options, int32_t& count) {
+  char word[TROV_WORD_BUFFER];
+  if (GetWord(text, offset, options, word, sizeof word) < 0) return TROV_ERR_NOT_FOUND;
+  int32_t begin = offset;
+  while (begin > 0 && IsSpace(static_cast<unsigned char>(text[begin - 1]))) --begin;
+  count = static_cast<int32_t>(std::strlen(word)) + (offset - begin);
+  return begin;
+}
+
 }  // namespace
 
 extern "C" int16_t TROV_GetStringWord(int16_t session, const char* text, int32_t offset, char* word,
                                       int16_t wordSize) {
   uint32_t options;
   if (!CopyOptions("TROV_GetStringWord", session, options)) return TROV_ERR_BAD_SESSION;
-  if (text == nullptr || !InsideText(text, offset)) {
-    if (word != nullptr && wordSize >= 1) word[0] = '\0';
-    return TROV_ERR_NOT_FOUND;
-  }
-  return static_cast<int16_t>(GetWord(text, offset, options, word, wordSize));
+  const bool inside = text != nullptr && InsideText(text, offset);
+  return static_cast<int16_t>(WordFrom(text, inside, offset, options, word, wordSize));
+}
+
+extern "C" int32_t TROV_GetStringWordExt(int16_t session, const char* text, int32_t textLength,
+                                         int32_t offset, char* word, int16_t wordSize) {
+  uint32_t options;
+  if (!CopyOptions("TROV_GetStringWordExt", session, options)) return TROV_ERR_BAD_SESSION;
+  return WordFrom(text, WithinLength(text, textLength, offset), offset, options, word, wordSize);
 }
 
 extern "C" int32_t TROV_CountWords(int16_t session, const char* text) {
@@ -84,12 +117,10 @@ extern "C" int16_t TROV_DelStringWord(int16_t session, char* text, int32_t offse
   uint32_t options;
   if (!CopyOptions("TROV_DelStringWord", session, options)) return TROV_ERR_BAD_SESSION;
   if (text == nullptr || !InsideText(text, offset)) return TROV_ERR_NOT_FOUND;
-  char word[TROV_WORD_BUFFER];
-  if (GetWord(text, offset, options, word, sizeof word) < 0) return TROV_ERR_NOT_FOUND;
-  // The white space before the word goes with it; the white space after it stays.
-  int32_t begin = offset;
-  while (begin > 0 && IsSpace(static_cast<unsigned char>(text[begin - 1]))) --begin;
-  const size_t count = std::strlen(word) + static_cast<size_t>(offset - begin);
+  int32_t spanLength = 0;
+  const int32_t begin = DeletionSpan(text, offset, options, spanLength);
+  if (begin < 0) return static_cast<int16_t>(begin);
+  const size_t count = static_cast<size_t>(spanLength);
   if (deleted != nullptr && deletedSize >= 1) {
     const size_t copied = std::min(count, static_cast<size_t>(deletedSize - 1));
     std::memcpy(deleted, text + begin, copied);
@@ -97,6 +128,25 @@ extern "C" int16_t TROV_DelStringWord(int16_t session, char* text, int32_t offse
   }
   std::memmove(text + begin, text + begin + count, std::strlen(text + begin + count) + 1);
   return static_cast<int16_t>(begin);
+}
+
+extern "C" int32_t TROV_StringWordSpanExt(int16_t session, const char* text, int32_t textLength,
+                                          int32_t offset, int32_t* count) {
+  uint32_t options;
+  if (!CopyOptions("TROV_StringWordSpanExt", session, options)) return TROV_ERR_BAD_SESSION;
+  if (!WithinLength(text, textLength, offset)) return TROV_ERR_NOT_FOUND;
+  int32_t spanLength = 0;
+  const int32_t begin = DeletionSpan(text, offset, options, spanLength);
+  if (begin >= 0 && count != nullptr) *count = spanLength;
+  return begin;
+}
+
+extern "C" int32_t TROV_ScanContextStartExt(int16_t session, const char* text, int32_t offset) {
+  uint32_t options;
+  if (!CopyOptions("TROV_ScanContextStartExt", session, options)) return TROV_ERR_BAD_SESSION;
+  if (text == nullptr || offset <= 0) return 0;
+  // The deletion's walk back over white space stops at or after the previous word's start too.
+  return std::max(PreviousWordStart(text, offset), 0);
 }
 
 extern "C" int32_t TROV_DeleteText(int16_t /*session*/, char* text, int32_t offset, int32_t count) {

@@ -253,18 +253,23 @@ int32_t WordStartAfter(const char* text, int32_t start, const char* engineWord, 
   return next > start && At(text, next) != 0 ? next : TROV_ERR_NOT_FOUND;
 }
 
-void PreviousWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size) {
-  if (word == nullptr || size < 1) return;
-  word[0] = '\0';
+int32_t PreviousWordStart(const char* text, int32_t offset) {
   int64_t pos = static_cast<int64_t>(offset) - 1;
   while (pos >= 0 && IsSpace(At(text, pos))) --pos;
-  if (pos < 0) return;
+  if (pos < 0) return -1;
   for (unsigned char c = At(text, pos - 1);
        pos > 0 && (IsAlphanumeric(c) || IsApostrophe(c) || c == '-' || c == '.');
        c = At(text, pos - 1)) {
     --pos;
   }
-  GetWord(text, static_cast<int32_t>(pos), options, word, size);
+  return static_cast<int32_t>(pos);
+}
+
+void PreviousWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size) {
+  if (word == nullptr || size < 1) return;
+  word[0] = '\0';
+  const int32_t start = PreviousWordStart(text, offset);
+  if (start >= 0) GetWord(text, start, options, word, size);
 }
 
 }  // namespace trov

@@ -35,6 +35,10 @@ int32_t NextWordStart(const char* text, int32_t offset, uint32_t options);
 // The same when the word at start is already known as the engine's buffer holds it.
 int32_t WordStartAfter(const char* text, int32_t start, const char* engineWord, uint32_t options);
 
+// Where the word before offset begins, for the doubled-word test: back over the white space
+// before offset, then back over the bytes a word may hold. -1 when only white space stands before
+// offset. Reads only bytes before offset.
+int32_t PreviousWordStart(const char* text, int32_t offset);
 // The word that ends before offset, for the doubled-word test; word is empty when none does.
 void PreviousWord(const char* text, int32_t offset, uint32_t options, char* word, int32_t size);
 

@@ -132,6 +132,22 @@ LRESULT CALLBACK TxWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
+// A text handed to a rich edit's stream-in in the pieces it asks for.
+struct StreamSource {
+  const std::string& text;
+  std::size_t done;
+};
+
+DWORD CALLBACK StreamFromSource(DWORD_PTR cookie, LPBYTE bytes, LONG wanted, LONG* given) {
+  auto& source = *reinterpret_cast<StreamSource*>(cookie);
+  const std::size_t count =
+      std::min(source.text.size() - source.done, static_cast<std::size_t>(wanted));
+  std::memcpy(bytes, source.text.data() + source.done, count);
+  source.done += count;
+  *given = static_cast<LONG>(count);
+  return 0;
+}
+
 }  // namespace
 
 void RegisterTxClass(const char* className) {
@@ -152,16 +168,30 @@ void LoadRichEditLibraries() {
 TestWindow::TestWindow(const char* className, const std::string& text) {
   LoadRichEditLibraries();
   const DWORD style = WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL | ES_NOHIDESEL;
-  if (std::strcmp(className, "RichEdit20W") == 0) {
-    window_ = CreateWindowExW(0, L"RichEdit20W", L"", style, 0, 0, 400, 300, nullptr, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
-    std::wstring wide(text.begin(), text.end());
-    SetWindowTextW(window_, wide.c_str());
+  const bool wide = std::strcmp(className, "RichEdit20W") == 0;
+  window_ = wide ? CreateWindowExW(0, L"RichEdit20W", L"", style, 0, 0, 400, 300, nullptr, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr)
+                 : CreateWindowExA(0, className, "", style, 0, 0, 400, 300, nullptr, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+  // A host with long documents lifts the limit on what the user, and a replacement, may add.
+  if (std::strcmp(className, "Edit") == 0) {
+    SendMessageA(window_, EM_SETLIMITTEXT, 0, 0);  // 0: the edit control's largest limit
+  } else if (_strnicmp(className, "RichEdit", 8) == 0) {
+    SendMessageA(window_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  }
+  if (wide) {
+    SetWindowTextW(window_, std::wstring(text.begin(), text.end()).c_str());
   } else {
-    window_ = CreateWindowExA(0, className, "", style, 0, 0, 400, 300, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
     SetWindowTextA(window_, text.c_str());
   }
+}
+
+void TestWindow::StreamIn(const std::string& text) {
+  StreamSource source{text, 0};
+  EDITSTREAM stream{};
+  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+  stream.pfnCallback = StreamFromSource;
+  SendMessageA(window_, EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&stream));
 }
 
 TestWindow::~TestWindow() {

@@ -52,7 +52,7 @@ TEST_F(ControlCoreCreation, NewCoreHoldsSessionTemporaryDictionaryAndDefaults) {
   EXPECT_EQ(core.ListText(DictionaryKind::kUser), "");
   EXPECT_TRUE(core.Dictionaries(DictionaryKind::kMain).empty());
   EXPECT_TRUE(core.Dictionaries(DictionaryKind::kUser).empty());
-  EXPECT_EQ(core.State().text, nullptr);
+  EXPECT_FALSE(core.State().text.Loaded());
   EXPECT_EQ(core.ModuleDirectory(), dir.Path().string());
 }
 

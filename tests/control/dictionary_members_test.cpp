@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core_fixture.h"
+#include "long_text.h"
 
 namespace {
 
@@ -144,14 +144,8 @@ TEST_F(ControlRestrictedMode, WordChangesGoToTheFixedFile) {
 
 TEST_F(ControlRestrictedMode, TheFixedFileTakesNoWordsAboveItsLimit) {
   // A full file: 32768 words still take one more; 32769 take none.
-  std::string bytes = "#LID 24941\r\n";
-  char word[16];
-  for (int i = 0; i < 32768; ++i) {
-    std::snprintf(word, sizeof word, "w%05d\r\n", i);
-    bytes += word;
-  }
   core.SetRestrictedMode(false);
-  dir.Write("userdic.tlx", bytes);
+  dir.Write("userdic.tlx", vantor_test::NumberedWordsBytes(32768));
   ASSERT_TRUE(members.SetUserDictionaryFiles("userdic.tlx"));
   core.SetRestrictedMode(true);
   EXPECT_EQ(members.AddToUserDictionary("x.tlx", "w99998", 'i', nullptr), 0);
@@ -164,13 +158,7 @@ TEST_F(ControlRestrictedMode, TheFixedFileTakesNoWordsAboveItsLimit) {
 
 TEST_F(ControlDictionaryMembers, TheDialogListsEveryWordAtOnceAndLooksUpWithoutErrorCode) {
   // More words than a 16-bit count holds, each shown once, in the dictionary's order.
-  std::string bytes = "#LID 24941\r\n";
-  char word[16];
-  for (int i = 0; i < 40000; ++i) {
-    std::snprintf(word, sizeof word, "w%05d\r\n", i);
-    bytes += word;
-  }
-  bytes += "teh\tAthe\r\n";
+  std::string bytes = vantor_test::NumberedWordsBytes(40000) + "teh\tAthe\r\n";
   dir.Write("big.tlx", bytes);
   ASSERT_TRUE(members.SetUserDictionaryFiles("big.tlx"));
   const std::vector<std::string> words = members.UserDictionaryWords("big.tlx");

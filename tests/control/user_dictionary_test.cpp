@@ -10,6 +10,7 @@
 #include "control_core.h"
 #include "core_fixture.h"
 #include "engine/log_capture.h"
+#include "long_text.h"
 
 namespace {
 
@@ -148,6 +149,18 @@ TEST_F(ControlUserDictionaryWords, WordAtAndCountReachTheTemporaryDictionaryByAn
   EXPECT_STREQ(core.UserDictionaryWordAt(nullptr, 1), "beta");
   core.ClearTempDictionary();
   EXPECT_EQ(core.UserDictionaryWordCountOf(""), 0);
+}
+
+TEST_F(ControlUserDictionaryWords, FortyThousandWordsAreCountedAndEachCanBeReached) {
+  const std::string file = dir.Write("big.tlx", vantor_test::NumberedWordsBytes(40'000));
+  ASSERT_EQ(core.SetList(kUser, file), 0);
+  const char* name = file.c_str();
+  EXPECT_EQ(core.UserDictionaryWordCountOf(name), 40'000);
+  EXPECT_STREQ(core.UserDictionaryWordAt(name, 0), "w00000");
+  EXPECT_STREQ(core.UserDictionaryWordAt(name, 32'767), "w32767");
+  EXPECT_STREQ(core.UserDictionaryWordAt(name, 32'768), "w32768");
+  EXPECT_STREQ(core.UserDictionaryWordAt(name, 39'999), "w39999");
+  EXPECT_STREQ(core.UserDictionaryWordAt(name, 40'000), "");
 }
 
 TEST_F(ControlUserDictionaryWords, LongWordsAreListedUpToEightyCharacters) {

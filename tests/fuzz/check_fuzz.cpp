@@ -1,6 +1,7 @@
 // Arbitrary text through the word scanner, the string-word functions and the check driver, under
 // every option combination and character set: nothing reads or writes outside its buffer, every
-// walk ends, and the reported offsets and words lie inside the text.
+// walk ends, the reported offsets and words lie inside the text, and the 32-bit functions given
+// only the text from the context start on answer as the 16-bit ones given the whole text.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "text/charset.h"
 #include "text/word_scanner.h"
 #include "trov.h"
+#include "trov_ext.h"
 
 namespace {
 
@@ -76,6 +78,35 @@ void WalkChecks(int16_t session, const char* text, size_t length, int16_t wordSi
   std::abort();  // the walk did not end
 }
 
+// The text after the context start of offset is all a check or a word deletion there reads.
+void CompareWithTail(int16_t session, const char* text, int32_t length, int32_t offset,
+                     int16_t wordSize) {
+  const int32_t start = TROV_ScanContextStartExt(session, text, offset);
+  Require(start >= 0 && start <= offset);
+  auto whole = std::make_unique<char[]>(static_cast<size_t>(wordSize));
+  auto tail = std::make_unique<char[]>(static_cast<size_t>(wordSize));
+  char wholeReplacement[TROV_WORD_BUFFER] = "";
+  char tailReplacement[TROV_WORD_BUFFER] = "";
+  int32_t wholeOffset = offset;
+  int32_t tailOffset = offset - start;
+  const int16_t flags = TROV_CheckString(session, text, &wholeOffset, whole.get(), wordSize,
+                                         wholeReplacement, sizeof wholeReplacement);
+  Require(TROV_CheckStringExt(session, text + start, length - start, &tailOffset, tail.get(),
+                              wordSize, tailReplacement, sizeof tailReplacement) == flags);
+  Require((tailOffset < 0 ? tailOffset : tailOffset + start) == wholeOffset);
+  Require(std::strcmp(whole.get(), tail.get()) == 0);
+  Require(std::strcmp(wholeReplacement, tailReplacement) == 0);
+
+  std::string edited(text, static_cast<size_t>(length));
+  const int16_t deletedAt = TROV_DelStringWord(session, edited.data(), offset, nullptr, 0);
+  int32_t count = 0;
+  const int32_t spanAt =
+      TROV_StringWordSpanExt(session, text + start, length - start, offset - start, &count);
+  Require((spanAt < 0 ? spanAt : spanAt + start) == deletedAt);
+  Require(deletedAt < 0 || edited.c_str() == std::string(text, static_cast<size_t>(deletedAt)) +
+                                                 (text + deletedAt + count));
+}
+
 void EditWords(int16_t session, const std::string& text) {
   // Buffers of exactly the text's size, so any write past them is caught.
   const size_t size = text.size() + 1;
@@ -132,6 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Require(TROV_CountWords(session, exact.get()) >= words);
 
   WalkChecks(session, exact.get(), text.size(), wordSize);
+  CompareWithTail(session, exact.get(), static_cast<int32_t>(text.size()),
+                  static_cast<int32_t>(text.size() / 2), wordSize);
   char replacement[TROV_WORD_BUFFER];
   const int16_t flags = TROV_CheckText(session, exact.get(), replacement, sizeof replacement);
   Require(flags >= 0 && std::strlen(replacement) < sizeof replacement);

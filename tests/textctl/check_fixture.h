@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +35,9 @@ class RecordingListener : public trov::CheckListener {
   Events events;
   int outOfSpace = 0;
 };
+
+// Where the copy of the text gets its memory when there is none to be had.
+inline std::unique_ptr<char[]> NoMemory(std::size_t) { return nullptr; }
 
 class CheckLoopTest : public CoreTest {
  protected:

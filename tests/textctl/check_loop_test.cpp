@@ -125,18 +125,33 @@ TEST_F(CheckLoopResume, TheRepeatGuardCountsOnlyHitsInsideTheLastReplacement) {
   EXPECT_EQ(loop.WordsReplacedCount(), 10);
 }
 
-TEST_F(CheckLoopResume, AReplacementThatDoesNotFitEndsTheCheck) {
+TEST_F(CheckLoopResume, ReplacementsGrowTheCopyBeyondItsFirstRoom) {
   const std::string longWord(80, 'y');
   ASSERT_EQ(TROV_AddToLex(core.Session(), core.TempLexicon(), longWord.c_str(), 'i', nullptr), 0);
   ASSERT_EQ(ChangeAll("qat", longWord.c_str()), 1);
-  // 15 characters get 256 bytes of room: three 77-byte growths fit, the fourth does not.
+  // 15 characters get 256 bytes of room: the fourth 77-byte growth needs more.
   Attach("qat qat qat qat");
+  EXPECT_EQ(loop.Resume(), TROV_RESULT_END_OF_TEXT);
+  EXPECT_EQ(listener.outOfSpace, 0);
+  ExpectText(longWord + " " + longWord + " " + longWord + " " + longWord);
+  EXPECT_EQ(loop.WordsReplacedCount(), 4);
+  EXPECT_EQ(core.ErrorCode(), 0);
+  EXPECT_GT(core.State().text.Capacity(), 15u + 256u);
+}
+
+TEST_F(CheckLoopResume, AReplacementThatFindsNoMemoryEndsTheCheck) {
+  const std::string longWord(80, 'y');
+  ASSERT_EQ(TROV_AddToLex(core.Session(), core.TempLexicon(), longWord.c_str(), 'i', nullptr), 0);
+  ASSERT_EQ(ChangeAll("qat", longWord.c_str()), 1);
+  Attach("qat qat qat qat");
+  // Three replacements fit the first room; the fourth finds no memory to grow into.
+  core.State().text.SetAllocator(vantor_test::NoMemory);
   EXPECT_EQ(loop.Resume(), TROV_RESULT_END_OF_TEXT);
   EXPECT_EQ(listener.outOfSpace, 1);
   const std::string expected = longWord + " " + longWord + " " + longWord + " qat";
   ExpectText(expected);
   EXPECT_EQ(loop.WordsReplacedCount(), 3);
-  EXPECT_EQ(core.ErrorCode(), TROV_ERR_BUFFER_FULL);
+  EXPECT_EQ(core.ErrorCode(), TROV_ERR_NO_MEMORY);
   Events events(3, On(CheckEvent::kReplaceWord));
   events.push_back(On(CheckEvent::kEndOfText));
   EXPECT_EQ(listener.Take(), events);
@@ -200,9 +215,9 @@ TEST_F(CheckLoopText, LoadingResetsCountersUndoAndPutsTheOffsetOnTheFirstWord) {
   EXPECT_EQ(loop.MisspelledWord(), "one");
   EXPECT_EQ(loop.TextLength(), 13);
   EXPECT_EQ(loop.WordCount(), 2);
-  EXPECT_EQ(core.State().textCapacity, 13u + 256u);
+  EXPECT_EQ(core.State().text.Capacity(), 13u + 256u);
   loop.SetText(std::string(2000, 'a').c_str());
-  EXPECT_EQ(core.State().textCapacity, 2500u) << "a quarter more room for long texts";
+  EXPECT_EQ(core.State().text.Capacity(), 2500u) << "a quarter more room for long texts";
 }
 
 TEST_F(CheckLoopText, SettingTextDetachesTheControl) {
@@ -223,6 +238,22 @@ TEST_F(CheckLoopText, AttachingNothingLoadsTheEmptyText) {
   EXPECT_EQ(loop.Text(), "");
   EXPECT_EQ(loop.WordOffset(), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(core.ErrorCode(), 0);
+}
+
+TEST_F(CheckLoopText, ATextThatFindsNoMemoryLeavesNoText) {
+  Attach("the qat");
+  ASSERT_EQ(loop.Resume(), TROV_RESULT_MISSPELLED);
+  listener.Take();
+  core.State().text.SetAllocator(vantor_test::NoMemory);
+  trov_test::LogCapture log;
+  loop.SetText("the cat");
+  EXPECT_EQ(core.ErrorCode(), TROV_ERR_NO_MEMORY);
+  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"out of memory"}));
+  EXPECT_EQ(loop.Text(), "");
+  EXPECT_EQ(loop.TextLength(), 0);
+  EXPECT_EQ(loop.MisspelledWordCount(), 1) << "the counters stay as they were";
+  EXPECT_EQ(loop.Resume(), TROV_RESULT_END_OF_TEXT);
+  EXPECT_EQ(listener.Take(), (Events{On(CheckEvent::kEndOfText)}));
 }
 
 TEST_F(CheckLoopText, ClosingLeavesNoTextButKeepsTheCounters) {

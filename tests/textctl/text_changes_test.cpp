@@ -30,20 +30,27 @@ TEST_F(CheckLoopReplace, ReplaceWordChangesCopyAndControlAndRecordsUndo) {
   ExpectSelection(7, 7);
 }
 
-TEST_F(CheckLoopReplace, ReplacementLongerThanTheRoomFailsWithoutChange) {
+TEST_F(CheckLoopReplace, AReplacementThatFindsNoMemoryFailsWithoutChange) {
   Attach("qat");
   ASSERT_EQ(loop.Resume(), TROV_RESULT_MISSPELLED);
   listener.Take();
   const std::string longWord(80, 'z');
   loop.SetReplacementWord(longWord.c_str());
-  // Each replacement removes three characters and adds eighty: 259 bytes hold three of them.
+  // Each replacement removes three characters and adds eighty: 259 bytes hold three of them, and
+  // the copy grows for the fourth, unless the memory is not to be had.
   for (int i = 0; i < 3; ++i) ASSERT_EQ(loop.ReplaceWord(), 0);
   const std::string before = loop.Text();
-  EXPECT_EQ(loop.ReplaceWord(), TROV_ERR_BUFFER_FULL);
-  EXPECT_EQ(core.ErrorCode(), TROV_ERR_BUFFER_FULL);
+  core.State().text.SetAllocator(vantor_test::NoMemory);
+  EXPECT_EQ(loop.ReplaceWord(), TROV_ERR_NO_MEMORY);
+  EXPECT_EQ(core.ErrorCode(), TROV_ERR_NO_MEMORY);
   ExpectText(before);
   EXPECT_EQ(loop.WordsReplacedCount(), 3);
   EXPECT_EQ(listener.Take(), Events(3, On(CheckEvent::kReplaceWord)));
+
+  core.State().text.SetAllocator(nullptr);
+  EXPECT_EQ(loop.ReplaceWord(), 0);
+  ExpectText(longWord + before.substr(3));
+  EXPECT_EQ(loop.WordsReplacedCount(), 4);
 }
 
 TEST_F(CheckLoopReplace, ReplacementWordIsCutToEightyCharacters) {

@@ -31,7 +31,7 @@ class TextWindowTest : public ToolTest {
       }
       stops.push_back(std::to_string(line) + ":" + std::to_string(offset - lineStart + 1) + ": " +
                       speller.Core().State().misspelledWord.data());
-      speller.SkipProblemWord();
+      speller.Loop().IgnoreWord();
     }
     return stops;
   }

@@ -35,16 +35,16 @@ class ToolTest : public ::testing::Test {
               ("vantor-tool-test-" + std::to_string(stamp) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
-    MakeTextLexicon("trovam.tlx", {{"the", 'i', ""},    {"quick", 'i', ""},  {"brown", 'i', ""},
-                                   {"fox", 'i', ""},    {"jumped", 'i', ""}, {"over", 'i', ""},
-                                   {"lazy", 'i', ""},   {"dog", 'i', ""},    {"on", 'i', ""},
-                                   {"we", 'i', ""},     {"receive", 'i', ""}, {"letter", 'i', ""},
-                                   {"a", 'i', ""},      {"is", 'i', ""},     {"this", 'i', ""},
-                                   {"good", 'i', ""},   {"cat", 'i', ""},    {"cats", 'i', ""},
-                                   {"house", 'i', ""},  {"Monday", 'i', ""}, {"café", 'i', ""},
-                                   {"naïve", 'i', ""},  {"don't", 'i', ""},  {"hello", 'i', ""},
-                                   {"help", 'i', ""},   {"world", 'i', ""},  {"word", 'i', ""},
-                                   {"words", 'i', ""},  {"text", 'i', ""},   {"and", 'i', ""}});
+    MakeTextLexicon(
+        "trovam.tlx",
+        {{"the", 'i', ""},    {"quick", 'i', ""}, {"brown", 'i', ""},   {"fox", 'i', ""},
+         {"jumped", 'i', ""}, {"over", 'i', ""},  {"lazy", 'i', ""},    {"dog", 'i', ""},
+         {"on", 'i', ""},     {"we", 'i', ""},    {"receive", 'i', ""}, {"letter", 'i', ""},
+         {"a", 'i', ""},      {"is", 'i', ""},    {"this", 'i', ""},    {"good", 'i', ""},
+         {"cat", 'i', ""},    {"cats", 'i', ""},  {"house", 'i', ""},   {"Monday", 'i', ""},
+         {"café", 'i', ""},   {"naïve", 'i', ""}, {"don't", 'i', ""},   {"hello", 'i', ""},
+         {"help", 'i', ""},   {"world", 'i', ""}, {"word", 'i', ""},    {"words", 'i', ""},
+         {"text", 'i', ""},   {"and", 'i', ""},   {"sat", 'i', ""},     {"mat", 'i', ""}});
     CompileLexicon("trovam2.clx", {"colour", "harbour", "neighbour", "theatre"});
     MakeTextLexicon("userdic.tlx", {});
     MakeTextLexicon("correct.tlx", {{"teh", 'A', "the"}, {"recieve", 'A', "receive"}});

@@ -59,7 +59,7 @@ class FileChecker {
       if (flags & TROV_RESULT_END_OF_TEXT) return status;
       Report(display, window, flags);
       status = kExitProblems;
-      speller_.SkipProblemWord();
+      loop.IgnoreWord();
     }
   }
 

@@ -11,6 +11,7 @@
 #include "lexicon_compiler.h"
 #include "speller.h"
 #include "tool.h"
+#include "trov_ext.h"
 
 namespace vantor {
 namespace {
@@ -85,8 +86,11 @@ class DictionaryTool {
     if (result < 0) return Fail(operands_[1] + ": " + EngineErrorText(result));
     if (size <= 0) return kExitClean;
     const auto listing = std::make_unique<char[]>(static_cast<std::size_t>(size));
-    result = TROV_GetLex(session, lexicon, listing.get(), size);
-    if (result < 0) return Fail(operands_[1] + ": " + EngineErrorText(result));
+    // The 32-bit count: the 16-bit one wraps negative from 32768 entries on.
+    const int32_t listed = TROV_GetLexExt(session, lexicon, listing.get(), size);
+    if (listed < 0) {
+      return Fail(operands_[1] + ": " + EngineErrorText(static_cast<int16_t>(listed)));
+    }
     // Entries: word, tab, action letter, other word; ended by an empty string.
     for (const char* entry = listing.get(); *entry != '\0' && entry < listing.get() + size;
          entry += std::string_view(entry).size() + 1) {

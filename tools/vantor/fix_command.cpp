@@ -122,7 +122,7 @@ class FixSession {
   // True when the answer was acted on.
   bool Handle(char key, const std::string& argument) {
     switch (key) {
-      case 'i': speller_.SkipProblemWord(); return true;
+      case 'i': loop_.IgnoreWord(); return true;
       case 'I': loop_.IgnoreAllWord(); return true;
       case 'r': return ReplaceWith(argument.empty() ? AskWord() : FromUser(argument));
       case 'c': return ChangeAll(argument);
@@ -207,11 +207,7 @@ class FixSession {
   }
 
   bool Delete() {
-    // Past 32767 characters the engine's 16-bit result of the deletion wraps to a negative
-    // number although the word is gone; the text itself tells whether it was deleted.
-    const std::string before = loop_.Text();
-    loop_.DeleteWord();
-    if (loop_.Text() == before) {
+    if (loop_.DeleteWord() < 0) {
       out_ << "Nothing to delete here.\n";
       return false;
     }
@@ -232,7 +228,7 @@ class FixSession {
       out_ << "Cannot add it to " << user.front().fileName << " (error " << result << ").\n";
       return false;
     }
-    speller_.SkipProblemWord();
+    loop_.IgnoreWord();
     return true;
   }
 

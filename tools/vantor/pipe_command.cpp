@@ -9,6 +9,7 @@
 #include "problem_report.h"
 #include "speller.h"
 #include "tool.h"
+#include "trov_ext.h"
 
 namespace vantor {
 namespace {
@@ -69,11 +70,12 @@ class PipeSession {
 
   void CheckLine(const std::string& line, std::size_t start) {
     const std::string text = EngineLine(line, start);
+    const auto length = static_cast<int32_t>(text.size());
     char word[TROV_WORD_BUFFER];
     int32_t offset = static_cast<int32_t>(start);
     for (;;) {
-      const int16_t found = TROV_GetStringWord(speller_.Session(), text.c_str(), offset, word,
-                                               sizeof word);
+      const int32_t found = TROV_GetStringWordExt(speller_.Session(), text.c_str(), length, offset,
+                                                  word, sizeof word);
       if (found < 0) break;
       Answer(word, found);
       offset = found + static_cast<int32_t>(std::string_view(word).size());

@@ -1,7 +1,6 @@
 #include "speller.h"
 
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 
 #include "native_path_style.h"
@@ -119,11 +118,6 @@ void Speller::WarnAboutUnopened(trov::DictionaryKind kind, const std::vector<std
     for (const auto& entry : opened) found = found || trov::SameIgnoringAsciiCase(entry.fileName, path);
     if (!found) warnings_.push_back("cannot open dictionary " + path + " (" + WhyNotOpened(path) + ")");
   }
-}
-
-void Speller::SkipProblemWord() {
-  trov::CheckState& state = core_.State();
-  state.offset += static_cast<int32_t>(std::string_view(state.misspelledWord.data()).size());
 }
 
 std::vector<trov::SuggestionEntry> Speller::SuggestFor(const std::string& word) {

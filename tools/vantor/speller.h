@@ -64,11 +64,6 @@ class Speller {
   const EngineCharset& Charset() const { return charset_; }
   const std::vector<std::string>& Warnings() const { return warnings_; }
 
-  // Moves the loop's offset past the current problem word. The loop's own step to the next word
-  // goes through the engine's 16-bit word offsets and stops working past 32767 characters; the
-  // check that follows finds the next word itself with 32-bit offsets.
-  void SkipProblemWord();
-
   // Suggestions for word (engine bytes) through the loop's Suggest step, with their scores, best
   // first, filtered by the score limits.
   std::vector<trov::SuggestionEntry> SuggestFor(const std::string& word);

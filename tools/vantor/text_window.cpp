@@ -6,7 +6,7 @@ namespace vantor {
 namespace {
 
 // Enough text per window that the per-window work is small beside the checking, and little
-// enough that the engine's per-call scan of the text before the offset stays cheap.
+// enough that the tool's memory does not grow with the file.
 constexpr std::size_t kWindowText = 8 * 1024;
 constexpr std::size_t kReadBlock = 32 * 1024;
 

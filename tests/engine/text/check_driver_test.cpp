@@ -207,20 +207,21 @@ TEST_F(CheckDriver, SingleWordModeNarrowsOnlyMisspellings) {
   char word[TROV_WORD_BUFFER];
   char replacement[TROV_WORD_BUFFER];
   int32_t offset = 4;
-  EXPECT_EQ(RunCheck("the cat-xyz", lexicons.get(), options, &offset, word, sizeof word,
-                     replacement, sizeof replacement),
+  EXPECT_EQ(RunCheck("the cat-xyz", kLengthUnknown, lexicons.get(), options, &offset, word,
+                     sizeof word, replacement, sizeof replacement),
             TROV_RESULT_MISSPELLED);
   EXPECT_EQ(offset, 8);
   EXPECT_STREQ(word, "xyz");
   offset = 0;
-  EXPECT_EQ(RunCheck("well-teh", lexicons.get(), options, &offset, word, sizeof word, replacement,
-                     sizeof replacement),
+  EXPECT_EQ(RunCheck("well-teh", kLengthUnknown, lexicons.get(), options, &offset, word,
+                     sizeof word, replacement, sizeof replacement),
             TROV_RESULT_AUTO_CHANGE);
   EXPECT_EQ(offset, 0) << "a change keeps the whole word in single-word mode";
   EXPECT_STREQ(word, "well-teh");
   EXPECT_STREQ(replacement, "the");
   offset = 0;
-  EXPECT_EQ(RunCheck("cat", lexicons.get(), options, &offset, word, sizeof word, nullptr, 0),
+  EXPECT_EQ(RunCheck("cat", kLengthUnknown, lexicons.get(), options, &offset, word, sizeof word,
+                     nullptr, 0),
             TROV_RESULT_END_OF_TEXT);
 }
 

@@ -1,0 +1,48 @@
+// 32-bit entry points for the engine's own callers that keep long texts: the check loop, the
+// control core and the command-line tool. The functions of trov.h keep their 16-bit results for
+// the callers that rely on them; these give the same answers with 32-bit offsets and counts.
+//
+// The string functions take the text's length from the caller instead of measuring the text, and
+// read it only from the word before the offset on, so a call costs what it scans, however long the
+// text: a caller may pass any tail of its text that begins at or before TROV_ScanContextStartExt
+// of the offset (with the offsets shifted) and get the same results.
+//
+// Same frame as every API function: lock, check the session, copy the options, release, work.
+#ifndef TROV_EXT_H
+#define TROV_EXT_H
+
+#include <cstdint>
+
+#include "trov.h"
+
+extern "C" {
+
+// TROV_GetStringWord on a text of textLength bytes: the word's start offset, -3 when no word
+// remains at or after offset (also for an offset outside 0..textLength), -2.
+int32_t TROV_GetStringWordExt(int16_t session, const char* text, int32_t textLength, int32_t offset,
+                              char* word, int16_t wordSize);
+
+// TROV_CheckString on a text of textLength bytes, with the same results.
+int16_t TROV_CheckStringExt(int16_t session, const char* text, int32_t textLength, int32_t* offset,
+                            char* word, int16_t wordSize, char* replacement,
+                            int16_t replacementSize);
+
+// What TROV_DelStringWord would delete at offset, without deleting it: where the deletion would
+// begin (the white space before the word), with the number of bytes in *count; -3 when no word
+// remains (also for an offset outside 0..textLength), -2.
+int32_t TROV_StringWordSpanExt(int16_t session, const char* text, int32_t textLength,
+                               int32_t offset, int32_t* count);
+
+// The first byte that a scan from offset reads: the start of the word before offset (as the
+// doubled-word test finds it, across the white space between), or 0 when only white space stands
+// before offset or offset is 0 or less. TROV_CheckStringExt, TROV_GetStringWordExt and
+// TROV_StringWordSpanExt read nothing before it. Reads only the bytes before offset, so text needs
+// to hold no more than those. -2.
+int32_t TROV_ScanContextStartExt(int16_t session, const char* text, int32_t offset);
+
+// TROV_GetLex with the number of entries in 32 bits.
+int32_t TROV_GetLexExt(int16_t session, int16_t lex, char* buffer, int32_t bufferSize);
+
+}  // extern "C"
+
+#endif  // TROV_EXT_H
