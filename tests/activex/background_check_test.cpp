@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "long_text.h"
 #include "event_recorder.h"
 #include "test_windows.h"
 
@@ -63,6 +64,7 @@ class Host {
     Notify();
   }
   void SetText(const std::string& text) { SetWindowTextA(handle(), text.c_str()); }
+  void StreamIn(const std::string& text) { window_.StreamIn(text); }
   CHARRANGE Selection() const {
     CHARRANGE range{};
     SendMessageA(handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
@@ -269,6 +271,30 @@ TEST_P(BackgroundCheckTest, NoMenuOnAnUnmarkedWordOrOutsideTheText) {
 
 INSTANTIATE_TEST_SUITE_P(RichEdits, BackgroundCheckTest,
                          ::testing::Values("RICHEDIT", "RichEdit20A", "RichEdit20W"));
+
+TEST_F(ControlTest, RecheckAndTypingReachWordsPastSixteenBits) {
+  AutomationClient control = NewControl();
+  UsePrivateDictionary(control, kKnownWords);
+  Host host(control, "RichEdit20W");
+  // Just past both 16-bit limits: Wine's rich edit walks its paragraphs for every position, so
+  // checking a whole long document costs it more than the check itself.
+  const vantor_test::LongText document = vantor_test::MakeLongText(
+      70'000, {vantor_test::kPastSigned16, vantor_test::kPastUnsigned16}, "zzq");
+  host.StreamIn(document.text);
+  host.Recheck();
+  for (int32_t problem : document.problems) {
+    EXPECT_EQ(host.ColourAt(problem), kMarkColour) << problem;
+    EXPECT_EQ(host.ColourAt(problem + 2), kMarkColour) << problem;
+    EXPECT_NE(host.ColourAt(problem + 3), kMarkColour) << problem;
+    EXPECT_NE(host.ColourAt(problem - 2), kMarkColour) << problem;
+  }
+  // Typing far into the document marks there as anywhere else.
+  host.Notify();
+  host.MoveCaret(69'000);
+  host.Type(" wrnog ");
+  EXPECT_EQ(host.ColourAt(69'001), kMarkColour);
+  EXPECT_NE(host.ColourAt(69'006), kMarkColour);
+}
 
 TEST_F(ControlTest, TheMenuOnAPlainEditWindowWorksWithoutMarksAndWithoutAdd) {
   AutomationClient control = NewControl();

@@ -9,6 +9,7 @@
 #include "background_state.h"
 #include "dialog_support.h"
 #include "trov.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
@@ -105,7 +106,7 @@ void WordChecker::RecheckBefore(int32_t count) const {
   const int16_t session = state_.core->Session();
   std::array<char, TROV_WORD_BUFFER> word{};
   while (at >= 0 && at < filled) {
-    at = TROV_GetStringWord(session, text.get(), at, word.data(), TROV_WORD_BUFFER);
+    at = TROV_GetStringWordExt(session, text.get(), filled, at, word.data(), TROV_WORD_BUFFER);
     if (at < 0) break;
     const auto wordLength = static_cast<int32_t>(std::strlen(word.data()));
     std::string replacement;
