@@ -49,7 +49,7 @@ HRESULT LoadFrom(VantorControl& control, PropertyReader& reader, SIZEL& extent) 
       VARIANT text;
       if (const HRESULT made = VariantFromStored(property, value, text); FAILED(made)) return made;
       const std::string list = ExpandDictionaryList(
-          kNativePathStyle, control.Core().ModuleDirectory(), TextArg(text));
+          kNativePathStyle, control.Core().UserDictionaryDirectory(), TextArg(text));
       VariantClear(&text);
       control.Core().SetErrorCode(control.Core().SetList(DictionaryKind::kUser, list));
       continue;

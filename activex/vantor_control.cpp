@@ -15,6 +15,7 @@
 #include "snapshot_enumerator.h"
 #include "text_ctl_kind.h"
 #include "type_library.h"
+#include "user_dictionary_folder.h"
 #include "vantor_ids.h"
 
 namespace trov {
@@ -48,6 +49,7 @@ VantorControl::VantorControl()
   // Compressed dictionaries are loaded whole.
   core_->SetMemoryBudget(-1);
   StartLogFromRegistry();
+  core_->SetUserDictionaryDirectory(PrepareUserDictionaryFolder(core_->ModuleDirectory()));
   HoldModule();
 }
 

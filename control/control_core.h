@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "check_state.h"
@@ -78,6 +79,14 @@ class ControlCore {
   int16_t Session() const { return session_; }
   int16_t TempLexicon() const { return tempLexicon_; }
   const std::string& ModuleDirectory() const { return moduleDirectory_; }
+  // Where bare user-dictionary names live: the module directory unless an installation gave each
+  // user a folder of their own (the module directory may not be writable for them).
+  const std::string& UserDictionaryDirectory() const {
+    return userDictionaryDirectory_.empty() ? moduleDirectory_ : userDictionaryDirectory_;
+  }
+  void SetUserDictionaryDirectory(std::string directory) {
+    userDictionaryDirectory_ = std::move(directory);
+  }
   // Budget for every dictionary opened; the control sets -1 so compressed files load whole.
   int32_t MemoryBudget() const { return memoryBudget_; }
   void SetMemoryBudget(int32_t budget) { memoryBudget_ = budget; }
@@ -177,6 +186,7 @@ class ControlCore {
   int16_t ReadListing(int16_t lexicon, Listing& listing, ListingStep& failedStep) const;
 
   std::string moduleDirectory_;
+  std::string userDictionaryDirectory_;  // empty: the module directory
   int16_t session_ = -1;
   int16_t tempLexicon_ = -1;
   int16_t createResult_ = -1;

@@ -13,7 +13,7 @@
 
 namespace trov {
 
-// The only user dictionary a restricted control may touch, beside the module.
+// The only user dictionary a restricted control may touch, in the user-dictionary directory.
 inline constexpr char kRestrictedUserDictionary[] = "userdic.tlx";
 // Above this many words the restricted dictionary takes no more.
 inline constexpr int32_t kRestrictedWordLimit = 32768;
@@ -53,8 +53,11 @@ class DictionaryMembers {
   void ClearTempDictionary();
 
  private:
-  std::string Expand(const char* name) const;
-  std::string Reduce(const std::string& name) const;
+  // Bare names of main dictionaries live beside the module, those of user dictionaries in the
+  // user-dictionary directory.
+  std::string Expand(DictionaryKind kind, const char* name) const;
+  std::string Reduce(DictionaryKind kind, const std::string& name) const;
+  const std::string& Directory(DictionaryKind kind) const;
   std::string DictionaryAt(DictionaryKind kind, int16_t index) const;
   // The restricted file while restricted mode is on, else the expanded argument.
   std::string UserFile(const char* name) const;

@@ -179,4 +179,32 @@ TEST_F(ControlDictionaryMembers, TheDialogListsEveryWordAtOnceAndLooksUpWithoutE
   EXPECT_TRUE(members.UserDictionaryWords("other.tlx").empty());
 }
 
+TEST_F(ControlDictionaryMembers, UserDictionariesCanLiveInAFolderOfTheirOwn) {
+  trov_test::ScratchDir userFolder;
+  core.SetUserDictionaryDirectory(userFolder.Path().string());
+  const std::string mine = userFolder.Write("mine.tlx", vantor_test::LexiconBytes({"apple"}));
+  Lexicon("mine.tlx", {"banana"});  // the same name beside the module is not the one used
+  const std::string main = Lexicon("main.tlx", {"cherry"});
+  members.SetMainDictionaryFiles("main.tlx");
+  ASSERT_TRUE(members.SetUserDictionaryFiles("mine.tlx"));
+  EXPECT_EQ(core.ListText(DictionaryKind::kUser), mine);
+  EXPECT_EQ(core.ListText(DictionaryKind::kMain), main);
+  EXPECT_EQ(members.UserDictionaryFiles(), "mine.tlx");
+  EXPECT_EQ(members.UserDictionary(0), "mine.tlx");
+  EXPECT_EQ(members.MainDictionaryFiles(), "main.tlx");
+  EXPECT_EQ(members.UserDictionaryWordAction("mine.tlx", "apple"), 'i');
+
+  EXPECT_EQ(members.AddToUserDictionary("mine.tlx", "kiwi", 'i', nullptr), 0);
+  EXPECT_NE(userFolder.Read(mine).find("kiwi"), std::string::npos);
+  EXPECT_EQ(members.CreateUserDictionary("new.tlx", TROV_LANGUAGE_ANY), 0);
+  EXPECT_TRUE(std::filesystem::exists(userFolder.File("new.tlx")));
+  EXPECT_FALSE(Exists("new.tlx"));
+
+  // Restricted mode keeps to the one user dictionary of that folder.
+  userFolder.Write("userdic.tlx", vantor_test::LexiconBytes({}));
+  core.SetRestrictedMode(true);
+  EXPECT_EQ(members.AddToUserDictionary("elsewhere.tlx", "plum", 'i', nullptr), 0);
+  EXPECT_NE(userFolder.Read(userFolder.File("userdic.tlx")).find("plum"), std::string::npos);
+}
+
 }  // namespace
