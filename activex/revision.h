@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "version.h"
+
 namespace trov {
 
-inline constexpr std::string_view kRevisionString = "$Revision: 5.15.6 $";
+inline constexpr std::string_view kRevisionString = "$Revision: " VANTOR_VERSION_TEXT " $";
 
 // The word between the first blank and the next blank after it ("5.15.6"); to the end of the
 // string when no second blank follows, empty when there is no blank.
