@@ -33,66 +33,68 @@ constexpr std::array<OptionBox, 11> kBoxes = {{
     {IDC_OPT_TYPOGRAPHICAL, false, OptionProperty::kTypographicalSuggestions},
 }};
 
-struct OptionsDialog {
-  VantorControl& control;
-  std::array<int, kBoxes.size()> values{};  // the boxes as the user left them: 0 or 1
+class OptionsDialog {
+ public:
+  explicit OptionsDialog(VantorControl& control) : control_(control) {}
 
-  int Read(const OptionBox& box) const {
-    ControlCore& core = control.Core();
-    return box.autoCorrect ? core.AutoCorrect() : core.Option(box.option);
+  void Initialise(HWND dialog) {
+    dialog_ = dialog;
+    for (const OptionBox& box : kBoxes) {
+      CheckDlgButton(dialog_, box.id, Read(box) != 0 ? BST_CHECKED : BST_UNCHECKED);
+    }
+    CentreDialog(dialog_);
   }
 
-  void Write(const OptionBox& box, int value) {
-    ControlCore& core = control.Core();
-    if (box.autoCorrect) {
-      core.SetAutoCorrect(value);
-    } else {
-      core.SetOption(box.option, value);
-    }
-  }
-
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      const auto* self = reinterpret_cast<const OptionsDialog*>(lParam);
-      for (const OptionBox& box : kBoxes) {
-        CheckDlgButton(dialog, box.id, self->Read(box) != 0 ? BST_CHECKED : BST_UNCHECKED);
-      }
-      CentreDialog(dialog);
-      return TRUE;
-    }
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM) {
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
-    auto* self = reinterpret_cast<OptionsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
     switch (LOWORD(wParam)) {
       case IDOK:
         for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-          self->values[i] = IsDlgButtonChecked(dialog, kBoxes[i].id) == BST_CHECKED ? 1 : 0;
+          values_[i] = IsDlgButtonChecked(dialog_, kBoxes[i].id) == BST_CHECKED ? 1 : 0;
         }
-        EndDialog(dialog, IDOK);
+        EndDialog(dialog_, IDOK);
         return TRUE;
       case IDCANCEL:
-        EndDialog(dialog, IDCANCEL);
+        EndDialog(dialog_, IDCANCEL);
         return TRUE;
       case IDC_OPT_HELP:
-        ShowContextHelp(dialog, HELP_TOPIC_OPTIONS);
+        ShowContextHelp(dialog_, HELP_TOPIC_OPTIONS);
         return TRUE;
       default:
         return FALSE;
     }
   }
+
+  // Every setting as the boxes were left, in the order the settings are written back.
+  void WriteBack() {
+    ControlCore& core = control_.Core();
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+      if (kBoxes[i].autoCorrect) {
+        core.SetAutoCorrect(values_[i]);
+      } else {
+        core.SetOption(kBoxes[i].option, values_[i]);
+      }
+    }
+    control_.MarkModified();
+  }
+
+ private:
+  int Read(const OptionBox& box) const {
+    const ControlCore& core = control_.Core();
+    return box.autoCorrect ? core.AutoCorrect() : core.Option(box.option);
+  }
+
+  VantorControl& control_;
+  HWND dialog_ = nullptr;
+  std::array<int, kBoxes.size()> values_{};  // the boxes as the user left them: 0 or 1
 };
 
 }  // namespace
 
 void RunOptionsDialog(VantorControl& control, HWND owner) {
-  OptionsDialog dialog{control};
-  const INT_PTR result =
-      DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_OPTIONS), owner,
-                      &OptionsDialog::Procedure, reinterpret_cast<LPARAM>(&dialog));
+  OptionsDialog dialog(control);
   // Only OK ends the dialog with values to write; Cancel, Esc and the close box change nothing.
-  if (result != IDOK) return;
-  for (std::size_t i = 0; i < kBoxes.size(); ++i) dialog.Write(kBoxes[i], dialog.values[i]);
-  control.MarkModified();
+  if (RunModalDialog(ModuleInstance(), IDD_OPTIONS, owner, dialog) == IDOK) dialog.WriteBack();
 }
 
 }  // namespace trov

@@ -32,7 +32,8 @@ class UserDictionariesDialog {
  public:
   explicit UserDictionariesDialog(VantorControl& control) : control_(control) {}
 
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  void Initialise(HWND dialog);
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
@@ -44,7 +45,6 @@ class UserDictionariesDialog {
   void SelectAction(char code);
   void SelectWordAt(LRESULT position);
 
-  void Initialise();
   void OnCommand(int id, int notification);
   void FillDictionaries();
   void FillWords();
@@ -57,19 +57,9 @@ class UserDictionariesDialog {
   HWND dialog_ = nullptr;
 };
 
-INT_PTR CALLBACK UserDictionariesDialog::Procedure(HWND dialog, UINT message, WPARAM wParam,
-                                                   LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<UserDictionariesDialog*>(lParam);
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    self->dialog_ = dialog;
-    self->Initialise();
-    return TRUE;
-  }
+INT_PTR UserDictionariesDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
   if (message != WM_COMMAND) return FALSE;
-  auto* self = reinterpret_cast<UserDictionariesDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  if (self == nullptr) return FALSE;
-  self->OnCommand(LOWORD(wParam), HIWORD(wParam));
+  OnCommand(LOWORD(wParam), HIWORD(wParam));
   return TRUE;
 }
 
@@ -93,7 +83,8 @@ void UserDictionariesDialog::SelectWordAt(LRESULT position) {
   Send(IDC_DICT_WORDS, CB_SETCURSEL, position);
 }
 
-void UserDictionariesDialog::Initialise() {
+void UserDictionariesDialog::Initialise(HWND dialog) {
+  dialog_ = dialog;
   const HINSTANCE resources = ModuleInstance();
   for (const ActionRow& row : kActions) {
     const std::string text = ResourceString(resources, row.text);
@@ -233,8 +224,7 @@ void UserDictionariesDialog::DeleteWord() {
 
 void RunUserDictionariesDialog(VantorControl& control, HWND owner) {
   UserDictionariesDialog dialog(control);
-  DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_USER_DICTIONARIES), owner,
-                  &UserDictionariesDialog::Procedure, reinterpret_cast<LPARAM>(&dialog));
+  RunModalDialog(ModuleInstance(), IDD_USER_DICTIONARIES, owner, dialog);
 }
 
 }  // namespace trov

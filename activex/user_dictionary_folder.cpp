@@ -6,25 +6,16 @@
 #include <string_view>
 
 #include "persisted_properties.h"
-#include "text_ctl_kind.h"
+#include "product_settings.h"
 
 namespace trov {
 namespace {
 
 std::string ConfiguredFolder() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVantorRegistryKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return {};
-  }
-  std::array<char, MAX_PATH + 1> value{};
-  DWORD type = 0;
-  DWORD size = MAX_PATH;
-  const LONG status = RegQueryValueExA(key, "UserDictionaryFolder", nullptr, &type,
-                                       reinterpret_cast<BYTE*>(value.data()), &size);
-  RegCloseKey(key);
-  if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
+  const std::string value = ProductSetting("UserDictionaryFolder", MAX_PATH);
+  if (value.empty()) return {};
   std::array<char, MAX_PATH + 1> expanded{};
-  const DWORD length = ExpandEnvironmentStringsA(value.data(), expanded.data(), MAX_PATH);
+  const DWORD length = ExpandEnvironmentStringsA(value.c_str(), expanded.data(), MAX_PATH);
   if (length == 0 || length > MAX_PATH) return {};
   std::string folder = expanded.data();
   while (!folder.empty() && folder.back() == '\\') folder.pop_back();

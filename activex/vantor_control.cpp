@@ -11,6 +11,7 @@
 #include "control_extent.h"
 #include "dialog_support.h"
 #include "module.h"
+#include "product_settings.h"
 #include "resource.h"
 #include "snapshot_enumerator.h"
 #include "text_ctl_kind.h"
@@ -21,21 +22,12 @@
 namespace trov {
 namespace {
 
-constexpr DWORD kLogFileLimit = 256;  // bytes of the "LogFile" value, terminator included
+constexpr std::size_t kLogFileLimit = 256;  // bytes of the "LogFile" value, terminator included
 
 // A missing key or value, or one too long, leaves logging off.
 void StartLogFromRegistry() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVantorRegistryKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return;
-  }
-  std::array<char, kLogFileLimit + 1> name{};
-  DWORD type = 0;
-  DWORD size = kLogFileLimit;
-  const LONG status = RegQueryValueExA(key, "LogFile", nullptr, &type,
-                                       reinterpret_cast<BYTE*>(name.data()), &size);
-  RegCloseKey(key);
-  if (status == ERROR_SUCCESS && type == REG_SZ && name[0] != '\0') TROV_SetLogFile(name.data());
+  const std::string name = ProductSetting("LogFile", kLogFileLimit);
+  if (!name.empty()) TROV_SetLogFile(name.c_str());
 }
 
 }  // namespace

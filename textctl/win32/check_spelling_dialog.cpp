@@ -34,7 +34,8 @@ class CheckSpellingDialog {
   CheckSpellingDialog(CheckDialogHost& host, CheckDialogSettings& settings)
       : host_(host), settings_(settings) {}
 
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  void Initialise(HWND dialog);
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
@@ -51,8 +52,6 @@ class CheckSpellingDialog {
   // What Change and Change All put in: the typed text, else the chosen suggestion.
   std::string ChosenReplacement() const;
 
-  void Initialise();
-  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCommand(int id, int notification);
   void NextStop();
   void UpdateButtons();
@@ -71,20 +70,8 @@ class CheckSpellingDialog {
   bool doubledWordMode_ = false;
 };
 
-INT_PTR CALLBACK CheckSpellingDialog::Procedure(HWND dialog, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<CheckSpellingDialog*>(lParam);
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    self->dialog_ = dialog;
-    self->Initialise();
-    return TRUE;
-  }
-  auto* self = reinterpret_cast<CheckSpellingDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  return self != nullptr ? self->Handle(message, wParam, lParam) : FALSE;
-}
-
-void CheckSpellingDialog::Initialise() {
+void CheckSpellingDialog::Initialise(HWND dialog) {
+  dialog_ = dialog;
   RECT frame{};
   GetWindowRect(dialog_, &frame);
   HWND context = Item(IDC_CHECK_CONTEXT);
@@ -362,10 +349,7 @@ void CheckSpellingDialog::EndCheckDialog(int16_t code) {
 
 int16_t RunCheckSpellingDialog(CheckDialogHost& host, HWND parent, CheckDialogSettings& settings) {
   CheckSpellingDialog dialog(host, settings);
-  const INT_PTR code =
-      DialogBoxParamA(host.Resources(), MAKEINTRESOURCEA(IDD_CHECK_SPELLING), parent,
-                      &CheckSpellingDialog::Procedure, reinterpret_cast<LPARAM>(&dialog));
-  return static_cast<int16_t>(code);
+  return static_cast<int16_t>(RunModalDialog(host.Resources(), IDD_CHECK_SPELLING, parent, dialog));
 }
 
 }  // namespace trov

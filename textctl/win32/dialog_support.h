@@ -22,6 +22,27 @@ class WaitCursor {
   HCURSOR previous_;
 };
 
+// The dialog procedure of a dialog object T: WM_INITDIALOG hands over the object, which then
+// gets T::Initialise(dialog) and every later message through T::Handle(message, wParam, lParam).
+template <typename T>
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    reinterpret_cast<T*>(lParam)->Initialise(dialog);
+    return TRUE;
+  }
+  auto* object = reinterpret_cast<T*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  return object != nullptr ? object->Handle(message, wParam, lParam) : FALSE;
+}
+
+// Runs dialog template id modally over owner, its messages handled by object; the end code, or
+// -1 when the dialog could not be made.
+template <typename T>
+INT_PTR RunModalDialog(HINSTANCE resources, int id, HWND owner, T& object) {
+  return DialogBoxParamA(resources, MAKEINTRESOURCEA(id), owner, &DialogProcedure<T>,
+                         reinterpret_cast<LPARAM>(&object));
+}
+
 // String resource id of module; empty when it is missing.
 std::string ResourceString(HINSTANCE module, UINT id);
 // A message box with string id, an OK button and the control's name as its caption.
