@@ -6,5 +6,11 @@
 #include "dialog_ids.h"
 
 #define IDB_CONTROL 1  // design-time and toolbox bitmap
+#define IDI_CONTROL 1  // the control's icon, in the About box
+
+// ---- About box ----
+#define IDD_ABOUT_BOX 1
+#define IDC_ABOUT_LINK 250
+#define IDC_ABOUT_VERSION 251
 
 #endif  // VANTOR_RESOURCE_H

@@ -190,6 +190,7 @@ class VantorControl final : public IDispatch,
   // The dialogs a host opens; ErrorCode is 0 afterwards whatever the user did.
   void ShowOptionsDialog();
   void ShowUserDictionaryDialog();
+  void AboutBox();
   uint8_t SafetyOptions() const { return safetyOptions_; }
 
  private:
