@@ -26,7 +26,8 @@ struct Link {
   Link(const Link&) = delete;
   Link& operator=(const Link&) = delete;
   ~Link() {
-    if (tooltip != nullptr) DestroyWindow(tooltip);
+    // The tooltip belongs to the dialog, which may have destroyed it first.
+    if (tooltip != nullptr && IsWindow(tooltip)) DestroyWindow(tooltip);
     if (font != nullptr) DeleteObject(font);
   }
 

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "dialog_ids.h"
 #include "dialog_template_size.h"
+#include "guarded.h"
 #include "module.h"
 #include "page_fields.h"
 
@@ -79,8 +81,10 @@ HRESULT PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) {
   if (window_ == nullptr) return E_OUTOFMEMORY;
   for (const PageField& field : layout_.fields) PrepareField(window_, field);
   Move(rect);
-  LoadFields();
-  return S_OK;
+  return Guarded([&] {
+    LoadFields();
+    return S_OK;
+  });
 }
 
 // Entries not yet applied go with the window.
@@ -97,31 +101,35 @@ HRESULT PropertyPage::GetPageInfo(PROPPAGEINFO* info) {
   *info = PROPPAGEINFO{};
   info->cb = sizeof *info;
   info->size = DialogTemplatePixels(ModuleInstance(), layout_.dialogId);
-  info->pszTitle = TaskMemoryCopy(ModuleString(layout_.titleId));
-  return info->pszTitle != nullptr ? S_OK : E_OUTOFMEMORY;
+  return Guarded([&] {
+    info->pszTitle = TaskMemoryCopy(ModuleString(layout_.titleId));
+    return info->pszTitle != nullptr ? S_OK : E_OUTOFMEMORY;
+  });
 }
 
 // The page shows the first object's values and writes to all of them.
 HRESULT PropertyPage::SetObjects(ULONG count, IUnknown** objects) {
   if (count > 0 && objects == nullptr) return E_POINTER;
-  std::vector<ComRef<IDispatch>> dispatches(count);
-  for (ULONG i = 0; i < count; ++i) {
-    if (objects[i] == nullptr ||
-        FAILED(objects[i]->QueryInterface(IID_IDispatch,
-                                          reinterpret_cast<void**>(dispatches[i].Put())))) {
-      return E_NOINTERFACE;
+  return Guarded([&] {
+    std::vector<ComRef<IDispatch>> dispatches(count);
+    for (ULONG i = 0; i < count; ++i) {
+      if (objects[i] == nullptr ||
+          FAILED(objects[i]->QueryInterface(IID_IDispatch,
+                                            reinterpret_cast<void**>(dispatches[i].Put())))) {
+        return E_NOINTERFACE;
+      }
     }
-  }
-  objects_ = std::move(dispatches);
-  for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
-    ids_[i] = DISPID_UNKNOWN;
-    auto* name = const_cast<LPOLESTR>(layout_.fields[i].property);
-    if (!objects_.empty()) {
-      objects_.front()->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &ids_[i]);
+    objects_ = std::move(dispatches);
+    for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
+      auto* name = const_cast<LPOLESTR>(layout_.fields[i].property);
+      if (objects_.empty() || FAILED(objects_.front()->GetIDsOfNames(
+                                  IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &ids_[i]))) {
+        ids_[i] = DISPID_UNKNOWN;
+      }
     }
-  }
-  if (window_ != nullptr) LoadFields();
-  return S_OK;
+    if (window_ != nullptr) LoadFields();
+    return S_OK;
+  });
 }
 
 HRESULT PropertyPage::Show(UINT command) {
@@ -145,11 +153,13 @@ HRESULT PropertyPage::IsPageDirty() {
 // A refused entry applies nothing: the user corrects it first.
 HRESULT PropertyPage::Apply() {
   if (window_ == nullptr || IsPageDirty() != S_OK) return S_OK;
-  if (RefuseChangedField()) return E_FAIL;
-  const HRESULT written = WriteChangedFields();
-  // The objects may keep a value in another form (dictionary lists come back reduced).
-  LoadFields();
-  return written;
+  return Guarded([&] {
+    if (RefuseChangedField()) return E_FAIL;
+    const HRESULT written = WriteChangedFields();
+    // The objects may keep a value in another form (dictionary lists come back reduced).
+    LoadFields();
+    return written;
+  });
 }
 
 HRESULT PropertyPage::Help(LPCOLESTR) { return E_NOTIMPL; }

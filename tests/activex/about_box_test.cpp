@@ -97,7 +97,6 @@ void ClickOn(HWND control) {
 
 class AboutBoxTest : public ControlTest {
  protected:
-  std::error_code ignored_;
   void OpenAboutBox(const DialogDriver::Script& script) {
     AutomationClient control = NewControl();
     DialogDriver::Run([&] { control.Call(L"AboutBox"); }, script);
@@ -218,9 +217,12 @@ TEST_F(AboutBoxTest, ALinkThatOpensHandsItsTargetToTheProgramAndSaysNothing) {
     HWND dialog = d.WaitForDialog(kAboutCaption);
     if (dialog == nullptr) return;
     ClickOn(GetDlgItem(dialog, IDC_ABOUT_LINK));
-    for (int tries = 0; tries < 500 && std::filesystem::file_size(record, ignored_) == 0; ++tries) {
-      Sleep(20);
-    }
+    const auto written = [&] {
+      std::error_code missing;
+      return std::filesystem::file_size(record, missing) > 0 && !missing;
+    };
+    for (int tries = 0; tries < 500 && !written(); ++tries) Sleep(20);
+    EXPECT_TRUE(written()) << "the program was not started";
     EXPECT_TRUE(d.NoDialogAppears(kMessageCaption));
     d.Click(dialog, IDOK);
     EXPECT_TRUE(d.WaitUntilClosed(dialog));
