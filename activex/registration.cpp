@@ -121,19 +121,9 @@ bool RemoveClassKeys(HKEY root, const ServerClass& serverClass) {
 }
 
 // Every class is tried, so one that fails does not keep the others out (or in).
-bool WriteAllClassKeys(HKEY root) {
+bool ForEveryClass(HKEY root, bool (*step)(HKEY root, const ServerClass& serverClass)) {
   bool all = true;
-  for (const ServerClass& serverClass : ServerClasses()) {
-    all = WriteClassKeys(root, serverClass) && all;
-  }
-  return all;
-}
-
-bool RemoveAllClassKeys(HKEY root) {
-  bool all = true;
-  for (const ServerClass& serverClass : ServerClasses()) {
-    all = RemoveClassKeys(root, serverClass) && all;
-  }
+  for (const ServerClass& serverClass : ServerClasses()) all = step(root, serverClass) && all;
   return all;
 }
 
@@ -159,7 +149,7 @@ HRESULT UnregisterLibrary(Scope scope) {
 HRESULT Register(Scope scope) {
   if (FAILED(RegisterLibrary(scope))) return SELFREG_E_TYPELIB;
   HKEY root = OpenClassesRoot(scope);
-  const bool written = root != nullptr && WriteAllClassKeys(root);
+  const bool written = root != nullptr && ForEveryClass(root, &WriteClassKeys);
   CloseClassesRoot(scope, root);
   return written ? S_OK : SELFREG_E_CLASS;
 }
@@ -169,7 +159,7 @@ HRESULT Register(Scope scope) {
 HRESULT Unregister(Scope scope) {
   const HRESULT library = UnregisterLibrary(scope);
   HKEY root = OpenClassesRoot(scope);
-  const bool removed = root != nullptr && RemoveAllClassKeys(root);
+  const bool removed = root != nullptr && ForEveryClass(root, &RemoveClassKeys);
   CloseClassesRoot(scope, root);
   if (FAILED(library)) return library;
   return removed ? S_OK : SELFREG_E_CLASS;
