@@ -3,11 +3,10 @@
 #include <new>
 
 #include "module.h"
-#include "vantor_control.h"
 
 namespace trov {
 
-HRESULT ControlClassFactory::QueryInterface(REFIID riid, void** object) {
+HRESULT ClassFactory::QueryInterface(REFIID riid, void** object) {
   if (object == nullptr) return E_POINTER;
   if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
     *object = static_cast<IClassFactory*>(this);
@@ -18,44 +17,34 @@ HRESULT ControlClassFactory::QueryInterface(REFIID riid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG ControlClassFactory::AddRef() {
+ULONG ClassFactory::AddRef() {
   HoldModule();
   return 2;
 }
 
-ULONG ControlClassFactory::Release() {
+ULONG ClassFactory::Release() {
   ReleaseModule();
   return 1;
 }
 
-HRESULT ControlClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** object) {
+HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** object) {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
   if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-  VantorControl* control = nullptr;
   try {
-    control = new VantorControl();
+    return create_(riid, object);
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
   }
-  // The query's reference is the only one left once the creation reference goes.
-  const HRESULT result = control->QueryInterface(riid, object);
-  control->Release();
-  return result;
 }
 
-HRESULT ControlClassFactory::LockServer(BOOL lock) {
+HRESULT ClassFactory::LockServer(BOOL lock) {
   if (lock) {
     HoldModule();
   } else {
     ReleaseModule();
   }
   return S_OK;
-}
-
-ControlClassFactory& TheControlClassFactory() {
-  static ControlClassFactory factory;
-  return factory;
 }
 
 }  // namespace trov

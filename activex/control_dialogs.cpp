@@ -1,5 +1,7 @@
 // The control's dialogs as members: Start with its Check Spelling dialog, and the Options and
-// User Dictionaries dialogs, opened by the host or nested in the Check Spelling dialog.
+// User Dictionaries dialogs, opened by the host or nested in the Check Spelling dialog, and the
+// About box.
+#include "about_box.h"
 #include "com_ref.h"
 #include "context_help.h"
 #include "module.h"
@@ -42,6 +44,8 @@ void VantorControl::ShowUserDictionaryDialog() {
   RunUserDictionariesDialog(*this, DialogOwner());
   core_->SetErrorCode(0);
 }
+
+void VantorControl::AboutBox() { RunAboutBox(DialogOwner()); }
 
 HINSTANCE VantorControl::Resources() { return ModuleInstance(); }
 

@@ -7,6 +7,7 @@
 #include "automation_values.h"
 #include "com_ref.h"
 #include "dispatch_table.h"
+#include "guarded.h"
 #include "native_path_style.h"
 #include "path_conversion.h"
 #include "property_exchange.h"
@@ -17,18 +18,6 @@ namespace trov {
 namespace {
 
 constexpr wchar_t kStorageStreamName[] = L"Contents";
-
-// Runs body, turning anything thrown into a result: nothing may cross the interface.
-template <typename Body>
-HRESULT Guarded(Body&& body) {
-  try {
-    return body();
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
-  } catch (...) {
-    return E_UNEXPECTED;
-  }
-}
 
 }  // namespace
 

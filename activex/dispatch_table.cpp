@@ -465,7 +465,11 @@ const std::array kMembers = {
               return SetTextResult(r, c.Dictionaries().UserDictionaryOtherWord(
                                           TextArg(a[0]).c_str(), TextArg(a[1]).c_str()));
             }),
-    Method(DISPID_ABOUTBOX, L"AboutBox", VT_EMPTY, {}, &NotAvailable),
+    Method(DISPID_ABOUTBOX, L"AboutBox", VT_EMPTY, {},
+           [](VantorControl& c, DispatchArgs, VARIANT*) {
+             c.AboutBox();
+             return S_OK;
+           }),
 };
 
 }  // namespace

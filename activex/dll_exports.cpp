@@ -2,17 +2,15 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include "class_factory.h"
 #include "module.h"
-#include "vantor_ids.h"
+#include "server_classes.h"
 
 extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, void** object) {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
-  if (!IsEqualCLSID(clsid, CLSID_Vantor)) return CLASS_E_CLASSNOTAVAILABLE;
-  return trov::TheControlClassFactory().QueryInterface(riid, object);
+  IClassFactory* factory = trov::FindClassFactory(clsid);
+  if (factory == nullptr) return CLASS_E_CLASSNOTAVAILABLE;
+  return factory->QueryInterface(riid, object);
 }
 
-extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
-  return trov::ModuleHeld() ? S_FALSE : S_OK;
-}
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() { return trov::ModuleHeld() ? S_FALSE : S_OK; }

@@ -32,6 +32,14 @@ std::string ModuleDirectory() {
   return slash == std::string::npos ? std::string() : file.substr(0, slash);
 }
 
+std::wstring ModuleString(UINT id) {
+  // A zero buffer size hands out a pointer to the resource's own, unterminated, text.
+  const wchar_t* text = nullptr;
+  const int length = LoadStringW(moduleInstance, id, reinterpret_cast<LPWSTR>(&text), 0);
+  return length > 0 && text != nullptr ? std::wstring(text, static_cast<std::size_t>(length))
+                                       : std::wstring();
+}
+
 void HoldModule() { ++moduleHolds; }
 void ReleaseModule() { --moduleHolds; }
 bool ModuleHeld() { return moduleHolds.load() > 0; }

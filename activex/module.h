@@ -13,6 +13,8 @@ HINSTANCE ModuleInstance();
 std::wstring ModuleFilePath();
 // The module's directory in the engine's 8-bit file-name form, without the last backslash.
 std::string ModuleDirectory();
+// String resource id of this module; empty when it is missing.
+std::wstring ModuleString(UINT id);
 
 // Every live COM object and every IClassFactory::LockServer(TRUE) holds the module.
 void HoldModule();

@@ -1,5 +1,5 @@
-// Self-registration: the type library and the control class, per machine (the classes root) or,
-// through DllInstall with "user", per user (HKCU\Software\Classes).
+// Self-registration: the type library, the control class and its property pages, per machine (the
+// classes root) or, through DllInstall with "user", per user (HKCU\Software\Classes).
 #include <windows.h>
 #include <oleauto.h>
 #include <olectl.h>
@@ -11,6 +11,7 @@
 #include "com_ref.h"
 #include "module.h"
 #include "resource.h"
+#include "server_classes.h"
 #include "type_library.h"
 #include "vantor_ids.h"
 
@@ -34,14 +35,9 @@ std::wstring GuidText(REFGUID guid) {
   return text.data();
 }
 
-std::wstring DisplayName() {
-  std::array<wchar_t, 128> name{};
-  const int length = LoadStringW(ModuleInstance(), IDS_CONTROL_NAME, name.data(),
-                                 static_cast<int>(name.size()));
-  return std::wstring(name.data(), length > 0 ? static_cast<std::size_t>(length) : 0);
+std::wstring ClassKey(const ServerClass& serverClass) {
+  return L"CLSID\\" + GuidText(serverClass.clsid);
 }
-
-std::wstring ClassKey() { return L"CLSID\\" + GuidText(CLSID_Vantor); }
 
 // The root under which class keys go; the caller closes it unless it is the predefined root.
 HKEY OpenClassesRoot(Scope scope) {
@@ -88,16 +84,11 @@ bool DeleteTree(HKEY root, const std::wstring& subkey) {
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
-bool WriteClassKeys(HKEY root) {
-  const std::wstring clsid = ClassKey();
-  const std::wstring name = DisplayName();
-  const std::wstring path = ModuleFilePath();
-  const std::wstring progId = kVantorProgId;
-  return SetString(root, clsid, nullptr, name) &&
-         SetString(root, clsid + L"\\InprocServer32", nullptr, path) &&
-         SetString(root, clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment") &&
-         SetString(root, clsid + L"\\ProgID", nullptr, progId) &&
-         CreateEmptyKey(root, clsid + L"\\Control") &&
+// What only the control carries: the marks of an insertable control, its flags, its toolbox
+// picture and its type library.
+bool WriteControlKeys(HKEY root, const std::wstring& clsid, const std::wstring& progId,
+                      const std::wstring& path) {
+  return CreateEmptyKey(root, clsid + L"\\Control") &&
          CreateEmptyKey(root, clsid + L"\\Insertable") &&
          SetString(root, clsid + L"\\ToolboxBitmap32", nullptr,
                    path + L", " + std::to_wstring(IDB_CONTROL)) &&
@@ -105,15 +96,35 @@ bool WriteClassKeys(HKEY root) {
          SetString(root, clsid + L"\\MiscStatus\\1", nullptr, std::to_wstring(kMiscStatus)) &&
          SetString(root, clsid + L"\\TypeLib", nullptr, GuidText(LIBID_VANTORLib)) &&
          SetString(root, clsid + L"\\Version", nullptr, L"1.0") &&
-         SetString(root, progId, nullptr, name) &&
-         SetString(root, progId + L"\\CLSID", nullptr, GuidText(CLSID_Vantor)) &&
          CreateEmptyKey(root, progId + L"\\Insertable");
 }
 
-bool RemoveClassKeys(HKEY root) {
-  const bool classRemoved = DeleteTree(root, ClassKey());
-  const bool progIdRemoved = DeleteTree(root, kVantorProgId);
+bool WriteClassKeys(HKEY root, const ServerClass& serverClass) {
+  const std::wstring clsid = ClassKey(serverClass);
+  const std::wstring name =
+      serverClass.name != nullptr ? serverClass.name : ModuleString(IDS_CONTROL_NAME);
+  const std::wstring path = ModuleFilePath();
+  const std::wstring progId = serverClass.progId;
+  return SetString(root, clsid, nullptr, name) &&
+         SetString(root, clsid + L"\\InprocServer32", nullptr, path) &&
+         SetString(root, clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment") &&
+         SetString(root, clsid + L"\\ProgID", nullptr, progId) &&
+         SetString(root, progId, nullptr, name) &&
+         SetString(root, progId + L"\\CLSID", nullptr, GuidText(serverClass.clsid)) &&
+         (!serverClass.isControl || WriteControlKeys(root, clsid, progId, path));
+}
+
+bool RemoveClassKeys(HKEY root, const ServerClass& serverClass) {
+  const bool classRemoved = DeleteTree(root, ClassKey(serverClass));
+  const bool progIdRemoved = DeleteTree(root, serverClass.progId);
   return classRemoved && progIdRemoved;
+}
+
+// Every class is tried, so one that fails does not keep the others out (or in).
+bool ForEveryClass(HKEY root, bool (*step)(HKEY root, const ServerClass& serverClass)) {
+  bool all = true;
+  for (const ServerClass& serverClass : ServerClasses()) all = step(root, serverClass) && all;
+  return all;
 }
 
 HRESULT RegisterLibrary(Scope scope) {
@@ -138,7 +149,7 @@ HRESULT UnregisterLibrary(Scope scope) {
 HRESULT Register(Scope scope) {
   if (FAILED(RegisterLibrary(scope))) return SELFREG_E_TYPELIB;
   HKEY root = OpenClassesRoot(scope);
-  const bool written = root != nullptr && WriteClassKeys(root);
+  const bool written = root != nullptr && ForEveryClass(root, &WriteClassKeys);
   CloseClassesRoot(scope, root);
   return written ? S_OK : SELFREG_E_CLASS;
 }
@@ -148,7 +159,7 @@ HRESULT Register(Scope scope) {
 HRESULT Unregister(Scope scope) {
   const HRESULT library = UnregisterLibrary(scope);
   HKEY root = OpenClassesRoot(scope);
-  const bool removed = root != nullptr && RemoveClassKeys(root);
+  const bool removed = root != nullptr && ForEveryClass(root, &RemoveClassKeys);
   CloseClassesRoot(scope, root);
   if (FAILED(library)) return library;
   return removed ? S_OK : SELFREG_E_CLASS;

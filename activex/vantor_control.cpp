@@ -85,6 +85,8 @@ HRESULT VantorControl::QueryInterface(REFIID riid, void** object) {
     found = static_cast<IConnectionPointContainer*>(this);
   } else if (IsEqualIID(riid, IID_IObjectSafety)) {
     found = static_cast<IObjectSafety*>(this);
+  } else if (IsEqualIID(riid, IID_ISpecifyPropertyPages)) {
+    found = static_cast<ISpecifyPropertyPages*>(this);
   }
   if (found == nullptr) return E_NOINTERFACE;
   found->AddRef();

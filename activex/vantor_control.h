@@ -5,7 +5,8 @@
 //
 // The object's interfaces live in one file each: vantor_control.cpp (identity, lifetime, events,
 // class info), control_dispatch.cpp (IDispatch), control_ole.cpp (embedding), control_view.cpp
-// (drawing and extent), control_persist.cpp (persistence), control_safety.cpp (IObjectSafety).
+// (drawing and extent), control_persist.cpp (persistence), control_safety.cpp (IObjectSafety),
+// control_pages.cpp (ISpecifyPropertyPages).
 #ifndef VANTOR_VANTOR_CONTROL_H
 #define VANTOR_VANTOR_CONTROL_H
 
@@ -55,6 +56,7 @@ class VantorControl final : public IDispatch,
                             public IProvideClassInfo2,
                             public IConnectionPointContainer,
                             public IObjectSafety,
+                            public ISpecifyPropertyPages,
                             private CheckListener,
                             private CheckDialogHost {
  public:
@@ -170,6 +172,9 @@ class VantorControl final : public IDispatch,
   HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID riid, DWORD optionSetMask,
                                                       DWORD enabledOptions) override;
 
+  // ---- ISpecifyPropertyPages (control_pages.cpp) ----
+  HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) override;
+
   // ---- What the dispatch handlers translate to ----
   ControlCore& Core() override { return *core_; }
   DictionaryMembers& Dictionaries() override { return dictionaries_; }
@@ -190,6 +195,7 @@ class VantorControl final : public IDispatch,
   // The dialogs a host opens; ErrorCode is 0 afterwards whatever the user did.
   void ShowOptionsDialog();
   void ShowUserDictionaryDialog();
+  void AboutBox();
   uint8_t SafetyOptions() const { return safetyOptions_; }
 
  private:

@@ -12,6 +12,9 @@ void ControlTest::SetUp() {
   directory_ = std::filesystem::temp_directory_path() /
                ("vantor_activex_" + std::to_string(GetCurrentProcessId()) + "_" +
                 std::to_string(counter++));
+  // Wine reuses process ids: a run that was killed may have left this very folder behind.
+  std::error_code ignored;
+  std::filesystem::remove_all(directory_, ignored);
   std::filesystem::create_directories(directory_);
 }
 

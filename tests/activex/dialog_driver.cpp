@@ -17,6 +17,7 @@ constexpr UINT kSendTimeoutMs = 15000;
 
 struct Search {
   const char* caption;
+  bool partial;  // the caption holds it somewhere
   HWND found;
 };
 
@@ -31,7 +32,10 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
   if (!IsWindowVisible(window) || !IsDialogClass(window)) return TRUE;
   char caption[256] = {};
   GetWindowTextA(window, caption, sizeof caption);
-  if (std::string(caption) != search.caption) return TRUE;
+  const bool matches = search.partial
+                           ? std::string(caption).find(search.caption) != std::string::npos
+                           : std::string(caption) == search.caption;
+  if (!matches) return TRUE;
   search.found = window;
   return FALSE;
 }
@@ -92,16 +96,20 @@ void DialogDriver::CancelOpenDialogs(HANDLE modalDone) {
   }
 }
 
-HWND DialogDriver::FindDialog(const char* caption) {
-  Search search{caption, nullptr};
+HWND DialogDriver::FindDialog(const char* caption, bool partial) {
+  Search search{caption, partial, nullptr};
   EnumThreadWindows(uiThread_, MatchDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-HWND DialogDriver::WaitForDialog(const char* caption) {
+HWND DialogDriver::WaitForDialog(const char* caption) { return WaitForMatch(caption, false); }
+
+HWND DialogDriver::WaitForDialogContaining(const char* part) { return WaitForMatch(part, true); }
+
+HWND DialogDriver::WaitForMatch(const char* caption, bool partial) {
   const auto deadline = std::chrono::steady_clock::now() + kPatience;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (HWND found = FindDialog(caption)) return found;
+    if (HWND found = FindDialog(caption, partial)) return found;
     std::this_thread::sleep_for(kPoll);
   }
   ADD_FAILURE() << "no dialog \"" << caption << "\" appeared";
@@ -126,7 +134,7 @@ HWND DialogDriver::WaitForMenu() {
 bool DialogDriver::NoDialogAppears(const char* caption) {
   const auto deadline = std::chrono::steady_clock::now() + 300ms;
   while (std::chrono::steady_clock::now() < deadline) {
-    if (FindDialog(caption) != nullptr) return false;
+    if (FindDialog(caption, false) != nullptr) return false;
     std::this_thread::sleep_for(kPoll);
   }
   return true;

@@ -25,6 +25,8 @@ class DialogDriver {
   // The visible dialog with this caption among the test thread's windows; fails the test and
   // returns null when none shows up in time.
   HWND WaitForDialog(const char* caption);
+  // The same for a dialog whose caption holds part, for captions the platform composes.
+  HWND WaitForDialogContaining(const char* part);
   // True when no dialog with this caption shows up within a short while.
   bool NoDialogAppears(const char* caption);
   // The pop-up menu the test thread is tracking; fails the test and returns null when none
@@ -73,7 +75,8 @@ class DialogDriver {
 
  private:
   explicit DialogDriver(DWORD uiThread) : uiThread_(uiThread) {}
-  HWND FindDialog(const char* caption);
+  HWND FindDialog(const char* caption, bool partial);
+  HWND WaitForMatch(const char* caption, bool partial);
   // Cancels every dialog of the test thread until its modal call returns.
   void CancelOpenDialogs(HANDLE modalDone);
 

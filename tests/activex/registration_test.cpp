@@ -2,6 +2,7 @@
 // takes away. The ctest fixture has registered the module before this runs.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <ocidl.h>
 #include <olectl.h>
 
 #include <array>
@@ -57,12 +58,49 @@ using InstallEntry = HRESULT(STDAPICALLTYPE*)(BOOL, LPCWSTR);
 
 const std::wstring kClassKey = L"CLSID\\" + GuidText(CLSID_Vantor);
 
+struct PageClass {
+  const CLSID& clsid;
+  const wchar_t* progId;
+};
+
+const PageClass kPageClasses[] = {
+    {CLSID_VantorGeneralPage, L"VANTOR.VantorPropPage.1"},
+    {CLSID_VantorDictionariesPage, L"Vantor.CVantorDictPropPage"},
+    {CLSID_VantorSuggestionsPage, L"Vantor.CVantorSuggestionsPropPage"},
+};
+
+std::wstring PageKey(const PageClass& page) { return L"CLSID\\" + GuidText(page.clsid); }
+
+// A page is a plain in-process class: its server, threading model and ProgID both ways, and
+// none of the control's marks.
+void ExpectPageKeys(HKEY classes, const std::wstring& server) {
+  for (const PageClass& page : kPageClasses) {
+    const std::wstring key = PageKey(page);
+    SCOPED_TRACE(std::string(key.begin(), key.end()));
+    EXPECT_NE(ReadString(classes, key), L"<missing>");
+    EXPECT_EQ(ReadString(classes, key + L"\\InprocServer32"), server);
+    EXPECT_EQ(ReadString(classes, key + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+    EXPECT_EQ(ReadString(classes, key + L"\\ProgID"), page.progId);
+    EXPECT_EQ(ReadString(classes, std::wstring(page.progId) + L"\\CLSID"), GuidText(page.clsid));
+    EXPECT_FALSE(KeyExists(classes, key + L"\\Control"));
+    EXPECT_FALSE(KeyExists(classes, key + L"\\MiscStatus"));
+  }
+}
+
+void ExpectNoClassKeys(HKEY classes) {
+  EXPECT_FALSE(KeyExists(classes, kClassKey));
+  EXPECT_FALSE(KeyExists(classes, L"VANTOR.VantorCtrl.3"));
+  for (const PageClass& page : kPageClasses) {
+    EXPECT_FALSE(KeyExists(classes, PageKey(page)));
+    EXPECT_FALSE(KeyExists(classes, page.progId));
+  }
+}
+
 void ExpectClassKeys(HKEY classes) {
   const std::wstring server = ReadString(classes, kClassKey + L"\\InprocServer32");
   ASSERT_GE(server.size(), 10u);
   EXPECT_EQ(_wcsicmp(server.substr(server.size() - 10).c_str(), L"vantor.dll"), 0);
-  EXPECT_EQ(ReadString(classes, kClassKey + L"\\InprocServer32", L"ThreadingModel"),
-            L"Apartment");
+  EXPECT_EQ(ReadString(classes, kClassKey + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
   EXPECT_EQ(ReadString(classes, kClassKey + L"\\ProgID"), L"VANTOR.VantorCtrl.3");
   EXPECT_EQ(ReadString(classes, kClassKey + L"\\MiscStatus\\1"), L"132497");
   EXPECT_EQ(ReadString(classes, kClassKey + L"\\TypeLib"), GuidText(LIBID_VANTORLib));
@@ -71,7 +109,8 @@ void ExpectClassKeys(HKEY classes) {
   EXPECT_TRUE(KeyExists(classes, kClassKey + L"\\Insertable"));
   EXPECT_EQ(ReadString(classes, kClassKey + L"\\ToolboxBitmap32"), server + L", 1");
   EXPECT_EQ(ReadString(classes, L"VANTOR.VantorCtrl.3\\CLSID"), GuidText(CLSID_Vantor));
-  EXPECT_NE(ReadString(classes, kClassKey), L"<missing>");
+  EXPECT_EQ(ReadString(classes, kClassKey), L"Vantor Spelling Control");
+  ExpectPageKeys(classes, server);
 }
 
 TEST(Registration, MachineRegistrationRoundTrip) {
@@ -81,8 +120,7 @@ TEST(Registration, MachineRegistrationRoundTrip) {
   Module module;
   ASSERT_NE(module.handle(), nullptr);
   ASSERT_EQ(module.Entry<ServerEntry>("DllUnregisterServer")(), S_OK);
-  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
-  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"VANTOR.VantorCtrl.3"));
+  ExpectNoClassKeys(HKEY_CLASSES_ROOT);
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\" + GuidText(LIBID_VANTORLib) + L"\\1.0"));
   // The library is gone: unregistering again reports it, and still succeeds for the classes.
   EXPECT_EQ(module.Entry<ServerEntry>("DllUnregisterServer")(), SELFREG_E_TYPELIB);
@@ -102,8 +140,7 @@ TEST(Registration, PerUserRegistrationThroughDllInstall) {
             ERROR_SUCCESS);
   ExpectClassKeys(classes);
   ASSERT_EQ(install(FALSE, L"USER"), S_OK);
-  EXPECT_FALSE(KeyExists(classes, kClassKey));
-  EXPECT_FALSE(KeyExists(classes, L"VANTOR.VantorCtrl.3"));
+  ExpectNoClassKeys(classes);
   RegCloseKey(classes);
   // The machine's class keys are untouched.
   ExpectClassKeys(HKEY_CLASSES_ROOT);
@@ -127,6 +164,21 @@ TEST(Registration, ClassObjectAndUnloadTest) {
             CLASS_E_NOAGGREGATION);
   factory->Release();
   EXPECT_EQ(canUnload(), S_OK);
+
+  // Each page has a class object of its own that makes pages, and a live page holds the module.
+  for (const PageClass& page : kPageClasses) {
+    IClassFactory* pageFactory = nullptr;
+    ASSERT_EQ(get(page.clsid, IID_IClassFactory, reinterpret_cast<void**>(&pageFactory)), S_OK);
+    EXPECT_NE(pageFactory, factory);
+    IPropertyPage* created = nullptr;
+    ASSERT_EQ(
+        pageFactory->CreateInstance(nullptr, IID_IPropertyPage, reinterpret_cast<void**>(&created)),
+        S_OK);
+    pageFactory->Release();
+    EXPECT_EQ(canUnload(), S_FALSE);
+    created->Release();
+    EXPECT_EQ(canUnload(), S_OK);
+  }
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 // beside this program, so nothing needs to be registered.
 //
 // Usage: dialog_gallery <folder>   (writes check_spelling.bmp, check_spelling_context.bmp,
-//                                    options.bmp and user_dictionaries.bmp there)
+//                                    options.bmp, user_dictionaries.bmp, about.bmp and
+//                                    page_general.bmp, page_dictionaries.bmp,
+//                                    page_suggestions.bmp there)
 #include <windows.h>
 #include <objbase.h>
 #include <ocidl.h>
+#include <olectl.h>
 #include <oleauto.h>
+#include <prsht.h>
 
 #include <cstdio>
 #include <functional>
@@ -18,6 +22,9 @@
 #include "vantor_ids.h"
 
 namespace {
+
+// The caption the platform's property frame composes from the name it is given.
+constexpr char kFrameCaption[] = "Properties for Vantor";
 
 constexpr wchar_t kSampleText[] =
     L"Please chekc the spelling of this sentense before you send it to the the printer.";
@@ -43,6 +50,7 @@ class Control {
                       nullptr);
     VariantClear(&value);
   }
+  IDispatch* dispatch() const { return dispatch_; }
   void Call(const wchar_t* name) {
     DISPPARAMS none{nullptr, nullptr, 0, 0};
     VARIANT result;
@@ -77,17 +85,38 @@ VARIANT Bool(bool on) {
   return value;
 }
 
-IDispatch* CreateControl() {
+IClassFactory* ClassObject(REFCLSID clsid) {
   HMODULE module = LoadLibraryW((ProgramFolder() + L"\\vantor.dll").c_str());
   if (module == nullptr) return nullptr;
   using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
   auto get = reinterpret_cast<GetClassObject>(
       reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
   IClassFactory* factory = nullptr;
-  if (get == nullptr || FAILED(get(CLSID_Vantor, IID_IClassFactory,
-                                   reinterpret_cast<void**>(&factory)))) {
+  if (get == nullptr ||
+      FAILED(get(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
     return nullptr;
   }
+  return factory;
+}
+
+// The property frame creates the pages by class: their class objects stand in for registration.
+bool OfferPageClasses() {
+  for (const CLSID& page :
+       {CLSID_VantorGeneralPage, CLSID_VantorDictionariesPage, CLSID_VantorSuggestionsPage}) {
+    IClassFactory* factory = ClassObject(page);
+    DWORD cookie = 0;
+    if (factory == nullptr || FAILED(CoRegisterClassObject(page, factory, CLSCTX_INPROC_SERVER,
+                                                           REGCLS_MULTIPLEUSE, &cookie))) {
+      return false;
+    }
+    factory->Release();
+  }
+  return true;
+}
+
+IDispatch* CreateControl() {
+  IClassFactory* factory = ClassObject(CLSID_Vantor);
+  if (factory == nullptr) return nullptr;
   IDispatch* dispatch = nullptr;
   factory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&dispatch));
   factory->Release();
@@ -229,6 +258,22 @@ int main(int argc, char** argv) {
     };
     all &= Photograph([&] { control.Call(L"ShowUserDictionaryDialog"); }, "User Dictionaries",
                       folder + "\\user_dictionaries.bmp", pickWord, IDOK);
+    all &= Photograph([&] { control.Call(L"AboutBox"); }, "About Vantor", folder + "\\about.bmp",
+                      nullptr, IDOK);
+    all &= OfferPageClasses();
+    const CLSID pages[] = {CLSID_VantorGeneralPage, CLSID_VantorDictionariesPage,
+                           CLSID_VantorSuggestionsPage};
+    const char* const pictures[] = {"page_general", "page_dictionaries", "page_suggestions"};
+    for (int page = 0; page < 3; ++page) {
+      IUnknown* objects[] = {control.dispatch()};
+      const auto showPage = [page](HWND frame) { SendMessageA(frame, PSM_SETCURSEL, page, 0); };
+      all &= Photograph(
+          [&] {
+            OleCreatePropertyFrame(nullptr, 0, 0, L"Vantor", 1, objects, 3,
+                                   const_cast<CLSID*>(pages), LOCALE_USER_DEFAULT, 0, nullptr);
+          },
+          kFrameCaption, folder + "\\" + pictures[page] + ".bmp", showPage, IDCANCEL);
+    }
   }
   CoUninitialize();
   return all ? 0 : 1;
