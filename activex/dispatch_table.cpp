@@ -89,9 +89,6 @@ HRESULT PutMemberLong(VantorControl& c, const VARIANT& value) {
   return S_OK;
 }
 
-// Members whose dialogs are not available in this build.
-HRESULT NotAvailable(VantorControl&, DispatchArgs, VARIANT*) { return E_NOTIMPL; }
-
 // A background-checking call: the window, then the four marking booleans and the colour from
 // argument styleFrom on; the control's first user dictionary is where Add writes.
 BackgroundCall BackgroundCallFrom(VantorControl& c, DispatchArgs a, std::size_t styleFrom) {
