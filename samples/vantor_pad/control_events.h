@@ -14,7 +14,6 @@ namespace pad {
 
 // The dispatch ids of the events the pad uses.
 enum ControlEvent : DISPID {
-  kMisspelledWordEvent = 1,
   kEndOfTextEvent = 7,
   kReplaceWordEvent = 9,
   kDeleteWordEvent = 10,

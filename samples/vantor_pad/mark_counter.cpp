@@ -23,6 +23,8 @@ class QuietSelection {
     SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
     SendMessageW(edit_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll_));
     SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
+    // What needed painting meanwhile was dropped, the selection's highlight among it.
+    InvalidateRect(edit_, nullptr, FALSE);
     SendMessageW(edit_, EM_SETEVENTMASK, 0, mask_);
   }
 

@@ -1,14 +1,12 @@
 #include "menu_photographer.h"
 
-#include <olectl.h>
+#include <gdiplus.h>
 #include <richedit.h>
-#include <wrl/client.h>
 
 #include <cstdio>
 
 #include "mark_counter.h"
 #include "spelling_control.h"
-#include "text_file.h"
 
 namespace pad {
 namespace {
@@ -32,27 +30,20 @@ HWND WaitForMenu(DWORD thread) {
   return nullptr;
 }
 
-// The bitmap in BMP form, written by the picture object of OLE.
+// The bitmap as a BMP file, written by GDI+.
 bool SaveBitmap(HBITMAP bitmap, const std::wstring& file) {
-  PICTDESC description{};
-  description.cbSizeofstruct = sizeof description;
-  description.picType = PICTYPE_BITMAP;
-  description.bmp.hbitmap = bitmap;
-  Microsoft::WRL::ComPtr<IPicture> picture;
-  Microsoft::WRL::ComPtr<IStream> stream;
-  LONG size = 0;
-  if (FAILED(OleCreatePictureIndirect(&description, IID_IPicture, FALSE,
-                                      reinterpret_cast<void**>(picture.GetAddressOf()))) ||
-      FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream)) ||
-      FAILED(picture->SaveAsFile(stream.Get(), TRUE, &size))) {
-    return false;
+  constexpr CLSID kBmpEncoder = {
+      0x557cf400, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+  Gdiplus::GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) return false;
+  bool saved = false;
+  {
+    Gdiplus::Bitmap picture(bitmap, nullptr);
+    saved = picture.Save(file.c_str(), &kBmpEncoder, nullptr) == Gdiplus::Ok;
   }
-  HGLOBAL memory = nullptr;
-  if (FAILED(GetHGlobalFromStream(stream.Get(), &memory))) return false;
-  const std::string bytes(static_cast<const char*>(GlobalLock(memory)),
-                          static_cast<std::size_t>(size));
-  GlobalUnlock(memory);
-  return WriteBytes(file, bytes);
+  Gdiplus::GdiplusShutdown(token);
+  return saved;
 }
 
 // What the screen shows of area.
@@ -61,7 +52,11 @@ bool Capture(const RECT& area, const std::wstring& file) {
   const int height = area.bottom - area.top;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  // 24 bits a pixel: the screen's 32-bit pixels carry no alpha, yet a 32-bit file would say so.
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* pixels = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &pixels, nullptr, 0);
   HGDIOBJ previous = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
   SelectObject(memory, previous);
@@ -83,17 +78,26 @@ void MenuPhotographer::Start(HWND pad, const std::wstring& bitmapFile) {
     PostMessageW(pad, WM_CLOSE, 0, 0);
     return;
   }
-  // A point inside the word's first letters, half a line down from its top.
-  POINTL corner{};
-  SendMessageW(editor, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&corner), marks.firstMark() + 1);
-  POINT click{corner.x, corner.y + 6};
+  // A click on the word's first letter, low in its line, so that the menu leaves the word seen.
+  const long mark = marks.firstMark();
+  const auto line = SendMessageW(editor, EM_EXLINEFROMCHAR, 0, mark);
+  const auto nextLine = SendMessageW(editor, EM_LINEINDEX, line + 1, 0);
+  POINTL word{};
+  POINTL below{};
+  SendMessageW(editor, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&word), mark);
+  SendMessageW(editor, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&below), nextLine);
+  POINT click{word.x + 2, below.y > word.y ? below.y - 2 : word.y + 6};
   ClientToScreen(editor, &click);
-  photographer_ =
-      std::thread(&MenuPhotographer::Photograph, this, pad, GetCurrentThreadId(), bitmapFile);
-  PostMessageW(pad, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(editor), MAKELPARAM(click.x, click.y));
+  photographer_ = std::thread(&MenuPhotographer::Photograph, this, pad, editor, click,
+                              GetCurrentThreadId(), bitmapFile);
 }
 
-void MenuPhotographer::Photograph(HWND pad, DWORD padThread, const std::wstring& bitmapFile) {
+void MenuPhotographer::Photograph(HWND pad, HWND editor, POINT click, DWORD padThread,
+                                  const std::wstring& bitmapFile) {
+  // The status bar's counts come once the pad has been idle a moment; an open menu holds them.
+  Sleep(2 * kSettleMs);
+  PostMessageW(pad, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(editor),
+               MAKELPARAM(click.x, click.y));
   HWND menu = WaitForMenu(padThread);
   if (menu == nullptr) {
     std::fprintf(stderr, "vantor_pad: no suggestion menu appeared\n");

@@ -19,7 +19,8 @@ class MenuPhotographer {
   bool Finish();
 
  private:
-  void Photograph(HWND pad, DWORD padThread, const std::wstring& bitmapFile);
+  void Photograph(HWND pad, HWND editor, POINT click, DWORD padThread,
+                  const std::wstring& bitmapFile);
 
   std::thread photographer_;
   bool saved_ = false;

@@ -69,7 +69,11 @@ void PadWindow::ToggleCheckAsYouType() {
   ScheduleRecount();
 }
 
-void PadWindow::RecheckAfterSettings() {
+void PadWindow::ShowSettingsDialog(void (SpellingControl::*dialog)()) {
+  {
+    ControlCall call(*this);
+    (control_.*dialog)();
+  }
   if (checkAsYouType_) Recheck();
   ScheduleRecount();
 }

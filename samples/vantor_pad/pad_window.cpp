@@ -157,17 +157,11 @@ void PadWindow::OnCommand(int command) {
     case kToolsCheckAsYouType:
       ToggleCheckAsYouType();
       break;
-    case kToolsOptions: {
-      ControlCall call(*this);
-      control_.ShowOptionsDialog();
-    }
-      RecheckAfterSettings();
+    case kToolsOptions:
+      ShowSettingsDialog(&SpellingControl::ShowOptionsDialog);
       break;
-    case kToolsUserDictionaries: {
-      ControlCall call(*this);
-      control_.ShowUserDictionaryDialog();
-    }
-      RecheckAfterSettings();
+    case kToolsUserDictionaries:
+      ShowSettingsDialog(&SpellingControl::ShowUserDictionaryDialog);
       break;
     case kHelpAbout:
       ShowAbout();

@@ -63,8 +63,8 @@ class PadWindow {
   void OnControlEvent(DISPID event);
   void CheckSpelling();
   void ToggleCheckAsYouType();
-  // After the options or the dictionaries changed what counts as a problem.
-  void RecheckAfterSettings();
+  // One of the control's settings dialogs; what counts as a problem may change in it.
+  void ShowSettingsDialog(void (SpellingControl::*dialog)());
   void ShowAbout();
   void ForwardChange();
   void Recheck();

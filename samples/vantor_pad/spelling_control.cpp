@@ -9,17 +9,16 @@ namespace {
 
 constexpr wchar_t kProgId[] = L"VANTOR.VantorCtrl.3";
 
+// Zero-filled, as VariantInit leaves a variant, then typed.
 VARIANT Long(long value) {
-  VARIANT v;
-  VariantInit(&v);
+  VARIANT v{};
   V_VT(&v) = VT_I4;
   V_I4(&v) = value;
   return v;
 }
 
 VARIANT Bool(bool value) {
-  VARIANT v;
-  VariantInit(&v);
+  VARIANT v{};
   V_VT(&v) = VT_BOOL;
   V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
   return v;
