@@ -73,4 +73,16 @@ std::wstring EditorText(HWND editor) {
 
 void ClearMarks(HWND editor) { ApplyPlainFormat(editor, SCF_ALL); }
 
+FrozenView::FrozenView(HWND editor) : editor_(editor) {
+  SendMessageW(editor_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(editor_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll_));
+}
+
+FrozenView::~FrozenView() {
+  SendMessageW(editor_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll_));
+  SendMessageW(editor_, WM_SETREDRAW, TRUE, 0);
+  // What needed painting meanwhile was dropped.
+  InvalidateRect(editor_, nullptr, FALSE);
+}
+
 }  // namespace pad

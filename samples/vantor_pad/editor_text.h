@@ -21,6 +21,21 @@ long EditorLength(HWND editor);
 // Gives all of the text the plain format again: no marks.
 void ClearMarks(HWND editor);
 
+// Holds the editor's painting and scroll position while the selection is moved about the whole
+// text, as reading formats and the control's whole-text check do: a visible rich edit otherwise
+// scrolls to every selection and repaints. The editor is repainted once afterwards.
+class FrozenView {
+ public:
+  explicit FrozenView(HWND editor);
+  FrozenView(const FrozenView&) = delete;
+  FrozenView& operator=(const FrozenView&) = delete;
+  ~FrozenView();
+
+ private:
+  HWND editor_;
+  POINT scroll_{};
+};
+
 }  // namespace pad
 
 #endif  // VANTOR_PAD_EDITOR_TEXT_H

@@ -7,32 +7,25 @@
 namespace pad {
 namespace {
 
-// Puts back what reading formats through the selection disturbs, and keeps the host from hearing
-// of the selection changes meanwhile.
+// Puts back the selection that reading formats moves, and keeps the host from hearing of it.
 class QuietSelection {
  public:
-  explicit QuietSelection(HWND edit) : edit_(edit) {
+  explicit QuietSelection(HWND edit) : edit_(edit), frozen_(edit) {
     mask_ = SendMessageW(edit_, EM_SETEVENTMASK, 0, 0);
-    SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(edit_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
-    SendMessageW(edit_, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll_));
   }
   QuietSelection(const QuietSelection&) = delete;
   QuietSelection& operator=(const QuietSelection&) = delete;
   ~QuietSelection() {
     SendMessageW(edit_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection_));
-    SendMessageW(edit_, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll_));
-    SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
-    // What needed painting meanwhile was dropped, the selection's highlight among it.
-    InvalidateRect(edit_, nullptr, FALSE);
     SendMessageW(edit_, EM_SETEVENTMASK, 0, mask_);
   }
 
  private:
   HWND edit_;
+  FrozenView frozen_;
   LRESULT mask_ = 0;
   CHARRANGE selection_{};
-  POINT scroll_{};
 };
 
 }  // namespace

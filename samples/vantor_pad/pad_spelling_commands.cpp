@@ -1,5 +1,7 @@
 // The control's part of the pad: Check Spelling, Check as You Type, the control's settings
 // dialogs and About box, its events, and the status bar's counts.
+#include <richedit.h>
+
 #include "editor_text.h"
 #include "pad_commands.h"
 #include "pad_window.h"
@@ -92,7 +94,8 @@ void PadWindow::ShowAbout() {
 }
 
 void PadWindow::ForwardChange() {
-  if (!checkAsYouType_ || controlCalls_ > 0) return;
+  // A new document is checked whole once it is in.
+  if (!checkAsYouType_ || controlCalls_ > 0 || replacingText_) return;
   {
     ControlCall call(*this);
     control_.CheckBackgroundNotify(editor_, marking_);
@@ -102,7 +105,18 @@ void PadWindow::ForwardChange() {
 
 void PadWindow::Recheck() {
   ControlCall call(*this);
+  FrozenView frozen(editor_);
   control_.CheckBackgroundRecheck(editor_, marking_);
+  // The recheck leaves the control's record of the text as the last notification saw it, and the
+  // next notification would check all the text before the caret again. Told of the text with the
+  // caret at the start, it checks nothing before it; told of the caret back, only the first word.
+  CHARRANGE kept{};
+  SendMessageW(editor_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&kept));
+  const CHARRANGE start{0, 0};
+  SendMessageW(editor_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+  control_.CheckBackgroundNotify(editor_, marking_);
+  SendMessageW(editor_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
+  control_.CheckBackgroundNotify(editor_, marking_);
 }
 
 void PadWindow::ScheduleRecount() {

@@ -82,19 +82,19 @@ class Pad {
                                               reinterpret_cast<LPARAM>(text.data()))));
     return text;
   }
-  // 'x' for each character in the marking colour, '.' for the others. The pad is not told of
-  // the selection changes this takes.
-  std::string Marks() const {
+  // 'x' for each character of [from, to) in the marking colour, '.' for the others; to -1: the
+  // end of the text. The pad is not told of the selection changes this takes.
+  std::string Marks(long from = 0, long to = -1) const {
     const LRESULT events = Send(editor_, EM_SETEVENTMASK, 0, 0);
     const CHARRANGE kept = Selection();
     std::string marks;
-    for (long i = 0; i < Length(); ++i) {
+    for (long i = from; i < (to < 0 ? Length() : to); ++i) {
       Select(i, i + 1);
       CHARFORMAT2W format{};
       format.cbSize = sizeof format;
       Send(editor_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-      const bool marked =
-          !(format.dwEffects & CFE_AUTOCOLOR) && format.crTextColor == pad::Marking{}.colour;
+      const bool marked = !(format.dwEffects & CFE_AUTOCOLOR) &&
+                          format.crTextColor == pad::Marking{}.colour;
       marks.push_back(marked ? 'x' : '.');
     }
     Select(kept.cpMin, kept.cpMax);
@@ -333,6 +333,30 @@ TEST_F(VantorPadTest, CheckAsYouTypeMarksProblemWordsAndTheMenuCorrectsThem) {
     Answer(d, IDNO);
   });
   EXPECT_EQ(ReadFile(file), original) << "the changes were not to be saved";
+}
+
+TEST_F(VantorPadTest, ALongDocumentIsCountedAndTypedInWithoutStalls) {
+  std::string text;
+  for (int line = 0; line < 1500; ++line) {
+    text += std::string(line % 10 == 0 ? "A wrod" : "A word") + " on line " +
+            std::to_string(line) + ".\r\n";
+  }
+  Drive(WriteFile("long.txt", text), [](DialogDriver& d, const Pad& pad) {
+    pad.Run(pad::kToolsCheckAsYouType);
+    // The count takes many slices of the timer.
+    EXPECT_TRUE(pad.ShowsStatus(pad::kMarksPart, L"Marked words: 150"));
+    EXPECT_EQ(pad.Status(pad::kWordsPart), L"Words: 7500");
+
+    // Far down the text a keystroke checks the word it touches, not all the text before it.
+    const long end = static_cast<long>(pad.Text().size()) - 1;
+    pad.PlaceCaret(end);
+    const auto began = std::chrono::steady_clock::now();
+    pad.Type(L" chekc ");
+    EXPECT_LT(std::chrono::steady_clock::now() - began, 3s);
+    EXPECT_EQ(pad.Marks(end, end + 8), ".xxxxx..");
+    pad.Close();
+    Answer(d, IDNO);
+  });
 }
 
 TEST_F(VantorPadTest, CheckSpellingFromTheMenuChangesWordsAndSaveKeepsTheAnsiEncoding) {
