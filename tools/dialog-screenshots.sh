@@ -15,7 +15,7 @@ fi
 
 cmake -S "$root" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" >/dev/null
-cmake --build "$out" -j "$(nproc)" --target dialog_gallery help_file
+cmake --build "$out" -j "$(nproc)" --target dialog_gallery help_file vantor_pad
 
 # A prefix of its own that draws on X, with one desktop window that holds every window.
 export WINEPREFIX=$out/screenshot-prefix WINEDEBUG=-all WINEARCH=win64
@@ -36,6 +36,12 @@ trap 'rm -rf "$shots"; wineserver -k 2>/dev/null || true' EXIT
 # without the X screen, would leave the new prefix's desktop without one.
 xvfb-run -a -s "-screen 0 1024x768x24" \
   timeout 300 wine "$out/bin/dialog_gallery.exe" "Z:${shots//\//\\}"
+timeout 60 wineserver -w
+# Vantor Pad with the suggestion menu open on a marked word. The pad creates the control by its
+# ProgID, so the control is registered in this prefix first, on the same X screen.
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c \
+  'cd "$1" && timeout 60 wine regsvr32 /s vantor.dll && timeout 120 wine vantor_pad.exe --screenshot "$2" "$3"' \
+  sh "$out/bin" "Z:${shots//\//\\}\\vantor_pad.bmp" "Z:${root//\//\\}\\samples\\vantor_pad\\sample.txt"
 timeout 60 wineserver -w
 
 mkdir -p "$pictures"

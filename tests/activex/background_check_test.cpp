@@ -218,6 +218,20 @@ TEST_P(BackgroundCheckTest, RecheckMarksTheWholeTextAndPutsTheSelectionBack) {
   EXPECT_EQ(host_->Marks(), "....xxx...............");
 }
 
+TEST_P(BackgroundCheckTest, ANotificationAfterARecheckChecksOnlyWhatChanged) {
+  host_->SetText("the zzq cat");
+  host_->Recheck();
+  ASSERT_EQ(host_->Marks(), "....xxx....");
+  // Known now, the word would lose its mark if the next notification checked the whole text.
+  control_->Call(L"AddToUserDictionary",
+                 {Var::Text(Dictionary()), Var::Text(L"zzq"), Var::Short('i'), Var::Text(L"")});
+  EXPECT_EQ(host_->Notify(), 0);
+  EXPECT_EQ(host_->Marks(), "....xxx....");
+  host_->MoveCaret(11);
+  host_->Type(" dgo ");
+  EXPECT_EQ(host_->Marks(), "....xxx.....xxx.");
+}
+
 TEST_P(BackgroundCheckTest, TheMenuOffersSuggestionsAndReplacesTheWord) {
   host_->SetText("the dgo sat on the mat");
   host_->Recheck();

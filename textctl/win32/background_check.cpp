@@ -168,11 +168,19 @@ int32_t CheckBackgroundRecheck(const BackgroundCall& call) {
   BackgroundState& state = TheBackgroundState();
   state.TakeOver(call.window, call.core, call.loop, call.userDictionary);
   state.style = call.style;
+  // Every word gets selected in turn: a visible window must not scroll and paint for each.
+  TextCtl_Freeze(call.window);
   const TextSelection kept = TextCtl_GetSel(call.window);
   const int32_t length = TextCtl_GetTextLength(call.window);
   TextCtl_SetSel(call.window, length, length);
   if (length > 0) WordChecker(state).RecheckBefore(length);
   TextCtl_SetSel(call.window, kept.start, kept.end);
+  TextCtl_Unfreeze(call.window);
+  // The whole text is checked as it is now: the next notification compares with this, not with
+  // whatever the window (perhaps another one) held at the last notification, which would have it
+  // check all the text before the caret again.
+  state.prevLength = TextCtl_GetTextLength(call.window);
+  state.prevCaret = TextCtl_GetSel(call.window).start;
   return 0;
 }
 
