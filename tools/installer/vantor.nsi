@@ -5,7 +5,8 @@
 ;   OUTFILE     the installer to write
 ;   BIN         the 64-bit build's bin folder (vantor.dll, dictionaries, vantordlg.chm, ...)
 ;   DLL32       the 32-bit vantor.dll
-;   SAMPLE      (optional) the sample application's exe, with SAMPLE_README beside it
+;   SAMPLE      (optional) the sample application's folder in the bin folder's build: its exe
+;               in BIN, its README.txt and sample.txt in SAMPLE
 ;
 ; Silent use: setup.exe /S [/CurrentUser | /AllUsers] [/D=folder]   (/D last, unquoted)
 ; User dictionaries are user data: an install never overwrites them and an uninstall keeps them.
@@ -94,8 +95,9 @@ Section "Control" SecControl
   File "${BIN}\trovam2.clx"
   File "${BIN}\vantordlg.chm"
   !ifdef SAMPLE
-    File "${SAMPLE}"
-    File /oname=README-VantorPad.txt "${SAMPLE_README}"
+    File "${BIN}\vantor_pad.exe"
+    File /oname=README-VantorPad.txt "${SAMPLE}\README.txt"
+    File /oname=VantorPad-sample.txt "${SAMPLE}\sample.txt"
   !endif
   ; The user dictionaries may hold the user's own words by now: an existing one stays.
   SetOverwrite off
@@ -158,6 +160,7 @@ Section "Uninstall"
   Delete "$INSTDIR\vantordlg.chm"
   Delete "$INSTDIR\vantor_pad.exe"
   Delete "$INSTDIR\README-VantorPad.txt"
+  Delete "$INSTDIR\VantorPad-sample.txt"
   Delete "$INSTDIR\uninstall.exe"
   Delete "$SMPROGRAMS\Vantor\Vantor Pad.lnk"
   Delete "$SMPROGRAMS\Vantor\Vantor help.lnk"
