@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -35,6 +36,8 @@ class ToolTest : public ::testing::Test {
               ("vantor-tool-test-" + std::to_string(stamp) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
+    // The pipe's default personal dictionary lives here, not in the home of whoever runs the tests.
+    SetEnvironment("XDG_DATA_HOME", folder_.string());
     MakeTextLexicon(
         "trovam.tlx",
         {{"the", 'i', ""},    {"quick", 'i', ""}, {"brown", 'i', ""},   {"fox", 'i', ""},
@@ -53,6 +56,14 @@ class ToolTest : public ::testing::Test {
   void TearDown() override {
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
+  }
+
+  static void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
   }
 
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }

@@ -3,9 +3,11 @@
 // one answer line per word ("*" correct, "+ ROOT" correct through its root, "-" correct as a
 // compound, "& WORD COUNT OFFSET: S1, S2" with suggestions, "# WORD OFFSET" without) and then a
 // blank line. Offsets count characters from the start of the line as received.
+#include <optional>
 #include <string>
 #include <variant>
 
+#include "personal_dictionary.h"
 #include "problem_report.h"
 #include "speller.h"
 #include "tool.h"
@@ -14,18 +16,21 @@
 namespace vantor {
 namespace {
 
-constexpr char kBanner[] = "@(#) International Ispell Version 3.1.20 (but really Vantor 1.0)";
-
 constexpr uint32_t kSplitOptions = TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_WORDS |
                                    TROV_OPT_SPLIT_CONTRACTED_WORDS;
 
 class PipeSession {
  public:
-  PipeSession(Speller& speller, const ToolContext& context)
-      : speller_(speller), out_(context.streams.out) {}
+  // personal: null when there is no place for one; personal words then last for the session.
+  PipeSession(Speller& speller, PersonalDictionary* personal, const ToolContext& context)
+      : speller_(speller),
+        personal_(personal),
+        out_(context.streams.out),
+        err_(context.streams.err),
+        shortWordLength_(static_cast<std::size_t>(context.options.shortWordLength)) {}
 
   void Run(std::istream& in) {
-    out_ << kBanner << '\n' << std::flush;
+    out_ << VersionLine() << '\n' << std::flush;
     std::string line;
     while (std::getline(in, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -45,11 +50,12 @@ class PipeSession {
       case '*': AddToPersonal(argument); return;
       case '&': AddToPersonal(LowerCase(argument)); return;
       case '@': AcceptForSession(argument); return;
-      case '#': return;  // personal additions are written at once; nothing left to save
+      case '#': SavePersonal(); return;
       case '!': terse_ = true; return;
       case '%': terse_ = false; return;
       case '^': CheckLine(line, 1); return;
-      case '+': case '-': case '~': case '$': return;  // formatter modes: plain text only
+      // TeX mode on and off, the formatter's string type and "$$" settings: plain text only.
+      case '+': case '-': case '~': case '$': return;
       default: CheckLine(line, 0); return;
     }
   }
@@ -124,6 +130,10 @@ class PipeSession {
   }
 
   void Answer(const std::string& word, int32_t offset) {
+    if (word.size() <= shortWordLength_) {  // -W: engine bytes are characters
+      if (!terse_) out_ << "*\n";
+      return;
+    }
     char replacement[TROV_WORD_BUFFER];
     const int16_t flags = CheckWord(word.c_str(), replacement);
     if (flags == 0) {
@@ -165,21 +175,30 @@ class PipeSession {
     return lower;
   }
 
-  // The first user dictionary takes personal words; without one they last for the session.
   void AddToPersonal(const std::string& word) {
-    const auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
-    if (!engineWord || engineWord->empty()) return;
-    const auto& user = speller_.Core().Dictionaries(trov::DictionaryKind::kUser);
-    if (user.empty()) {
+    const auto engineWord = EngineWord(word);
+    if (!engineWord) return;
+    if (personal_ != nullptr) {
+      personal_->Add(*engineWord);
+    } else {
       AddToTemporary(*engineWord);
-      return;
     }
-    speller_.Core().AddToUserDictionary(user.front().fileName.c_str(), engineWord->c_str(), 'i', "");
+  }
+
+  void SavePersonal() {
+    if (personal_ == nullptr) return;
+    // The protocol has no answer to a save; a failure goes where the client shows errors.
+    if (const auto error = personal_->Save()) ReportError(err_, *error);
   }
 
   void AcceptForSession(const std::string& word) {
-    const auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
-    if (engineWord && !engineWord->empty()) AddToTemporary(*engineWord);
+    if (const auto engineWord = EngineWord(word)) AddToTemporary(*engineWord);
+  }
+
+  std::optional<std::string> EngineWord(const std::string& word) const {
+    auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
+    if (!engineWord || engineWord->empty()) return std::nullopt;
+    return engineWord;
   }
 
   void AddToTemporary(const std::string& engineWord) {
@@ -187,7 +206,10 @@ class PipeSession {
   }
 
   Speller& speller_;
+  PersonalDictionary* personal_;
   std::ostream& out_;
+  std::ostream& err_;
+  std::size_t shortWordLength_;
   bool terse_ = false;
 };
 
@@ -203,8 +225,18 @@ int RunPipe(const ToolContext& context) {
   options.switches[trov::OptionProperty::kCatchDoubledWords] = false;
   const std::unique_ptr<Speller> opened = OpenSpeller(options, context, true);
   if (!opened) return kExitError;
-  Speller& speller = *opened;
-  PipeSession(speller, context).Run(context.streams.in);
+  const std::string path = options.personalDictionary.empty() ? DefaultPersonalDictionaryPath()
+                                                              : options.personalDictionary;
+  std::optional<PersonalDictionary> personal;
+  if (!path.empty()) {
+    std::string error;
+    personal = PersonalDictionary::Open(*opened, path, error);
+    if (!personal) {
+      ReportError(context.streams.err, error);
+      return kExitError;
+    }
+  }
+  PipeSession(*opened, personal ? &*personal : nullptr, context).Run(context.streams.in);
   return kExitClean;
 }
 

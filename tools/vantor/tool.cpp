@@ -41,7 +41,7 @@ constexpr Subcommand kSubcommands[] = {
 };
 
 void PrintOverview(std::ostream& out) {
-  out << "usage: vantor COMMAND [options] ...\n\ncommands:\n";
+  out << "usage: vantor COMMAND [options] ...\n       vantor --version | -v | -vv\n\ncommands:\n";
   for (const Subcommand& subcommand : kSubcommands) out << "  " << subcommand.usage << '\n';
   out << "\n'vantor COMMAND --help' lists a command's options. Dictionaries are looked for beside\n"
          "the program unless named with a path.\n";
@@ -81,6 +81,10 @@ int RunTool(std::span<const std::string> arguments, const std::string& programDi
   const std::string& first = arguments.front();
   if (first == "--help" || first == "-h" || first == "help") {
     PrintOverview(streams.out);
+    return kExitClean;
+  }
+  if (first == "--version" || first == "-v" || first == "-vv") {
+    streams.out << VersionLine() << '\n';
     return kExitClean;
   }
   const std::string_view name = first == "-a" ? "pipe" : std::string_view(first);

@@ -42,6 +42,9 @@ int RunSuggest(const ToolContext& context);
 int RunPipe(const ToolContext& context);
 int RunDict(const ToolContext& context);
 
+// "@(#) International Ispell Version ..." with the product's name and version.
+std::string VersionLine();
+
 // "vantor: " and the message, on the error stream.
 void ReportError(std::ostream& err, const std::string& message);
 
