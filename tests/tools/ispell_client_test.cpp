@@ -28,7 +28,7 @@ TEST_F(IspellClientTest, VersionAnswersNameAnIspellReleaseAndTheProduct) {
 TEST_F(IspellClientTest, OptionsThatClientsPassAreAccepted) {
   const std::vector<std::vector<std::string>> sets = {
       {"-a", "-m", "-B"},                                        // Emacs, default dictionary
-      {"-a", "-m", "-C", "-S", "-W", "0", "-t", "-n", "-l"},
+      {"-a", "-m", "-C", "-S", "-W", "0", "-t", "-n"},
       {"-a", "-m", "-d", Path("trovam.tlx"), "-p", Path("p.tlx")},
       {"-a", "-dtrovam.tlx", "-Ttex", "--encoding=utf-8"},       // values attached, and --encoding
       {"-a", "-T", "latin1", "-i", "ISO-8859-1"},
@@ -82,6 +82,16 @@ TEST_F(IspellClientTest, OptionsChangeTheAnswers) {
   EXPECT_EQ(other[1], "*");
   EXPECT_NE(other[2], "*");
   EXPECT_EQ(Lines(Run({"-a", "-T", "latin1"}, "^caf\xE9\n").out).at(1), "*");
+}
+
+TEST_F(IspellClientTest, ListModeGivesEachMisspelledWordOnALineOfItsOwn) {
+  // Editors use it for long texts: no banner, no commands, every occurrence in order.
+  const std::string text = "the helo cat\n*wrld helo\n\n^qqzzx\n";
+  const std::string listed = "helo\nwrld\nhelo\nqqzzx\n";
+  EXPECT_EQ(Run({"-l"}, text).out, listed);
+  EXPECT_EQ(Run({"-l", "-B", "-d", Path("trovam.tlx")}, text).out, listed);
+  EXPECT_EQ(Run({"-a", "-l"}, text).out, listed);
+  EXPECT_EQ(Run({"-l", "-W", "4"}, text).out, "qqzzx\n");
 }
 
 TEST_F(IspellClientTest, PersonalWordsAreSavedToTheDefaultPlaceAndKnownInLaterRuns) {

@@ -39,6 +39,11 @@ std::string SkipHtmlMarkup(const std::string&, ToolOptions& options) {
   return {};
 }
 
+std::string ListMisspelledWords(const std::string&, ToolOptions& options) {
+  options.listMisspelled = true;
+  return {};
+}
+
 std::string SetShortWordLength(const std::string& value, ToolOptions& options) {
   int length = 0;
   if (!ParseNumber(value, length) || length < 0 || length > TROV_MAX_WORD) {
@@ -101,7 +106,7 @@ constexpr IspellOption kIspellOptions[] = {
     {'H', false, SkipHtmlMarkup, "HTML input: skip markup, decode entities"},
     {'t', false, NoEffect, "TeX input, read as plain text"},
     {'n', false, NoEffect, "nroff input, read as plain text"},
-    {'l', false, NoEffect, "accepted: the pipe answers all the same"},
+    {'l', false, ListMisspelledWords, "list the misspelled words of the input, one a line"},
     {'W', true, SetShortWordLength, "N: accept every word of N characters or fewer"},
     {'d', true, SetMainDictionary, "NAME: the main dictionary, by name or path"},
     {'p', true, SetPersonalDictionary, "FILE: personal dictionary (see the manual)"},

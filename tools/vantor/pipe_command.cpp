@@ -1,4 +1,5 @@
-// vantor pipe (vantor -a): the ispell pipe protocol that editors speak. After the banner, each
+// vantor pipe (vantor -a): the ispell pipe protocol that editors speak; with -l, ispell's list
+// mode, which editors use for long texts. After the banner, each
 // input line is either a command (its first character says which) or text to check; text gets
 // one answer line per word ("*" correct, "+ ROOT" correct through its root, "-" correct as a
 // compound, "& WORD COUNT OFFSET: S1, S2" with suggestions, "# WORD OFFSET" without) and then a
@@ -27,14 +28,20 @@ class PipeSession {
         personal_(personal),
         out_(context.streams.out),
         err_(context.streams.err),
-        shortWordLength_(static_cast<std::size_t>(context.options.shortWordLength)) {}
+        shortWordLength_(static_cast<std::size_t>(context.options.shortWordLength)),
+        listOnly_(context.options.listMisspelled),
+        terse_(listOnly_) {}
 
   void Run(std::istream& in) {
-    out_ << VersionLine() << '\n' << std::flush;
+    if (!listOnly_) out_ << VersionLine() << '\n' << std::flush;
     std::string line;
     while (std::getline(in, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      Handle(line);
+      if (listOnly_) {
+        CheckLine(line, 0);
+      } else {
+        Handle(line);
+      }
       out_.flush();  // the editor waits for each answer before it sends more
     }
   }
@@ -86,7 +93,7 @@ class PipeSession {
       Answer(word, found);
       offset = found + static_cast<int32_t>(std::string_view(word).size());
     }
-    out_ << '\n';
+    if (!listOnly_) out_ << '\n';
   }
 
   int16_t CheckWord(const char* word, char (&replacement)[TROV_WORD_BUFFER]) const {
@@ -136,6 +143,10 @@ class PipeSession {
     }
     char replacement[TROV_WORD_BUFFER];
     const int16_t flags = CheckWord(word.c_str(), replacement);
+    if (listOnly_) {
+      if (flags != 0) out_ << Show(word) << '\n';
+      return;
+    }
     if (flags == 0) {
       AnswerCorrect(word);
       return;
@@ -210,7 +221,8 @@ class PipeSession {
   std::ostream& out_;
   std::ostream& err_;
   std::size_t shortWordLength_;
-  bool terse_ = false;
+  bool listOnly_;  // -l: only the misspelled words, one a line, and no commands
+  bool terse_;
 };
 
 }  // namespace

@@ -31,7 +31,8 @@ constexpr Subcommand kSubcommands[] = {
      "One line per word: the word, a tab, its check-result flags (0 = acceptable), then a tab and\n"
      "each suggestion, best first.\n"},
     {"pipe", kPipe, RunPipe, "vantor pipe [options]    (also: vantor -a [options])",
-     "Speak the ispell pipe protocol on standard input and output, for editors.\n"},
+     "Speak the ispell pipe protocol on standard input and output, for editors; with -l (also\n"
+     "'vantor -l'), list the misspelled words of standard input instead, one a line.\n"},
     {"dict", kDict, RunDict,
      "vantor dict list FILE | add FILE WORD [ACTION [OTHER]] | delete FILE WORD\n"
      "       vantor dict create FILE | compile WORDLIST OUTPUT",
@@ -87,10 +88,12 @@ int RunTool(std::span<const std::string> arguments, const std::string& programDi
     streams.out << VersionLine() << '\n';
     return kExitClean;
   }
-  const std::string_view name = first == "-a" ? "pipe" : std::string_view(first);
+  // ispell's pipe and list modes; "-l" stays among the options, where it selects list mode.
+  const std::string_view name = first == "-a" || first == "-l" ? "pipe" : std::string_view(first);
   for (const Subcommand& subcommand : kSubcommands) {
     if (subcommand.name != name) continue;
-    const ParsedArguments parsed = ParseArguments(subcommand.command, arguments.subspan(1));
+    const ParsedArguments parsed =
+        ParseArguments(subcommand.command, arguments.subspan(first == "-l" ? 0 : 1));
     if (parsed.help) {
       PrintHelp(subcommand, streams.out);
       return kExitClean;

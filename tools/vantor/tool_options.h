@@ -46,6 +46,7 @@ struct ToolOptions {
   bool backupOnWrite = true;    // fix: keep FILE.bak with the original
   std::string personalDictionary;  // pipe: -p FILE; empty for the default one
   int shortWordLength = 0;         // pipe: -W N accepts words of N characters or fewer
+  bool listMisspelled = false;     // pipe: -l lists the misspelled words instead of answering
   std::vector<std::string> operands;
 };
 
