@@ -67,7 +67,7 @@ class ToolTest : public ::testing::Test {
   }
 
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  std::string ProgramDirectory() const { return folder_.string(); }
+  std::string DictionaryDirectory() const { return folder_.string(); }
 
   // Words in the engine's character set 1; the test sources are UTF-8.
   static std::string Latin1(const std::string& utf8) {
@@ -127,7 +127,7 @@ class ToolTest : public ::testing::Test {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunTool(arguments, ProgramDirectory(), ToolStreams{in, out, err});
+    const int status = RunTool(arguments, DictionaryDirectory(), ToolStreams{in, out, err});
     return {status, out.str(), err.str()};
   }
 

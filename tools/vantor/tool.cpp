@@ -45,7 +45,7 @@ void PrintOverview(std::ostream& out) {
   out << "usage: vantor COMMAND [options] ...\n       vantor --version | -v | -vv\n\ncommands:\n";
   for (const Subcommand& subcommand : kSubcommands) out << "  " << subcommand.usage << '\n';
   out << "\n'vantor COMMAND --help' lists a command's options. Dictionaries are looked for beside\n"
-         "the program unless named with a path.\n";
+         "the program (installed: in <prefix>/share/vantor) unless named with a path.\n";
 }
 
 void PrintHelp(const Subcommand& subcommand, std::ostream& out) {
@@ -57,7 +57,7 @@ void PrintHelp(const Subcommand& subcommand, std::ostream& out) {
 
 std::unique_ptr<Speller> OpenSpeller(const ToolOptions& options, const ToolContext& context,
                                      bool needDictionaries) {
-  auto opened = Speller::Open(options, context.programDirectory, needDictionaries);
+  auto opened = Speller::Open(options, context.dictionaryDirectory, needDictionaries);
   if (const auto* message = std::get_if<std::string>(&opened)) {
     ReportError(context.streams.err, *message);
     return nullptr;
@@ -73,7 +73,7 @@ void ReportError(std::ostream& err, const std::string& message) {
   err << "vantor: " << message << '\n';
 }
 
-int RunTool(std::span<const std::string> arguments, const std::string& programDirectory,
+int RunTool(std::span<const std::string> arguments, const std::string& dictionaryDirectory,
             ToolStreams streams) {
   if (arguments.empty()) {
     PrintOverview(streams.err);
@@ -102,7 +102,7 @@ int RunTool(std::span<const std::string> arguments, const std::string& programDi
       ReportError(streams.err, parsed.error + " (see 'vantor " + std::string(name) + " --help')");
       return kExitError;
     }
-    return subcommand.run(ToolContext{parsed.options, programDirectory, streams});
+    return subcommand.run(ToolContext{parsed.options, dictionaryDirectory, streams});
   }
   ReportError(streams.err, "unknown command '" + first + "' (see 'vantor --help')");
   return kExitError;

@@ -25,15 +25,15 @@ struct ToolStreams {
   std::ostream& err;
 };
 
-// Everything a subcommand gets: its parsed options and where the program lives.
+// Everything a subcommand gets: its parsed options and the folder of the default dictionaries.
 struct ToolContext {
   const ToolOptions& options;
-  const std::string& programDirectory;
+  const std::string& dictionaryDirectory;
   ToolStreams streams;
 };
 
 // arguments: everything after the program's name.
-int RunTool(std::span<const std::string> arguments, const std::string& programDirectory,
+int RunTool(std::span<const std::string> arguments, const std::string& dictionaryDirectory,
             ToolStreams streams);
 
 int RunCheck(const ToolContext& context);
