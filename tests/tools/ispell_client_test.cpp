@@ -1,5 +1,7 @@
 // What ispell-protocol clients ask of the tool before and around checking: the version line, the
 // options they pass unasked, and the personal dictionary that "*", "&" and "#" maintain.
+#include <regex>
+
 #include "tool_fixture.h"
 
 namespace vantor {
@@ -19,7 +21,9 @@ TEST_F(IspellClientTest, VersionAnswersNameAnIspellReleaseAndTheProduct) {
     // Clients take the first dotted number as the release and want at least 3.1.12.
     const std::string release = lines[0].substr(sizeof kVersionPrefix - 1, 6);
     EXPECT_EQ(release, "3.1.20") << lines[0];
-    EXPECT_NE(lines[0].find("(but really Vantor 5.15.6)"), std::string::npos) << lines[0];
+    // The product's version is the control's revision, whatever it is now.
+    EXPECT_TRUE(std::regex_search(lines[0], std::regex(R"( \(but really Vantor \d+\.\d+\.\d+\)$)")))
+        << lines[0];
   }
   // The pipe's banner is the same line.
   EXPECT_EQ(Lines(Run({"-a"}).out).at(0), Lines(Run({"-vv"}).out).at(0));
