@@ -88,6 +88,22 @@ TEST_F(IspellClientTest, OptionsChangeTheAnswers) {
   EXPECT_EQ(Lines(Run({"-a", "-T", "latin1"}, "^caf\xE9\n").out).at(1), "*");
 }
 
+TEST_F(IspellClientTest, ALineThatIsNotUtf8TurnsTheSessionToLatin1) {
+  // UTF-8 first; from the first Latin-1 line on, lines and answers are Latin-1.
+  const auto lines = Lines(Run({"-a"}, "^café\n^caf\xE9" " cafe\n^cafe\n*na\xEF" "f\n^na\xEF" "f\n").out);
+  ASSERT_EQ(lines.size(), 10u);
+  EXPECT_EQ(lines[1], "*");
+  EXPECT_EQ(lines[3], "*");
+  EXPECT_EQ(lines[4].rfind("& cafe ", 0), 0u) << lines[4];
+  EXPECT_NE(lines[4].find(" caf\xE9"), std::string::npos) << lines[4];
+  EXPECT_NE(lines[6].find(" caf\xE9"), std::string::npos) << lines[6];
+  EXPECT_EQ(lines[8], "*");  // the word added in Latin-1 is known as such
+  // A named encoding stays.
+  const auto named = Lines(Run({"-a", "--encoding=UTF-8"}, "^caf\xE9\n").out);
+  EXPECT_EQ(named.at(1).rfind("& caf ", 0), 0u) << named.at(1);
+  EXPECT_EQ(Run({"-l"}, "cafe\nna\xEF" "f caf\xE9\n").out, "cafe\nna\xEF" "f\n");
+}
+
 TEST_F(IspellClientTest, ListModeGivesEachMisspelledWordOnALineOfItsOwn) {
   // Editors use it for long texts: no banner, no commands, every occurrence in order.
   const std::string text = "the helo cat\n*wrld helo\n\n^qqzzx\n";

@@ -30,13 +30,19 @@ class PipeSession {
         err_(context.streams.err),
         shortWordLength_(static_cast<std::size_t>(context.options.shortWordLength)),
         listOnly_(context.options.listMisspelled),
-        terse_(listOnly_) {}
+        terse_(listOnly_),
+        encoding_(&speller.Encoding()) {
+    // Emacs speaks ISO-8859-1 with its default dictionary and names no encoding: the first line
+    // that is not UTF-8 shows that, and the rest of the session reads and answers in it.
+    if (context.options.encoding.empty()) latin1_ = TextEncoding::Named("ISO-8859-1");
+  }
 
   void Run(std::istream& in) {
     if (!listOnly_) out_ << VersionLine() << '\n' << std::flush;
     std::string line;
     while (std::getline(in, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (latin1_ && encoding_ != &*latin1_ && !IsUtf8(line)) encoding_ = &*latin1_;
       if (listOnly_) {
         CheckLine(line, 0);
       } else {
@@ -72,7 +78,7 @@ class PipeSession {
     std::string engine;
     engine.append(start, ' ');  // keeps engine offsets equal to character offsets in the line
     for (std::size_t position = start; position < line.size();) {
-      const Utf8Char decoded = speller_.Encoding().DecodeAt(line, position);
+      const Utf8Char decoded = encoding_->DecodeAt(line, position);
       engine += decoded.length == 0 || decoded.codePoint == 0
                     ? static_cast<char>(EngineCharset::kStandIn)
                     : static_cast<char>(speller_.Charset().ToEngine(decoded.codePoint));
@@ -177,7 +183,7 @@ class PipeSession {
   }
 
   std::string Show(const std::string& engineText) const {
-    return speller_.Charset().ToEncoding(engineText, speller_.Encoding());
+    return speller_.Charset().ToEncoding(engineText, *encoding_);
   }
 
   std::string LowerCase(const std::string& text) const {
@@ -207,7 +213,7 @@ class PipeSession {
   }
 
   std::optional<std::string> EngineWord(const std::string& word) const {
-    auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
+    auto engineWord = speller_.Charset().FromEncoding(word, *encoding_);
     if (!engineWord || engineWord->empty()) return std::nullopt;
     return engineWord;
   }
@@ -223,6 +229,8 @@ class PipeSession {
   std::size_t shortWordLength_;
   bool listOnly_;  // -l: only the misspelled words, one a line, and no commands
   bool terse_;
+  const TextEncoding* encoding_;         // of the client's lines and of the answers
+  std::optional<TextEncoding> latin1_;  // what encoding_ may become; none when one was named
 };
 
 }  // namespace

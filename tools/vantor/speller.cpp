@@ -57,7 +57,7 @@ std::string Speller::ResolveName(const std::string& name, const std::string& dic
 
 std::variant<std::unique_ptr<Speller>, std::string> Speller::Open(
     const ToolOptions& options, const std::string& dictionaryDirectory, bool needDictionaries) {
-  auto encoding = TextEncoding::Named(options.encoding);
+  auto encoding = TextEncoding::Named(options.encoding.empty() ? "UTF-8" : options.encoding);
   if (!encoding) return "unknown or unsupported encoding " + options.encoding;
   auto charset = EngineCharset::ForSet(options.characterSet);
   if (!charset) {

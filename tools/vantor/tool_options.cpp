@@ -108,7 +108,8 @@ struct TextSpec {
 };
 
 constexpr TextSpec kTexts[] = {
-    {"encoding", kEveryCommand, &ToolOptions::encoding, "NAME: encoding of the text (UTF-8)"},
+    {"encoding", kEveryCommand, &ToolOptions::encoding,
+     "NAME: encoding of the text (UTF-8; pipe: or ISO-8859-1 as the input shows)"},
     {"main", kEveryCommand, &ToolOptions::mainDictionaries,
      "LIST: main dictionaries, comma-separated (trovam.tlx,trovam2.clx)"},
     {"user", kEveryCommand, &ToolOptions::userDictionaries,

@@ -34,7 +34,8 @@ struct ToolOptions {
   int16_t minSuggestionScore = trov::kDefaultMinSuggestionScore;
   int16_t suggestionScoreRange = 50;  // the control's persisted default, wider than the core's
   int16_t characterSet = 1;
-  std::string encoding = "UTF-8";
+  // Empty for UTF-8, which the pipe leaves for ISO-8859-1 when the client's text is not UTF-8.
+  std::string encoding;
   std::string mainDictionaries = "trovam.tlx,trovam2.clx";
   std::string userDictionaries = "userdic.tlx,correct.tlx";
   std::string logFile;
