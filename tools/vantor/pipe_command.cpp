@@ -1,9 +1,10 @@
-// vantor pipe (vantor -a): the ispell pipe protocol that editors speak; with -l, ispell's list
-// mode, which editors use for long texts. After the banner, each
+// vantor pipe (vantor -a): the ispell pipe protocol that editors speak. After the banner, each
 // input line is either a command (its first character says which) or text to check; text gets
 // one answer line per word ("*" correct, "+ ROOT" correct through its root, "-" correct as a
 // compound, "& WORD COUNT OFFSET: S1, S2" with suggestions, "# WORD OFFSET" without) and then a
-// blank line. Offsets count characters from the start of the line as received.
+// blank line. Offsets count characters from the start of the line as received. With -l, ispell's
+// list mode, which editors use for long texts: every line is text, and only the misspelled words
+// come back, one a line.
 #include <optional>
 #include <string>
 #include <variant>
