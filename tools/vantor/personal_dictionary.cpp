@@ -16,7 +16,7 @@ std::string Environment(const char* name) {
   return value == nullptr ? std::string() : std::string(value);
 }
 
-// Compressed dictionaries are read-only; lower budgets would page them, which a user file is not.
+// The budget the tool opens every dictionary with (Speller::ApplyOptions): a file loads whole.
 constexpr int32_t kWholeFile = -1;
 
 std::string Refusal(const std::string& path, int16_t code) {
