@@ -5,82 +5,91 @@
 // text helpers), returns a 16-bit signed result unless noted, and never throws. Strings are
 // zero-terminated 8-bit text in the selected character set; buffers come with their size in bytes,
 // terminating zero included.
+//
+// The header is C11 as well as C++: constants are macros of the stated types, so C callers get
+// them as constant expressions and C++ callers see the types they always had.
 #ifndef TROV_H
 #define TROV_H
 
+#ifdef __cplusplus
 #include <cstdint>
+#else
+#include <stdint.h>
+#endif
 
 // ---- Result codes (negative results are errors) ----
-inline constexpr int16_t TROV_ERR_BAD_SESSION = -2;   // session id not open
-inline constexpr int16_t TROV_ERR_NOT_FOUND = -3;     // word not in lexicon / no further word in text
-inline constexpr int16_t TROV_ERR_FILE_OPEN = -4;     // file cannot be opened
-inline constexpr int16_t TROV_ERR_BAD_ACTION = -6;    // action code is not one of a A c C i e
-inline constexpr int16_t TROV_ERR_BAD_LEX = -7;       // lexicon id not open
-inline constexpr int16_t TROV_ERR_BUFFER_FULL = -8;   // result does not fit, or index past the end
-inline constexpr int16_t TROV_ERR_NO_MEMORY = -12;    // allocation failed
-inline constexpr int16_t TROV_ERR_UNSUPPORTED = -13;  // value not recognised / operation not supported
-inline constexpr int16_t TROV_ERR_EXISTS = -14;       // file to be created already exists
-inline constexpr int16_t TROV_ERR_BAD_CHAR = -19;     // word holds a character a lexicon cannot store
-inline constexpr int16_t TROV_ERR_READ = -22;         // read error
-inline constexpr int16_t TROV_ERR_WRITE = -23;        // file cannot be locked or written
-inline constexpr int16_t TROV_ERR_CREATE = -24;       // file cannot be created or opened for writing
-inline constexpr int16_t TROV_ERR_BAD_FORMAT = -26;   // not a valid compressed lexicon file
+#define TROV_ERR_BAD_SESSION ((int16_t)-2)   // session id not open
+#define TROV_ERR_NOT_FOUND ((int16_t)-3)     // word not in lexicon / no further word in text
+#define TROV_ERR_FILE_OPEN ((int16_t)-4)     // file cannot be opened
+#define TROV_ERR_BAD_ACTION ((int16_t)-6)    // action code is not one of a A c C i e
+#define TROV_ERR_BAD_LEX ((int16_t)-7)       // lexicon id not open
+#define TROV_ERR_BUFFER_FULL ((int16_t)-8)   // result does not fit, or index past the end
+#define TROV_ERR_NO_MEMORY ((int16_t)-12)    // allocation failed
+#define TROV_ERR_UNSUPPORTED ((int16_t)-13)  // value not recognised / operation not supported
+#define TROV_ERR_EXISTS ((int16_t)-14)       // file to be created already exists
+#define TROV_ERR_BAD_CHAR ((int16_t)-19)     // word holds a character a lexicon cannot store
+#define TROV_ERR_READ ((int16_t)-22)         // read error
+#define TROV_ERR_WRITE ((int16_t)-23)        // file cannot be locked or written
+#define TROV_ERR_CREATE ((int16_t)-24)       // file cannot be created or opened for writing
+#define TROV_ERR_BAD_FORMAT ((int16_t)-26)   // not a valid compressed lexicon file
 
 // ---- Check-result flags (0 = the word is acceptable) ----
-inline constexpr int16_t TROV_RESULT_MISSPELLED = 0x0001;      // not acceptable
-inline constexpr int16_t TROV_RESULT_AUTO_CHANGE = 0x0002;     // auto-change; replacement returned
-inline constexpr int16_t TROV_RESULT_COND_CHANGE = 0x0004;     // conditional change; replacement returned
-inline constexpr int16_t TROV_RESULT_CAPITALIZATION = 0x0008;  // known only with other capitalisation
-inline constexpr int16_t TROV_RESULT_MIXED_CASE = 0x0010;      // irregular mix of upper and lower case
-inline constexpr int16_t TROV_RESULT_MIXED_DIGITS = 0x0020;    // letters mixed with digits
-inline constexpr int16_t TROV_RESULT_END_OF_TEXT = 0x0040;     // no further problem word
-inline constexpr int16_t TROV_RESULT_DOUBLED_WORD = 0x0080;    // repeats the word before it
+#define TROV_RESULT_MISSPELLED ((int16_t)0x0001)      // not acceptable
+#define TROV_RESULT_AUTO_CHANGE ((int16_t)0x0002)     // auto-change; replacement returned
+#define TROV_RESULT_COND_CHANGE ((int16_t)0x0004)     // conditional change; replacement returned
+#define TROV_RESULT_CAPITALIZATION ((int16_t)0x0008)  // known only with other capitalisation
+#define TROV_RESULT_MIXED_CASE ((int16_t)0x0010)      // irregular mix of upper and lower case
+#define TROV_RESULT_MIXED_DIGITS ((int16_t)0x0020)    // letters mixed with digits
+#define TROV_RESULT_END_OF_TEXT ((int16_t)0x0040)     // no further problem word
+#define TROV_RESULT_DOUBLED_WORD ((int16_t)0x0080)    // repeats the word before it
 // Internal to the check: a lookup found the word with the exclude action; leaves the check as 0x1.
-inline constexpr int16_t TROV_RESULT_EXCLUDED = 0x1000;
+#define TROV_RESULT_EXCLUDED ((int16_t)0x1000)
 
 // ---- Option ids: a flag option's id is its bit in the session's option word ----
-inline constexpr uint32_t TROV_OPT_IGNORE_CAPITALIZED_WORDS = 0x1;      // IgnoreCapitalizedWords
-inline constexpr uint32_t TROV_OPT_IGNORE_MIXED_CASE_WORDS = 0x2;       // IgnoreMixedCaseWords
-inline constexpr uint32_t TROV_OPT_IGNORE_WORDS_WITH_DIGITS = 0x4;      // IgnoreWordsWithDigits
-inline constexpr uint32_t TROV_OPT_IGNORE_ALL_CAPS_WORDS = 0x8;         // IgnoreAllCapsWords
-inline constexpr uint32_t TROV_OPT_CATCH_CAPITALIZATION_ERRORS = 0x10;  // CatchCapitalizationErrors
-inline constexpr uint32_t TROV_OPT_CATCH_MIXED_CASE_WORDS = 0x20;       // CatchMixedCaseWords
-inline constexpr uint32_t TROV_OPT_CATCH_WORDS_WITH_DIGITS = 0x40;      // CatchWordsWithDigits
-inline constexpr uint32_t TROV_OPT_CHECK_SPELLING = 0x80;               // CheckSpelling
-inline constexpr uint32_t TROV_OPT_CATCH_DOUBLED_WORDS = 0x100;         // CatchDoubledWords
-inline constexpr uint32_t TROV_OPT_CASE_SENSITIVE = 0x200;              // CaseSensitive
-inline constexpr uint32_t TROV_OPT_SPLIT_HYPHENATED_WORDS = 0x400;      // SplitHyphenatedWords
-inline constexpr uint32_t TROV_OPT_SPLIT_CONTRACTED_WORDS = 0x800;      // SplitContractedWords
-inline constexpr uint32_t TROV_OPT_SPLIT_WORDS = 0x1000;                // SplitWords
-inline constexpr uint32_t TROV_OPT_SUGGEST_SPLIT_WORDS = 0x2000;        // SuggestSplitWords
-inline constexpr uint32_t TROV_OPT_PHONETIC_SUGGESTIONS = 0x4000;       // PhoneticSuggestions
-inline constexpr uint32_t TROV_OPT_TYPOGRAPHICAL_SUGGESTIONS = 0x8000;  // TypographicalSuggestions
-inline constexpr uint32_t TROV_OPT_STRIP_POSSESSIVES = 0x10000;         // StripPossessives
-inline constexpr uint32_t TROV_OPT_IGNORE_NON_ALPHA_WORDS = 0x20000;    // IgnoreNonAlphaWords
-inline constexpr uint32_t TROV_OPT_IGNORE_DOMAIN_NAMES = 0x40000;       // IgnoreDomainNames
-inline constexpr uint32_t TROV_OPT_ALLOW_ACCENTED_CAPS = 0x80000;       // AllowAccentedCaps
-inline constexpr uint32_t TROV_OPT_SINGLE_WORD_MODE = 0x100000;         // SingleWordMode
-inline constexpr uint32_t TROV_OPT_IGNORE_HTML_MARKUPS = 0x200000;      // IgnoreHTMLMarkups
-inline constexpr uint32_t TROV_OPT_BACKUP_USER_DICTIONARY = 0x400000;   // BackupUserDictionary
-inline constexpr uint32_t TROV_OPT_AMPERSAND_JOINS_WORDS = 0x800000;    // AmpersandJoinsWords
-inline constexpr uint32_t TROV_OPT_SLASH_JOINS_WORDS = 0x1000000;       // SlashJoinsWords
-inline constexpr uint32_t TROV_OPT_LANGUAGE = 0x80000002;               // Language (16-bit code)
+#define TROV_OPT_IGNORE_CAPITALIZED_WORDS ((uint32_t)0x1)      // IgnoreCapitalizedWords
+#define TROV_OPT_IGNORE_MIXED_CASE_WORDS ((uint32_t)0x2)       // IgnoreMixedCaseWords
+#define TROV_OPT_IGNORE_WORDS_WITH_DIGITS ((uint32_t)0x4)      // IgnoreWordsWithDigits
+#define TROV_OPT_IGNORE_ALL_CAPS_WORDS ((uint32_t)0x8)         // IgnoreAllCapsWords
+#define TROV_OPT_CATCH_CAPITALIZATION_ERRORS ((uint32_t)0x10)  // CatchCapitalizationErrors
+#define TROV_OPT_CATCH_MIXED_CASE_WORDS ((uint32_t)0x20)       // CatchMixedCaseWords
+#define TROV_OPT_CATCH_WORDS_WITH_DIGITS ((uint32_t)0x40)      // CatchWordsWithDigits
+#define TROV_OPT_CHECK_SPELLING ((uint32_t)0x80)               // CheckSpelling
+#define TROV_OPT_CATCH_DOUBLED_WORDS ((uint32_t)0x100)         // CatchDoubledWords
+#define TROV_OPT_CASE_SENSITIVE ((uint32_t)0x200)              // CaseSensitive
+#define TROV_OPT_SPLIT_HYPHENATED_WORDS ((uint32_t)0x400)      // SplitHyphenatedWords
+#define TROV_OPT_SPLIT_CONTRACTED_WORDS ((uint32_t)0x800)      // SplitContractedWords
+#define TROV_OPT_SPLIT_WORDS ((uint32_t)0x1000)                // SplitWords
+#define TROV_OPT_SUGGEST_SPLIT_WORDS ((uint32_t)0x2000)        // SuggestSplitWords
+#define TROV_OPT_PHONETIC_SUGGESTIONS ((uint32_t)0x4000)       // PhoneticSuggestions
+#define TROV_OPT_TYPOGRAPHICAL_SUGGESTIONS ((uint32_t)0x8000)  // TypographicalSuggestions
+#define TROV_OPT_STRIP_POSSESSIVES ((uint32_t)0x10000)         // StripPossessives
+#define TROV_OPT_IGNORE_NON_ALPHA_WORDS ((uint32_t)0x20000)    // IgnoreNonAlphaWords
+#define TROV_OPT_IGNORE_DOMAIN_NAMES ((uint32_t)0x40000)       // IgnoreDomainNames
+#define TROV_OPT_ALLOW_ACCENTED_CAPS ((uint32_t)0x80000)       // AllowAccentedCaps
+#define TROV_OPT_SINGLE_WORD_MODE ((uint32_t)0x100000)         // SingleWordMode
+#define TROV_OPT_IGNORE_HTML_MARKUPS ((uint32_t)0x200000)      // IgnoreHTMLMarkups
+#define TROV_OPT_BACKUP_USER_DICTIONARY ((uint32_t)0x400000)   // BackupUserDictionary
+#define TROV_OPT_AMPERSAND_JOINS_WORDS ((uint32_t)0x800000)    // AmpersandJoinsWords
+#define TROV_OPT_SLASH_JOINS_WORDS ((uint32_t)0x1000000)       // SlashJoinsWords
+#define TROV_OPT_LANGUAGE ((uint32_t)0x80000002)               // Language (16-bit code)
 
-inline constexpr uint32_t TROV_DEFAULT_OPTIONS = 0xB8690;  // option word of a new session
-inline constexpr int16_t TROV_LANGUAGE_AM = 0x616D;        // "am", a new session's language
-inline constexpr int16_t TROV_LANGUAGE_ANY = 0x7878;       // "xx", any language
+#define TROV_DEFAULT_OPTIONS ((uint32_t)0xB8690)  // option word of a new session
+#define TROV_LANGUAGE_AM ((int16_t)0x616D)        // "am", a new session's language
+#define TROV_LANGUAGE_ANY ((int16_t)0x7878)       // "xx", any language
 
 // ---- Sizes of the engine's fixed word buffers ----
-inline constexpr int TROV_MAX_WORD = 80;          // longest word, in characters
-inline constexpr int TROV_WORD_BUFFER = 81;       // buffer for one word
-inline constexpr int TROV_PROBLEM_BUFFER = 162;   // buffer for a reported problem word
-inline constexpr int TROV_MAX_PATH = 515;         // longest file name kept by the engine
+#define TROV_MAX_WORD 80         // longest word, in characters
+#define TROV_WORD_BUFFER 81      // buffer for one word
+#define TROV_PROBLEM_BUFFER 162  // buffer for a reported problem word
+#define TROV_MAX_PATH 515        // longest file name kept by the engine
 
+#ifdef __cplusplus
 extern "C" {
+#endif
 
 // ---- Sessions ----
-int16_t TROV_OpenSession();                       // new session id (>= 0) or -12
-int16_t TROV_CloseSession(int16_t session);       // closes its lexicons; 0 or -2
+int16_t TROV_OpenSession(void);              // new session id (>= 0) or -12
+int16_t TROV_CloseSession(int16_t session);  // closes its lexicons; 0 or -2
 
 // ---- Options and character sets ----
 // Sets (value != 0) or clears every bit of option; 1 if any was set before, else 0. For
@@ -88,11 +97,11 @@ int16_t TROV_CloseSession(int16_t session);       // closes its lexicons; 0 or -
 int32_t TROV_SetOption(int16_t session, uint32_t option, int32_t value);
 // 1 if any bit of option is set, else 0; the language for TROV_OPT_LANGUAGE.
 int32_t TROV_GetOption(int16_t session, uint32_t option);
-int16_t TROV_SetCharSet(int32_t charSet);         // selects set 1..10 process-wide; 0 or -13
-int16_t TROV_GetCharSet();                        // id of the selected set
+int16_t TROV_SetCharSet(int32_t charSet);  // selects set 1..10 process-wide; 0 or -13
+int16_t TROV_GetCharSet(void);             // id of the selected set
 
 // ---- Diagnostic log ----
-void TROV_SetLogFile(const char* fileName);       // name starts logging; null stops it
+void TROV_SetLogFile(const char* fileName);  // name starts logging; null stops it
 
 // ---- String-word operations ----
 // Copies the word at or after offset; its start offset, or -3 when no word remains.
@@ -144,6 +153,8 @@ int16_t TROV_GetLex(int16_t session, int16_t lex, char* buffer, int32_t bufferSi
 int16_t TROV_GetLexInfo(int16_t session, int16_t lex, int32_t* size, int16_t* format,
                         int16_t* language);
 
+#ifdef __cplusplus
 }  // extern "C"
+#endif
 
 #endif  // TROV_H

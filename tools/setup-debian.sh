@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libbenchmark-dev nlohmann-json3-dev
-  wamerican
+  wamerican emacs-nox pkg-config dpkg-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 libwine-dev wine64-tools xvfb xauth fonts-wine

@@ -112,13 +112,13 @@ TEST_F(PipeCommandTest, PossessivesAnswerWithTheirRoot) {
 }
 
 TEST_F(PipeCommandTest, AcceptedAndPersonalWordsAreKnownAfterwards) {
-  const ToolRun run = Run({"-a"}, "@wrld\n^wrld\n*zorp\n#\n^zorp\n");
+  const ToolRun run = Run({"-a", "-p", Path("personal.tlx")}, "@wrld\n^wrld\n*zorp\n#\n^zorp\n");
   const auto lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 5u) << run.out;
   EXPECT_EQ(lines[1], "*");
   EXPECT_EQ(lines[3], "*");
-  // The personal word went into the first user dictionary; the session's word did not.
-  const ToolRun listing = Run({"dict", "list", Path("userdic.tlx")});
+  // The personal word went into the personal dictionary; the session's word did not.
+  const ToolRun listing = Run({"dict", "list", Path("personal.tlx")});
   EXPECT_EQ(listing.out, "zorp\ti\n");
 }
 

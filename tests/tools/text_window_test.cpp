@@ -16,7 +16,7 @@ class TextWindowTest : public ToolTest {
   std::vector<std::string> WholeTextStops(const std::string& text, bool html) {
     ToolOptions options = DefaultToolOptions();
     options.switches[trov::OptionProperty::kIgnoreHTMLMarkups] = html;
-    auto opened = Speller::Open(options, ProgramDirectory(), true);
+    auto opened = Speller::Open(options, DictionaryDirectory(), true);
     EXPECT_TRUE(std::holds_alternative<std::unique_ptr<Speller>>(opened));
     Speller& speller = *std::get<std::unique_ptr<Speller>>(opened);
     speller.Loop().SetText(text.c_str());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -35,6 +36,8 @@ class ToolTest : public ::testing::Test {
               ("vantor-tool-test-" + std::to_string(stamp) + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder_);
+    // The pipe's default personal dictionary lives here, not in the home of whoever runs the tests.
+    SetEnvironment("XDG_DATA_HOME", folder_.string());
     MakeTextLexicon(
         "trovam.tlx",
         {{"the", 'i', ""},    {"quick", 'i', ""}, {"brown", 'i', ""},   {"fox", 'i', ""},
@@ -55,8 +58,16 @@ class ToolTest : public ::testing::Test {
     std::filesystem::remove_all(folder_, ignored);
   }
 
+  static void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+  }
+
   std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  std::string ProgramDirectory() const { return folder_.string(); }
+  std::string DictionaryDirectory() const { return folder_.string(); }
 
   // Words in the engine's character set 1; the test sources are UTF-8.
   static std::string Latin1(const std::string& utf8) {
@@ -116,7 +127,7 @@ class ToolTest : public ::testing::Test {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunTool(arguments, ProgramDirectory(), ToolStreams{in, out, err});
+    const int status = RunTool(arguments, DictionaryDirectory(), ToolStreams{in, out, err});
     return {status, out.str(), err.str()};
   }
 

@@ -212,7 +212,7 @@ int RunDict(const ToolContext& context) {
     ReportError(context.streams.err, "dict needs an action: list, add, delete, create, compile");
     return kExitError;
   }
-  auto opened = Speller::Open(context.options, context.programDirectory, false);
+  auto opened = Speller::Open(context.options, context.dictionaryDirectory, false);
   if (const auto* message = std::get_if<std::string>(&opened)) {
     ReportError(context.streams.err, *message);
     return kExitError;

@@ -2,10 +2,14 @@
 // input line is either a command (its first character says which) or text to check; text gets
 // one answer line per word ("*" correct, "+ ROOT" correct through its root, "-" correct as a
 // compound, "& WORD COUNT OFFSET: S1, S2" with suggestions, "# WORD OFFSET" without) and then a
-// blank line. Offsets count characters from the start of the line as received.
+// blank line. Offsets count characters from the start of the line as received. With -l, ispell's
+// list mode, which editors use for long texts: every line is text, and only the misspelled words
+// come back, one a line.
+#include <optional>
 #include <string>
 #include <variant>
 
+#include "personal_dictionary.h"
 #include "problem_report.h"
 #include "speller.h"
 #include "tool.h"
@@ -14,22 +18,37 @@
 namespace vantor {
 namespace {
 
-constexpr char kBanner[] = "@(#) International Ispell Version 3.1.20 (but really Vantor 1.0)";
-
 constexpr uint32_t kSplitOptions = TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_WORDS |
                                    TROV_OPT_SPLIT_CONTRACTED_WORDS;
 
 class PipeSession {
  public:
-  PipeSession(Speller& speller, const ToolContext& context)
-      : speller_(speller), out_(context.streams.out) {}
+  // personal: null when there is no place for one; personal words then last for the session.
+  PipeSession(Speller& speller, PersonalDictionary* personal, const ToolContext& context)
+      : speller_(speller),
+        personal_(personal),
+        out_(context.streams.out),
+        err_(context.streams.err),
+        shortWordLength_(static_cast<std::size_t>(context.options.shortWordLength)),
+        listOnly_(context.options.listMisspelled),
+        terse_(listOnly_),
+        encoding_(&speller.Encoding()) {
+    // Emacs speaks ISO-8859-1 with its default dictionary and names no encoding: the first line
+    // that is not UTF-8 shows that, and the rest of the session reads and answers in it.
+    if (context.options.encoding.empty()) latin1_ = TextEncoding::Named("ISO-8859-1");
+  }
 
   void Run(std::istream& in) {
-    out_ << kBanner << '\n' << std::flush;
+    if (!listOnly_) out_ << VersionLine() << '\n' << std::flush;
     std::string line;
     while (std::getline(in, line)) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      Handle(line);
+      if (latin1_ && encoding_ != &*latin1_ && !IsUtf8(line)) encoding_ = &*latin1_;
+      if (listOnly_) {
+        CheckLine(line, 0);
+      } else {
+        Handle(line);
+      }
       out_.flush();  // the editor waits for each answer before it sends more
     }
   }
@@ -45,11 +64,12 @@ class PipeSession {
       case '*': AddToPersonal(argument); return;
       case '&': AddToPersonal(LowerCase(argument)); return;
       case '@': AcceptForSession(argument); return;
-      case '#': return;  // personal additions are written at once; nothing left to save
+      case '#': SavePersonal(); return;
       case '!': terse_ = true; return;
       case '%': terse_ = false; return;
       case '^': CheckLine(line, 1); return;
-      case '+': case '-': case '~': case '$': return;  // formatter modes: plain text only
+      // TeX mode on and off, the formatter's string type and "$$" settings: plain text only.
+      case '+': case '-': case '~': case '$': return;
       default: CheckLine(line, 0); return;
     }
   }
@@ -59,7 +79,7 @@ class PipeSession {
     std::string engine;
     engine.append(start, ' ');  // keeps engine offsets equal to character offsets in the line
     for (std::size_t position = start; position < line.size();) {
-      const Utf8Char decoded = speller_.Encoding().DecodeAt(line, position);
+      const Utf8Char decoded = encoding_->DecodeAt(line, position);
       engine += decoded.length == 0 || decoded.codePoint == 0
                     ? static_cast<char>(EngineCharset::kStandIn)
                     : static_cast<char>(speller_.Charset().ToEngine(decoded.codePoint));
@@ -80,7 +100,7 @@ class PipeSession {
       Answer(word, found);
       offset = found + static_cast<int32_t>(std::string_view(word).size());
     }
-    out_ << '\n';
+    if (!listOnly_) out_ << '\n';
   }
 
   int16_t CheckWord(const char* word, char (&replacement)[TROV_WORD_BUFFER]) const {
@@ -124,8 +144,16 @@ class PipeSession {
   }
 
   void Answer(const std::string& word, int32_t offset) {
+    if (word.size() <= shortWordLength_) {  // -W: engine bytes are characters
+      if (!terse_) out_ << "*\n";
+      return;
+    }
     char replacement[TROV_WORD_BUFFER];
     const int16_t flags = CheckWord(word.c_str(), replacement);
+    if (listOnly_) {
+      if (flags != 0) out_ << Show(word) << '\n';
+      return;
+    }
     if (flags == 0) {
       AnswerCorrect(word);
       return;
@@ -156,7 +184,7 @@ class PipeSession {
   }
 
   std::string Show(const std::string& engineText) const {
-    return speller_.Charset().ToEncoding(engineText, speller_.Encoding());
+    return speller_.Charset().ToEncoding(engineText, *encoding_);
   }
 
   std::string LowerCase(const std::string& text) const {
@@ -165,21 +193,30 @@ class PipeSession {
     return lower;
   }
 
-  // The first user dictionary takes personal words; without one they last for the session.
   void AddToPersonal(const std::string& word) {
-    const auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
-    if (!engineWord || engineWord->empty()) return;
-    const auto& user = speller_.Core().Dictionaries(trov::DictionaryKind::kUser);
-    if (user.empty()) {
+    const auto engineWord = EngineWord(word);
+    if (!engineWord) return;
+    if (personal_ != nullptr) {
+      personal_->Add(*engineWord);
+    } else {
       AddToTemporary(*engineWord);
-      return;
     }
-    speller_.Core().AddToUserDictionary(user.front().fileName.c_str(), engineWord->c_str(), 'i', "");
+  }
+
+  void SavePersonal() {
+    if (personal_ == nullptr) return;
+    // The protocol has no answer to a save; a failure goes where the client shows errors.
+    if (const auto error = personal_->Save()) ReportError(err_, *error);
   }
 
   void AcceptForSession(const std::string& word) {
-    const auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
-    if (engineWord && !engineWord->empty()) AddToTemporary(*engineWord);
+    if (const auto engineWord = EngineWord(word)) AddToTemporary(*engineWord);
+  }
+
+  std::optional<std::string> EngineWord(const std::string& word) const {
+    auto engineWord = speller_.Charset().FromEncoding(word, *encoding_);
+    if (!engineWord || engineWord->empty()) return std::nullopt;
+    return engineWord;
   }
 
   void AddToTemporary(const std::string& engineWord) {
@@ -187,8 +224,14 @@ class PipeSession {
   }
 
   Speller& speller_;
+  PersonalDictionary* personal_;
   std::ostream& out_;
-  bool terse_ = false;
+  std::ostream& err_;
+  std::size_t shortWordLength_;
+  bool listOnly_;  // -l: only the misspelled words, one a line, and no commands
+  bool terse_;
+  const TextEncoding* encoding_;         // of the client's lines and of the answers
+  std::optional<TextEncoding> latin1_;  // what encoding_ may become; none when one was named
 };
 
 }  // namespace
@@ -203,8 +246,18 @@ int RunPipe(const ToolContext& context) {
   options.switches[trov::OptionProperty::kCatchDoubledWords] = false;
   const std::unique_ptr<Speller> opened = OpenSpeller(options, context, true);
   if (!opened) return kExitError;
-  Speller& speller = *opened;
-  PipeSession(speller, context).Run(context.streams.in);
+  const std::string path = options.personalDictionary.empty() ? DefaultPersonalDictionaryPath()
+                                                              : options.personalDictionary;
+  std::optional<PersonalDictionary> personal;
+  if (!path.empty()) {
+    std::string error;
+    personal = PersonalDictionary::Open(*opened, path, error);
+    if (!personal) {
+      ReportError(context.streams.err, error);
+      return kExitError;
+    }
+  }
+  PipeSession(*opened, personal ? &*personal : nullptr, context).Run(context.streams.in);
   return kExitClean;
 }
 

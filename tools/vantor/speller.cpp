@@ -34,30 +34,30 @@ std::string WhyNotOpened(const std::string& path) {
 
 }  // namespace
 
-Speller::Speller(std::string programDirectory, TextEncoding encoding, EngineCharset charset)
-    : core_(programDirectory),
+Speller::Speller(std::string dictionaryDirectory, TextEncoding encoding, EngineCharset charset)
+    : core_(dictionaryDirectory),
       listener_(core_.State()),
       loop_(core_, listener_),
       encoding_(std::move(encoding)),
       charset_(std::move(charset)),
-      programDirectory_(std::move(programDirectory)) {}
+      dictionaryDirectory_(std::move(dictionaryDirectory)) {}
 
 Speller::~Speller() {
   core_.ReleaseCore();
   if (logging_) TROV_SetLogFile(nullptr);
 }
 
-std::string Speller::ResolveName(const std::string& name, const std::string& programDirectory) {
+std::string Speller::ResolveName(const std::string& name, const std::string& dictionaryDirectory) {
   std::error_code error;
   if (!name.empty() && std::filesystem::is_regular_file(name, error)) {
     return std::filesystem::absolute(name, error).string();
   }
-  return trov::ExpandDictionaryName(trov::kNativePathStyle, programDirectory, name);
+  return trov::ExpandDictionaryName(trov::kNativePathStyle, dictionaryDirectory, name);
 }
 
 std::variant<std::unique_ptr<Speller>, std::string> Speller::Open(
-    const ToolOptions& options, const std::string& programDirectory, bool needDictionaries) {
-  auto encoding = TextEncoding::Named(options.encoding);
+    const ToolOptions& options, const std::string& dictionaryDirectory, bool needDictionaries) {
+  auto encoding = TextEncoding::Named(options.encoding.empty() ? "UTF-8" : options.encoding);
   if (!encoding) return "unknown or unsupported encoding " + options.encoding;
   auto charset = EngineCharset::ForSet(options.characterSet);
   if (!charset) {
@@ -66,7 +66,7 @@ std::variant<std::unique_ptr<Speller>, std::string> Speller::Open(
   }
   if (!options.logFile.empty()) TROV_SetLogFile(options.logFile.c_str());
   std::unique_ptr<Speller> speller(
-      new Speller(programDirectory, std::move(*encoding), std::move(*charset)));
+      new Speller(dictionaryDirectory, std::move(*encoding), std::move(*charset)));
   speller->logging_ = !options.logFile.empty();
   if (speller->core_.CreateResult() < 0) {
     return "cannot start the engine (error " + std::to_string(speller->core_.CreateResult()) + ")";
@@ -106,7 +106,7 @@ void Speller::OpenLists(const std::string& mainList, const std::string& userList
 std::vector<std::string> Speller::ResolveList(const std::string& list) const {
   std::vector<std::string> paths;
   for (const std::string& name : SplitList(list)) {
-    paths.push_back(ResolveName(name, programDirectory_));
+    paths.push_back(ResolveName(name, dictionaryDirectory_));
   }
   return paths;
 }

@@ -50,7 +50,7 @@ class Speller {
   // The speller, or a message saying why there is none (unknown encoding, no dictionary).
   // Dictionaries that fail to open beside others that do are listed in Warnings().
   static std::variant<std::unique_ptr<Speller>, std::string> Open(const ToolOptions& options,
-                                                                  const std::string& programDirectory,
+                                                                  const std::string& dictionaryDirectory,
                                                                   bool needDictionaries);
   ~Speller();
   Speller(const Speller&) = delete;
@@ -69,11 +69,11 @@ class Speller {
   std::vector<trov::SuggestionEntry> SuggestFor(const std::string& word);
 
   // A dictionary name from the command line as a full path: a name that exists from the current
-  // folder is taken from there, any other resolves beside the program.
-  static std::string ResolveName(const std::string& name, const std::string& programDirectory);
+  // folder is taken from there, any other resolves in the dictionary folder.
+  static std::string ResolveName(const std::string& name, const std::string& dictionaryDirectory);
 
  private:
-  Speller(std::string programDirectory, TextEncoding encoding, EngineCharset charset);
+  Speller(std::string dictionaryDirectory, TextEncoding encoding, EngineCharset charset);
   void ApplyOptions(const ToolOptions& options);
   // Opens both lists; names that did not open go to warnings_.
   void OpenLists(const std::string& mainList, const std::string& userList);
@@ -85,7 +85,7 @@ class Speller {
   trov::CheckLoop loop_;
   TextEncoding encoding_;
   EngineCharset charset_;
-  std::string programDirectory_;
+  std::string dictionaryDirectory_;
   std::vector<std::string> warnings_;
   bool logging_ = false;
 };

@@ -31,7 +31,8 @@ constexpr Subcommand kSubcommands[] = {
      "One line per word: the word, a tab, its check-result flags (0 = acceptable), then a tab and\n"
      "each suggestion, best first.\n"},
     {"pipe", kPipe, RunPipe, "vantor pipe [options]    (also: vantor -a [options])",
-     "Speak the ispell pipe protocol on standard input and output, for editors.\n"},
+     "Speak the ispell pipe protocol on standard input and output, for editors; with -l (also\n"
+     "'vantor -l'), list the misspelled words of standard input instead, one a line.\n"},
     {"dict", kDict, RunDict,
      "vantor dict list FILE | add FILE WORD [ACTION [OTHER]] | delete FILE WORD\n"
      "       vantor dict create FILE | compile WORDLIST OUTPUT",
@@ -41,10 +42,10 @@ constexpr Subcommand kSubcommands[] = {
 };
 
 void PrintOverview(std::ostream& out) {
-  out << "usage: vantor COMMAND [options] ...\n\ncommands:\n";
+  out << "usage: vantor COMMAND [options] ...\n       vantor --version | -v | -vv\n\ncommands:\n";
   for (const Subcommand& subcommand : kSubcommands) out << "  " << subcommand.usage << '\n';
   out << "\n'vantor COMMAND --help' lists a command's options. Dictionaries are looked for beside\n"
-         "the program unless named with a path.\n";
+         "the program (installed: in <prefix>/share/vantor) unless named with a path.\n";
 }
 
 void PrintHelp(const Subcommand& subcommand, std::ostream& out) {
@@ -56,7 +57,7 @@ void PrintHelp(const Subcommand& subcommand, std::ostream& out) {
 
 std::unique_ptr<Speller> OpenSpeller(const ToolOptions& options, const ToolContext& context,
                                      bool needDictionaries) {
-  auto opened = Speller::Open(options, context.programDirectory, needDictionaries);
+  auto opened = Speller::Open(options, context.dictionaryDirectory, needDictionaries);
   if (const auto* message = std::get_if<std::string>(&opened)) {
     ReportError(context.streams.err, *message);
     return nullptr;
@@ -72,7 +73,7 @@ void ReportError(std::ostream& err, const std::string& message) {
   err << "vantor: " << message << '\n';
 }
 
-int RunTool(std::span<const std::string> arguments, const std::string& programDirectory,
+int RunTool(std::span<const std::string> arguments, const std::string& dictionaryDirectory,
             ToolStreams streams) {
   if (arguments.empty()) {
     PrintOverview(streams.err);
@@ -83,10 +84,16 @@ int RunTool(std::span<const std::string> arguments, const std::string& programDi
     PrintOverview(streams.out);
     return kExitClean;
   }
-  const std::string_view name = first == "-a" ? "pipe" : std::string_view(first);
+  if (first == "--version" || first == "-v" || first == "-vv") {
+    streams.out << VersionLine() << '\n';
+    return kExitClean;
+  }
+  // ispell's pipe and list modes; "-l" stays among the options, where it selects list mode.
+  const std::string_view name = first == "-a" || first == "-l" ? "pipe" : std::string_view(first);
   for (const Subcommand& subcommand : kSubcommands) {
     if (subcommand.name != name) continue;
-    const ParsedArguments parsed = ParseArguments(subcommand.command, arguments.subspan(1));
+    const ParsedArguments parsed =
+        ParseArguments(subcommand.command, arguments.subspan(first == "-l" ? 0 : 1));
     if (parsed.help) {
       PrintHelp(subcommand, streams.out);
       return kExitClean;
@@ -95,7 +102,7 @@ int RunTool(std::span<const std::string> arguments, const std::string& programDi
       ReportError(streams.err, parsed.error + " (see 'vantor " + std::string(name) + " --help')");
       return kExitError;
     }
-    return subcommand.run(ToolContext{parsed.options, programDirectory, streams});
+    return subcommand.run(ToolContext{parsed.options, dictionaryDirectory, streams});
   }
   ReportError(streams.err, "unknown command '" + first + "' (see 'vantor --help')");
   return kExitError;

@@ -25,15 +25,15 @@ struct ToolStreams {
   std::ostream& err;
 };
 
-// Everything a subcommand gets: its parsed options and where the program lives.
+// Everything a subcommand gets: its parsed options and the folder of the default dictionaries.
 struct ToolContext {
   const ToolOptions& options;
-  const std::string& programDirectory;
+  const std::string& dictionaryDirectory;
   ToolStreams streams;
 };
 
 // arguments: everything after the program's name.
-int RunTool(std::span<const std::string> arguments, const std::string& programDirectory,
+int RunTool(std::span<const std::string> arguments, const std::string& dictionaryDirectory,
             ToolStreams streams);
 
 int RunCheck(const ToolContext& context);
@@ -41,6 +41,9 @@ int RunFix(const ToolContext& context);
 int RunSuggest(const ToolContext& context);
 int RunPipe(const ToolContext& context);
 int RunDict(const ToolContext& context);
+
+// "@(#) International Ispell Version ..." with the product's name and version.
+std::string VersionLine();
 
 // "vantor: " and the message, on the error stream.
 void ReportError(std::ostream& err, const std::string& message);

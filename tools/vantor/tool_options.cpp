@@ -108,7 +108,8 @@ struct TextSpec {
 };
 
 constexpr TextSpec kTexts[] = {
-    {"encoding", kEveryCommand, &ToolOptions::encoding, "NAME: encoding of the text (UTF-8)"},
+    {"encoding", kEveryCommand, &ToolOptions::encoding,
+     "NAME: encoding of the text (UTF-8; pipe: or ISO-8859-1 as the input shows)"},
     {"main", kEveryCommand, &ToolOptions::mainDictionaries,
      "LIST: main dictionaries, comma-separated (trovam.tlx,trovam2.clx)"},
     {"user", kEveryCommand, &ToolOptions::userDictionaries,
@@ -116,11 +117,6 @@ constexpr TextSpec kTexts[] = {
     {"log", kEveryCommand, &ToolOptions::logFile, "FILE: write the engine's diagnostic log"},
     {"language", kDict, &ToolOptions::language, "XX: language of a created dictionary (am)"},
 };
-
-bool ParseNumber(std::string_view text, int& value) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
-}
 
 // One "--name" or "--name=value" option; the value may also come from the next argument.
 class OptionReader {
@@ -220,6 +216,17 @@ class OptionReader {
 
 }  // namespace
 
+bool ParseNumber(std::string_view text, int& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size();
+}
+
+std::string HelpLine(std::string_view option, std::string_view text) {
+  std::string left = "  " + std::string(option);
+  if (left.size() < 28) left.resize(28, ' ');
+  return left + " " + std::string(text) + "\n";
+}
+
 ToolOptions DefaultToolOptions() {
   ToolOptions options;
   for (const SwitchSpec& entry : kSwitches) options.switches[entry.property] = entry.byDefault;
@@ -244,6 +251,8 @@ ParsedArguments ParseArguments(Command command, std::span<const std::string> arg
       ++index;
     } else if (argument.rfind("--", 0) == 0) {
       index = reader.Read(index);
+    } else if (command == kPipe) {
+      index = ReadIspellOption(arguments, index, result);
     } else {
       if (result.error.empty()) result.error = "unknown option " + argument;
       ++index;
@@ -258,9 +267,7 @@ ParsedArguments ParseArguments(Command command, std::span<const std::string> arg
 std::string OptionHelp(Command command) {
   std::string help;
   const auto line = [&help](std::string_view option, std::string_view text) {
-    std::string left = "  " + std::string(option);
-    if (left.size() < 28) left.resize(28, ' ');
-    help += left + " " + std::string(text) + "\n";
+    help += HelpLine(option, text);
   };
   if (command & (kChecking | kDict)) {
     for (const SwitchSpec& entry : kSwitches) {
@@ -279,6 +286,7 @@ std::string OptionHelp(Command command) {
     line("--" + std::string(entry.name) + " " + std::string(entry.help.substr(0, colon)),
          entry.help.substr(colon + 2));
   }
+  if (command == kPipe) help += IspellOptionHelp();
   return help;
 }
 

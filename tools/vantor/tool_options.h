@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "control_core.h"
@@ -33,7 +34,8 @@ struct ToolOptions {
   int16_t minSuggestionScore = trov::kDefaultMinSuggestionScore;
   int16_t suggestionScoreRange = 50;  // the control's persisted default, wider than the core's
   int16_t characterSet = 1;
-  std::string encoding = "UTF-8";
+  // Empty for UTF-8, which the pipe leaves for ISO-8859-1 when the client's text is not UTF-8.
+  std::string encoding;
   std::string mainDictionaries = "trovam.tlx,trovam2.clx";
   std::string userDictionaries = "userdic.tlx,correct.tlx";
   std::string logFile;
@@ -43,6 +45,9 @@ struct ToolOptions {
   bool scores = false;          // suggest: ":score" after each suggestion
   bool wordsFromStdin = false;  // suggest: one word per line
   bool backupOnWrite = true;    // fix: keep FILE.bak with the original
+  std::string personalDictionary;  // pipe: -p FILE; empty for the default one
+  int shortWordLength = 0;         // pipe: -W N accepts words of N characters or fewer
+  bool listMisspelled = false;     // pipe: -l lists the misspelled words instead of answering
   std::vector<std::string> operands;
 };
 
@@ -60,6 +65,16 @@ ParsedArguments ParseArguments(Command command, std::span<const std::string> arg
 
 // The option lines of --help for one subcommand.
 std::string OptionHelp(Command command);
+
+// Pipe only: the ispell-style option at arguments[index] ("-d NAME" or "-dNAME"), read into
+// result; the index of the next argument (ispell_options.cpp).
+std::size_t ReadIspellOption(std::span<const std::string> arguments, std::size_t index,
+                             ParsedArguments& result);
+std::string IspellOptionHelp();
+
+// Shared by both option readers: a whole decimal number; one aligned line of --help.
+bool ParseNumber(std::string_view text, int& value);
+std::string HelpLine(std::string_view option, std::string_view text);
 
 }  // namespace vantor
 

@@ -52,4 +52,13 @@ void AppendUtf8(char32_t codePoint, std::string& out) {
   }
 }
 
+bool IsUtf8(std::string_view bytes) {
+  for (std::size_t position = 0; position < bytes.size();) {
+    const std::size_t length = DecodeUtf8(bytes, position).length;
+    if (length == 0) return false;
+    position += length;
+  }
+  return true;
+}
+
 }  // namespace vantor

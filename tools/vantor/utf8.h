@@ -17,6 +17,7 @@ struct Utf8Char {
 // The character that starts at position (which must be inside bytes).
 Utf8Char DecodeUtf8(std::string_view bytes, std::size_t position);
 void AppendUtf8(char32_t codePoint, std::string& out);
+bool IsUtf8(std::string_view bytes);
 
 }  // namespace vantor
 

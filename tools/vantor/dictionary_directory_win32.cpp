@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "program_directory.h"
+#include "dictionary_directory.h"
 
 namespace vantor {
 
-std::string ProgramDirectory() {
+std::string DictionaryDirectory() {
   std::string path(MAX_PATH, '\0');
   for (;;) {
     const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
