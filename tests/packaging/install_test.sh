@@ -20,7 +20,7 @@ pc=$(find "$prefix" -name trov.pc)
 libdir=$(dirname "$(dirname "$pc")")
 
 # The shared library: a SONAME of the product's major version, and only the flat API exported.
-major=$("$prefix/bin/vantor" --version | sed -n 's/.*(but really Vantor \([0-9]*\)\..*/\1/p')
+major=$("$prefix/bin/vantor" --version | sed -n 's/.*(Vantor \([0-9]*\)\..*/\1/p')
 soname=$(readelf -d "$libdir/libtrov.so" | sed -n 's/.*Library soname: \[\(.*\)\].*/\1/p')
 [ -n "$major" ] && [ "$soname" = "libtrov.so.$major" ] || fail "SONAME is '$soname'"
 others=$(nm -D --defined-only "$libdir/libtrov.so" | awk '{print $3}' | grep -v '^TROV_' || true)
@@ -46,7 +46,7 @@ status=0
 "$prefix/bin/vantor" check --no-suggestions text.txt >check.out 2>&1 || status=$?
 [ "$status" = 1 ] || fail "check exited $status: $(cat check.out)"
 [ "$(cat check.out)" = "text.txt:1:5: misspelled: speling" ] || fail "check said: $(cat check.out)"
-"$prefix/bin/vantor" --version | grep -Eq '^@\(#\) International Ispell Version 3\.1\.20 \(but really Vantor [0-9]+\.[0-9]+\.[0-9]+\)$' ||
+"$prefix/bin/vantor" --version | grep -Eq '^@\(#\) International Ispell Version 3\.1\.20 \(Vantor [0-9]+\.[0-9]+\.[0-9]+\)$' ||
   fail "version line"
 
 # The Debian package, built into the temporary folder and listed.
