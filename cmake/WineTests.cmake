@@ -2,6 +2,13 @@
 # emulator wrapper; native builds run them directly.
 if(CMAKE_CROSSCOMPILING AND VANTOR_WINE)
   set(VANTOR_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  # With both halves of Wine installed, plain wine starts Wine's own programs (regsvr32, cscript)
+  # in their 32-bit builds: a 64-bit build runs them through the 64-bit loader.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8 AND EXISTS /usr/lib/wine/wine64)
+    set(VANTOR_WINE_LOADER /usr/lib/wine/wine64)
+  else()
+    set(VANTOR_WINE_LOADER wine)
+  endif()
   configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                   WORLD_READ WORLD_EXECUTE @ONLY)

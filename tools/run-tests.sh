@@ -52,20 +52,47 @@ for entry in "${fuzz_pids[@]}"; do
 done
 ((fuzz_failed == 0))
 
-step "Windows x86_64 build and tests under Wine"
-configure_and_build "$out/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
-tools/wine-prefix.sh "$out/win64/wineprefix"
-export WINEPREFIX="$out/win64/wineprefix" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
-# A persistent wineserver started here, not by the first test, so tests do not wait on ctest's pipes.
-wineserver -p
-trap 'WINEPREFIX="$out/win64/wineprefix" wineserver -k 2>/dev/null || true' EXIT
-wine cmd /c exit
-ctest --test-dir "$out/win64" -j "$jobs" --output-on-failure
+# The 32-bit control ships in the installer, so its build comes first; its programs run under Wine
+# only where the kernel runs 32-bit code.
+if tools/runs-32bit.sh; then runs32=yes; else runs32=no; fi
 
-step "Windows i686 build of the control DLL and the tool"
-targets="vantor_activex vantor" configure_and_build "$out/win32" \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
-echo "i686 build done (not run: this machine's kernel cannot run 32-bit x86 programs)"
+step "Windows i686 build"
+if [ "$runs32" = yes ]; then
+  configure_and_build "$out/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+    -DVANTOR_WINE=ON
+else
+  targets="vantor_activex vantor" configure_and_build "$out/win32" \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+fi
+
+step "Windows x86_64 build and tests under Wine"
+configure_and_build "$out/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
+  -DVANTOR_I686_BIN="$out/win32/bin"
+# With both halves of Wine installed, plain wine starts Wine's own programs in their 32-bit builds.
+wine64=wine
+[ -x /usr/lib/wine/wine64 ] && wine64=/usr/lib/wine/wine64
+run_wine_tests() {  # build folder
+  tools/wine-prefix.sh "$1/wineprefix"
+  export WINEPREFIX="$1/wineprefix" WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
+  # A persistent wineserver started here, not by the first test, so tests do not wait on ctest's
+  # pipes.
+  wineserver -p
+  "$wine64" cmd /c exit
+  local status=0
+  ctest --test-dir "$1" -j "$jobs" --output-on-failure || status=$?
+  wineserver -k 2>/dev/null || true
+  return $status
+}
+trap 'for p in "$out"/win64/wineprefix "$out"/win32/wineprefix; do
+        [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null; done; true' EXIT
+run_wine_tests "$out/win64"
+
+step "Windows i686 tests under Wine"
+if [ "$runs32" = yes ]; then
+  run_wine_tests "$out/win32"
+else
+  echo "32-bit runs skipped: this machine cannot run 32-bit code (a 32-bit test program did not run)"
+fi
 
 echo
 echo "All builds and tests passed."

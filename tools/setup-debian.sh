@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs, as root on Debian 12, every Debian package the builds and tests need that is missing.
+# Where the kernel runs 32-bit programs, that includes the 32-bit half of Wine.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
@@ -9,8 +11,19 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 libwine-dev wine64-tools xvfb xauth fonts-wine
-  fp-utils-3.2.2
+  fp-utils-3.2.2 nsis
 )
+
+export DEBIAN_FRONTEND=noninteractive
+updated=no
+if tools/runs-32bit.sh; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    apt-get update -q
+    updated=yes
+  fi
+  packages+=(wine32:i386)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,7 +31,6 @@ for p in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
+  [ "$updated" = yes ] || apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi

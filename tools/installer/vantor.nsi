@@ -114,11 +114,13 @@ Section "Control" SecControl
     SetRegView 64
   ${EndIf}
 
+  ; The 32-bit control first: where the per-user classes are not kept apart for 32-bit programs
+  ; (Wine), the 64-bit registration is the one that stays.
   !insertmacro RegistrationArguments "" $1
-  !insertmacro Register "$INSTDIR\vantor.dll" $1 "$SYSDIR\regsvr32.exe"
   ${If} ${FileExists} "$WINDIR\SysWOW64\regsvr32.exe"
     !insertmacro Register "$INSTDIR\vantor32.dll" $1 "$WINDIR\SysWOW64\regsvr32.exe"
   ${EndIf}
+  !insertmacro Register "$INSTDIR\vantor.dll" $1 "$SYSDIR\regsvr32.exe"
 
   !ifdef SAMPLE
     CreateDirectory "$SMPROGRAMS\Vantor"
