@@ -83,8 +83,14 @@ run_wine_tests() {  # build folder
   wineserver -k 2>/dev/null || true
   return $status
 }
-trap 'for p in "$out"/win64/wineprefix "$out"/win32/wineprefix; do
-        [ -d "$p" ] && WINEPREFIX=$p wineserver -k 2>/dev/null; done; true' EXIT
+# Runs on every way out, under set -e too: nothing in it may fail.
+stop_wineservers() {
+  local prefix
+  for prefix in "$out/win64/wineprefix" "$out/win32/wineprefix"; do
+    if [ -d "$prefix" ]; then WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; fi
+  done
+}
+trap stop_wineservers EXIT
 run_wine_tests "$out/win64"
 
 step "Windows i686 tests under Wine"
