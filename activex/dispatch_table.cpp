@@ -294,6 +294,7 @@ const std::array kMembers = {
     OptionMember<OP::kBackupUserDictionary>(52, L"BackupUserDictionary"),
     MemberBool<&MP::showOptionsButton>(53, L"ShowOptionsButton"),
     MemberBool<&MP::showDictionariesButton>(54, L"ShowDictionariesButton"),
+    OptionMember<OP::kRankedSuggestions>(87, L"RankedSuggestions"),
     Property(
         DISPID_TEXT, L"Text", VT_BSTR,
         [](VantorControl& c, DispatchArgs, VARIANT* r) {

@@ -8,7 +8,7 @@ namespace {
 constexpr int32_t kTrue = 1;
 constexpr int32_t kFalse = 0;
 
-constexpr std::array<PersistedProperty, 35> kProperties = {{
+constexpr std::array<PersistedProperty, 36> kProperties = {{
     // The control's own members.
     {L"ShowContext", 1, VT_BOOL, kFalse, nullptr},
     {L"ShowDialog", 2, VT_BOOL, kTrue, nullptr},
@@ -47,11 +47,18 @@ constexpr std::array<PersistedProperty, 35> kProperties = {{
     {L"SuggestSplitWords", 32, VT_BOOL, kTrue, nullptr},
     {L"TypographicalSuggestions", 34, VT_BOOL, kTrue, nullptr},
     {L"UserDictionaryFiles", kUserDictionaryFilesId, VT_BSTR, 0, L"userdic.tlx,correct.tlx"},
+    // Form 1.1.
+    {L"RankedSuggestions", 87, VT_BOOL, kFalse, nullptr},
 }};
 
 }  // namespace
 
 std::span<const PersistedProperty> PersistedProperties() { return kProperties; }
+
+std::span<const PersistedProperty> PersistedPropertiesOfForm(uint16_t minorVersion) {
+  const std::span<const PersistedProperty> all = kProperties;
+  return minorVersion == 0 ? all.first(kForm10Properties) : all;
+}
 
 StoredValue DefaultValue(const PersistedProperty& property) {
   if (property.type == VT_BSTR) return {0, property.defaultText};

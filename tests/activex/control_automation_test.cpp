@@ -55,6 +55,7 @@ const ExpectedDefault kDefaults[] = {
     {L"SuggestionScoreRange", 50, nullptr},
     {L"SuggestSplitWords", kTrue, nullptr},
     {L"TypographicalSuggestions", kTrue, nullptr},
+    {L"RankedSuggestions", 0, nullptr},
     {L"WordOffset", 0, nullptr},
     {L"TextLength", 0, nullptr},
     {L"SuggestionCount", 0, nullptr},
