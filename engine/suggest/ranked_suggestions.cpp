@@ -12,15 +12,15 @@ namespace {
 // Chosen on a training part of real misspellings (bench/tune_ranking.py); see dict/README.md.
 constexpr RankFeatures kWeights = {
     1.00,   // kTypingCost
-    -0.50,  // kLogCount
+    -0.62,  // kLogCount
     -0.25,  // kUnlistedWord
-    -0.50,  // kSameSound
-    0.56,   // kSoundBeginsAlike
-    0.88,   // kFirstLetterDiffers
-    0.22,   // kLengthDifference
-    -3.88,  // kTypoScore
+    -0.69,  // kSameSound
+    0.11,   // kSoundBeginsAlike
+    1.25,   // kFirstLetterDiffers
+    0.50,   // kLengthDifference
+    -3.25,  // kTypoScore
     0.50,   // kSearchPlace
-    2.25,   // kSplitWord
+    3.00,   // kSplitWord
 };
 
 // Score points per unit of cost, counted down from kTopScore: below 100, which marks the word
@@ -35,6 +35,10 @@ struct Ranked {
 
 }  // namespace
 
+int16_t RankedSearchDepth(int16_t depth) {
+  return static_cast<int16_t>(std::max(1, depth - 15));
+}
+
 double RankCost(const RankFeatures& features) {
   double cost = 0.0;
   for (size_t i = 0; i < features.size(); ++i) cost += kWeights[i] * features[i];
@@ -46,7 +50,7 @@ int32_t CollectRankedSuggestions(const char* word, int16_t depth, Lexicon* const
                                  SuggestionList& list) {
   std::vector<SuggestionEntry> storage(kRankedCandidates);
   SuggestionList candidates(storage);
-  CollectSuggestions(word, depth, lexicons, options, candidates);
+  CollectSuggestions(word, RankedSearchDepth(depth), lexicons, options, candidates);
 
   std::vector<Ranked> ranked;
   ranked.reserve(static_cast<size_t>(candidates.Count()));

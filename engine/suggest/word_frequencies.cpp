@@ -1,5 +1,6 @@
 #include "suggest/word_frequencies.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <new>
@@ -9,12 +10,6 @@
 
 namespace trov {
 namespace {
-
-std::string Lowered(std::string_view word) {
-  std::string lowered(word);
-  for (char& c : lowered) c = static_cast<char>(ToLower(static_cast<unsigned char>(c)));
-  return lowered;
-}
 
 // A count of decimal digits up to 2^32 - 1; false for anything else.
 bool ParseCount(std::string_view digits, uint64_t& count) {
@@ -27,31 +22,42 @@ bool ParseCount(std::string_view digits, uint64_t& count) {
   return count <= UINT32_MAX;
 }
 
+bool IsLowerCased(std::string_view word) {
+  return std::all_of(word.begin(), word.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return ToLower(byte) == byte;
+  });
+}
+
 }  // namespace
 
-int16_t WordFrequencies::Parse(std::string_view bytes,
-                               std::shared_ptr<const WordFrequencies>& table) {
+int16_t WordFrequencies::Parse(std::string bytes, std::shared_ptr<const WordFrequencies>& table) {
   if (bytes.size() > kMaxFileSize) return TROV_ERR_BAD_FORMAT;
   try {
     auto parsed = std::make_shared<WordFrequencies>();
-    std::unordered_map<std::string, uint64_t> counts;
-    while (!bytes.empty()) {
-      const size_t end = bytes.find('\n');
-      std::string_view line = bytes.substr(0, end);
-      bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
+    parsed->bytes_ = std::move(bytes);
+    const std::string_view all = parsed->bytes_;
+    std::string_view previous;
+    for (size_t start = 0; start < all.size();) {
+      const size_t end = std::min(all.find('\n', start), all.size());
+      std::string_view line = all.substr(start, end - start);
+      const size_t lineStart = start;
+      start = end + 1;
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
       if (line.empty()) continue;
       const size_t tab = line.find('\t');
       if (tab == 0 || tab == std::string_view::npos || tab > TROV_MAX_WORD) {
         return TROV_ERR_BAD_FORMAT;
       }
+      const std::string_view word = line.substr(0, tab);
       uint64_t count = 0;
-      if (!ParseCount(line.substr(tab + 1), count)) return TROV_ERR_BAD_FORMAT;
-      counts[Lowered(line.substr(0, tab))] += count;
-    }
-    parsed->logCounts_.reserve(counts.size());
-    for (const auto& [word, count] : counts) {
-      parsed->logCounts_.emplace(word, std::log10(1.0 + static_cast<double>(count)));
+      if (!ParseCount(line.substr(tab + 1), count) || !IsLowerCased(word) ||
+          (!parsed->entries_.empty() && word <= previous)) {
+        return TROV_ERR_BAD_FORMAT;
+      }
+      parsed->entries_.push_back({static_cast<uint32_t>(lineStart), static_cast<uint32_t>(tab),
+                                  std::log10(1.0 + static_cast<double>(count))});
+      previous = word;
     }
     table = std::move(parsed);
     return 0;
@@ -84,12 +90,14 @@ int16_t WordFrequencies::Load(const char* fileName,
   std::fclose(file);
   if (tooLarge) return TROV_ERR_BAD_FORMAT;
   if (failed) return TROV_ERR_READ;
-  return Parse(bytes, table);
+  return Parse(std::move(bytes), table);
 }
 
-double WordFrequencies::LogCount(const std::string& lowerWord) const {
-  const auto found = logCounts_.find(lowerWord);
-  return found == logCounts_.end() ? 0.0 : found->second;
+double WordFrequencies::LogCount(std::string_view lowerWord) const {
+  const auto found = std::lower_bound(
+      entries_.begin(), entries_.end(), lowerWord,
+      [this](const Entry& entry, std::string_view word) { return WordOf(entry) < word; });
+  return found != entries_.end() && WordOf(*found) == lowerWord ? found->logCount : 0.0;
 }
 
 }  // namespace trov

@@ -72,9 +72,9 @@ TEST_F(RankedSuggestionsTest, FrequencyDecidesBetweenEquallyLikelySlips) {
   // 'u' for 'a' and 'u' for 'i' are both single slips ('i' is a neighbour, 'a' another vowel).
   Add({"tame", "time"});
   Ranked(true);
-  Frequencies("time\t100000\ntame\t10\n");
+  Frequencies("tame\t10\ntime\t100000\n");
   EXPECT_EQ(Suggest("tume").words, (std::vector<std::string>{"time", "tame"}));
-  Frequencies("time\t10\ntame\t100000\n");
+  Frequencies("tame\t100000\ntime\t10\n");
   EXPECT_EQ(Suggest("tume").words, (std::vector<std::string>{"tame", "time"}));
 }
 
@@ -120,7 +120,7 @@ TEST_F(RankedSuggestionsTest, OptionOffGivesTheDefaultBytesWhateverTableIsLoaded
 TEST_F(RankedSuggestionsTest, CapitalisationOfTheTypedWordCarriesOver) {
   Add({"tame", "time"});
   Ranked(true);
-  Frequencies("time\t100000\ntame\t10\n");
+  Frequencies("tame\t10\ntime\t100000\n");
   EXPECT_EQ(Suggest("Tume").words, (std::vector<std::string>{"Time", "Tame"}));
 }
 

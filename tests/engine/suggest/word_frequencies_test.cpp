@@ -23,34 +23,43 @@ class WordFrequenciesTest : public ::testing::Test {
   trov_test::ScratchDir scratch;
 };
 
-TEST_F(WordFrequenciesTest, ReadsCountsAsLogarithmsAndAddsUpCaseVariants) {
+TEST_F(WordFrequenciesTest, ReadsCountsAsLogarithms) {
   Table table;
-  ASSERT_EQ(WordFrequencies::Parse("the\t999\r\nThe\t1000\ncat\t9\n\nzero\t0\n", table), 0);
+  ASSERT_EQ(WordFrequencies::Parse("a\t0\r\ncat\t9\n\nthe\t1999\nzebra\t99", table), 0);
   ASSERT_NE(table, nullptr);
-  EXPECT_EQ(table->Size(), 3u);
+  EXPECT_EQ(table->Size(), 4u);
   EXPECT_NEAR(table->LogCount("the"), std::log10(2000.0), 1e-12);
   EXPECT_NEAR(table->LogCount("cat"), 1.0, 1e-12);
-  EXPECT_EQ(table->LogCount("zero"), 0.0);
-  EXPECT_EQ(table->LogCount("dog"), 0.0);
-  EXPECT_EQ(table->LogCount("The"), 0.0) << "lookups take lower-cased words";
-  // The last line needs no line end; the largest count is 2^32 - 1.
-  ASSERT_EQ(WordFrequencies::Parse("big\t4294967295", table), 0);
+  EXPECT_NEAR(table->LogCount("zebra"), 2.0, 1e-12) << "the last line needs no line end";
+  EXPECT_EQ(table->LogCount("a"), 0.0);
+  // Not listed: before the first, between two, after the last, a prefix and an extension.
+  for (const char* word : {"", "aa", "dog", "zebras", "zz", "th", "thee"}) {
+    EXPECT_EQ(table->LogCount(word), 0.0) << word;
+  }
+  ASSERT_EQ(WordFrequencies::Parse("big\t4294967295\n", table), 0);
   EXPECT_NEAR(table->LogCount("big"), std::log10(4294967296.0), 1e-9);
+  ASSERT_EQ(WordFrequencies::Parse("", table), 0);
+  EXPECT_EQ(table->Size(), 0u);
+  EXPECT_EQ(table->LogCount("big"), 0.0);
 }
 
-TEST_F(WordFrequenciesTest, RefusesMalformedLinesAndKeepsTheTableItHad) {
+TEST_F(WordFrequenciesTest, RefusesMalformedFilesAndKeepsTheTableItHad) {
   Table table;
   ASSERT_EQ(WordFrequencies::Parse("kept\t5\n", table), 0);
   const std::string longWord(81, 'a');
-  for (const std::string& bytes : std::vector<std::string>{"word 5\n", "\t5\n", "word\t\n", "word\t5x\n", "word\t-5\n", "word\t4294967296\n",
-        "word\t12345678901\n", "ok\t1\nbroken\n", longWord + "\t1\n"}) {
+  for (const std::string& bytes : std::vector<std::string>{
+           "word 5\n", "\t5\n", "word\t\n", "word\t5x\n", "word\t-5\n", "word\t4294967296\n",
+           "word\t12345678901\n", "ok\t1\nbroken\n", longWord + "\t1\n",
+           "The\t5\n",                 // capitals: lookups are lower-cased
+           "cat\t1\nbat\t2\n",         // out of order
+           "cat\t1\ncat\t2\n"}) {      // repeated
     SCOPED_TRACE(bytes);
     EXPECT_EQ(WordFrequencies::Parse(bytes, table), TROV_ERR_BAD_FORMAT);
     EXPECT_NEAR(table->LogCount("kept"), std::log10(6.0), 1e-12);
   }
   // A word of exactly 80 characters is fine.
   EXPECT_EQ(WordFrequencies::Parse(std::string(80, 'a') + "\t1\n", table), 0);
-  EXPECT_EQ(WordFrequencies::Parse(std::string(WordFrequencies::kMaxFileSize + 1, 'a'), table),
+  EXPECT_EQ(WordFrequencies::Parse(std::string(WordFrequencies::kMaxFileSize + 1, '\n'), table),
             TROV_ERR_BAD_FORMAT);
 }
 
