@@ -9,7 +9,8 @@ import argparse
 import numpy as np
 
 FEATURES = ["kTypingCost", "kLogCount", "kUnlistedWord", "kSameSound", "kSoundBeginsAlike",
-            "kFirstLetterDiffers", "kLengthDifference", "kTypoScore", "kSearchPlace", "kSplitWord"]
+            "kFirstLetterDiffers", "kLengthDifference", "kTypoScore", "kSearchPlace", "kSplitWord",
+            "kSharedEnds", "kLastLetterDiffers", "kCapitalised"]
 CANDIDATES = 24
 
 

@@ -1,5 +1,6 @@
 #include "suggest/rank_features.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -34,6 +35,17 @@ CodeAgreement CompareCodes(const std::string& a, const std::string& b) {
   return {same, !same && (codeA[i] == '\0' || codeB[i] == '\0')};
 }
 
+// The length of the longest common beginning plus that of the longest common ending of what
+// is left.
+size_t SharedEnds(const std::string& a, const std::string& b) {
+  const size_t shorter = std::min(a.size(), b.size());
+  size_t front = 0;
+  while (front < shorter && a[front] == b[front]) ++front;
+  size_t back = 0;
+  while (back < shorter - front && a[a.size() - 1 - back] == b[b.size() - 1 - back]) ++back;
+  return front + back;
+}
+
 }  // namespace
 
 RankFeatures DescribeCandidate(const char* typed, const char* candidate, int place,
@@ -55,6 +67,11 @@ RankFeatures DescribeCandidate(const char* typed, const char* candidate, int pla
   features[kTypoScore] = typoScore / 100.0;
   features[kSearchPlace] = std::log2(1.0 + place);
   features[kSplitWord] = b.find(' ') != std::string::npos ? 1.0 : 0.0;
+  features[kSharedEnds] = a.empty() ? 0.0 : static_cast<double>(SharedEnds(a, b)) / a.size();
+  features[kLastLetterDiffers] = !a.empty() && !b.empty() && a.back() != b.back() ? 1.0 : 0.0;
+  const auto typedFirst = static_cast<unsigned char>(typed[0]);
+  const auto candidateFirst = static_cast<unsigned char>(candidate[0]);
+  features[kCapitalised] = IsUpper(candidateFirst) && !IsUpper(typedFirst) ? 1.0 : 0.0;
   return features;
 }
 

@@ -22,6 +22,9 @@ enum RankFeature : size_t {
   kTypoScore,         // the default ranking's score, 0..1
   kSearchPlace,       // log2(1 + place in the default ranking)
   kSplitWord,         // 1 for two words joined by a space
+  kSharedEnds,        // characters shared at the start and at the end, per typed character
+  kLastLetterDiffers,
+  kCapitalised,       // 1 for a capitalised candidate (a name, say) of a lower-case typed word
   kFeatureCount
 };
 

@@ -12,15 +12,18 @@ namespace {
 // Chosen on a training part of real misspellings (bench/tune_ranking.py); see dict/README.md.
 constexpr RankFeatures kWeights = {
     1.00,   // kTypingCost
-    -0.62,  // kLogCount
-    -0.25,  // kUnlistedWord
-    -0.69,  // kSameSound
-    0.11,   // kSoundBeginsAlike
-    1.25,   // kFirstLetterDiffers
-    0.50,   // kLengthDifference
-    -3.25,  // kTypoScore
+    -0.50,  // kLogCount
+    -0.06,  // kUnlistedWord
+    -0.78,  // kSameSound
+    0.00,   // kSoundBeginsAlike
+    0.50,   // kFirstLetterDiffers
+    0.00,   // kLengthDifference
+    -2.50,  // kTypoScore
     0.50,   // kSearchPlace
-    3.00,   // kSplitWord
+    5.00,   // kSplitWord
+    -0.75,  // kSharedEnds
+    0.48,   // kLastLetterDiffers
+    2.00,   // kCapitalised
 };
 
 // Score points per unit of cost, counted down from kTopScore: below 100, which marks the word

@@ -59,7 +59,7 @@ TEST_F(SuggestCommandTest, RankBestWeighsWordFrequenciesAndSpecIsTheDefault) {
   EXPECT_EQ(Run({"suggest", "--rank", "spec", "helo"}).out, plain.out);
   EXPECT_EQ(Fields(Lines(Run({"suggest", "--rank=best", "helo"}).out).at(0)).at(2), "hello")
       << "without trovam.frq the ranking goes by the typing slips";
-  WriteFile("trovam.frq", "hello\t10\nhelp\t1000000\n");
+  WriteFile("trovam.frq", "hello\t0\nhelp\t4294967295\n");
   const ToolRun best = Run({"suggest", "--rank=best", "--scores", "helo"});
   EXPECT_EQ(best.status, kExitClean) << best.err;
   const auto fields = Fields(Lines(best.out).at(0));
