@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "automation_properties.h"
 #include "automation_values.h"
 #include "background_check.h"
 #include "module.h"
@@ -16,9 +17,10 @@ namespace {
 
 // ---- Row builders ----
 
-constexpr DispatchMember Property(DISPID id, const wchar_t* name, VARTYPE type, DispatchCall get,
-                                  DispatchPut put = nullptr) {
-  return {id, name, false, type, {}, 0, get, put};
+// A property's name and type come from the control's property table.
+DispatchMember Property(DISPID id, DispatchCall get, DispatchPut put = nullptr) {
+  const ControlProperty& property = *FindControlProperty(static_cast<int32_t>(id));
+  return {id, AutomationName(property), false, VariantTypeOf(property.type), {}, 0, get, put};
 }
 
 constexpr DispatchMember Member(DISPID id, const wchar_t* name, bool isMethod, VARTYPE type,
@@ -110,23 +112,23 @@ HRESULT BackgroundResult(VantorControl& c, VARIANT* result, int32_t value) {
 }
 
 template <OptionProperty kOption>
-constexpr DispatchMember OptionMember(DISPID id, const wchar_t* name) {
-  return Property(id, name, VT_BOOL, &GetOption<kOption>, &PutOption<kOption>);
+DispatchMember OptionMember() {
+  return Property(PropertyOfOption(kOption).dispatchId, &GetOption<kOption>, &PutOption<kOption>);
 }
 
 template <int16_t (ControlCore::*kGet)() const, void (ControlCore::*kSet)(int16_t)>
-constexpr DispatchMember CoreShortMember(DISPID id, const wchar_t* name) {
-  return Property(id, name, VT_I2, &GetCoreShort<kGet>, &PutCoreShort<kSet>);
+DispatchMember CoreShortMember(DISPID id) {
+  return Property(id, &GetCoreShort<kGet>, &PutCoreShort<kSet>);
 }
 
 template <bool MemberProperties::*kField>
-constexpr DispatchMember MemberBool(DISPID id, const wchar_t* name) {
-  return Property(id, name, VT_BOOL, &GetMemberBool<kField>, &PutMemberBool<kField>);
+DispatchMember MemberBool(DISPID id) {
+  return Property(id, &GetMemberBool<kField>, &PutMemberBool<kField>);
 }
 
 template <int32_t MemberProperties::*kField>
-constexpr DispatchMember MemberLong(DISPID id, const wchar_t* name) {
-  return Property(id, name, VT_I4, &GetMemberLong<kField>, &PutMemberLong<kField>);
+DispatchMember MemberLong(DISPID id) {
+  return Property(id, &GetMemberLong<kField>, &PutMemberLong<kField>);
 }
 
 using OP = OptionProperty;
@@ -134,20 +136,16 @@ using MP = MemberProperties;
 
 const std::array kMembers = {
     // ---- Properties ----
-    MemberBool<&MP::showContext>(1, L"ShowContext"),
-    MemberBool<&MP::showDialog>(2, L"ShowDialog"),
-    Property(
-        3, L"TextControlHWnd", VT_I4, &GetMemberLong<&MP::textControlHWnd>,
+    MemberBool<&MP::showContext>(1),
+    MemberBool<&MP::showDialog>(2),
+    Property(3, &GetMemberLong<&MP::textControlHWnd>,
         [](VantorControl& c, const VARIANT& v) { return c.SetTextControlHWnd(LongArg(v)), S_OK; }),
-    MemberLong<&MP::dialogLeft>(4, L"DialogLeft"),
-    MemberLong<&MP::dialogTop>(5, L"DialogTop"),
-    Property(6, L"SuggestionCount", VT_I2,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    MemberLong<&MP::dialogLeft>(4),
+    MemberLong<&MP::dialogTop>(5),
+    Property(6, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetShortResult(r, c.Loop().SuggestionCount());
              }),
-    Property(
-        7, L"MisspelledWord", VT_BSTR,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(7, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().MisspelledWord());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -155,9 +153,7 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    Property(
-        8, L"ReplacementWord", VT_BSTR,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(8, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().ReplacementWord());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -165,29 +161,23 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    Property(9, L"WordOffset", VT_I4,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(9, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetLongResult(r, c.Loop().WordOffset());
              }),
-    Property(10, L"WordCount", VT_I4,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(10, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetLongResult(r, c.Loop().WordCount());
              }),
-    Property(11, L"WordsReplacedCount", VT_I4,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(11, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetLongResult(r, c.Loop().WordsReplacedCount());
              }),
-    OptionMember<OP::kCaseSensitive>(12, L"CaseSensitive"),
-    Property(13, L"CanUndo", VT_BOOL,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    OptionMember<OP::kCaseSensitive>(),
+    Property(13, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetBoolResult(r, c.Loop().CanUndo());
              }),
-    OptionMember<OP::kCatchDoubledWords>(14, L"CatchDoubledWords"),
-    OptionMember<OP::kCatchMixedCaseWords>(15, L"CatchMixedCaseWords"),
-    OptionMember<OP::kCatchWordsWithDigits>(16, L"CatchWordsWithDigits"),
-    Property(
-        17, L"CurrentWord", VT_BSTR,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    OptionMember<OP::kCatchDoubledWords>(),
+    OptionMember<OP::kCatchMixedCaseWords>(),
+    OptionMember<OP::kCatchWordsWithDigits>(),
+    Property(17, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().CurrentWord());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -195,16 +185,13 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    OptionMember<OP::kIgnoreAllCapsWords>(18, L"IgnoreAllCapsWords"),
-    OptionMember<OP::kIgnoreMixedCaseWords>(19, L"IgnoreMixedCaseWords"),
-    OptionMember<OP::kIgnoreWordsWithDigits>(20, L"IgnoreWordsWithDigits"),
-    Property(21, L"MainDictionaryCount", VT_I2,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    OptionMember<OP::kIgnoreAllCapsWords>(),
+    OptionMember<OP::kIgnoreMixedCaseWords>(),
+    OptionMember<OP::kIgnoreWordsWithDigits>(),
+    Property(21, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetShortResult(r, c.Dictionaries().MainDictionaryCount());
              }),
-    Property(
-        22, L"MainDictionaryFiles", VT_BSTR,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(22, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Dictionaries().MainDictionaryFiles());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -212,52 +199,43 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    CoreShortMember<&ControlCore::MaxSuggestions, &ControlCore::SetMaxSuggestions>(23, L"MaxSuggestions"),
-    CoreShortMember<&ControlCore::MinSuggestionDepth, &ControlCore::SetMinSuggestionDepth>(24, L"MinSuggestionDepth"),
-    OptionMember<OP::kPhoneticSuggestions>(25, L"PhoneticSuggestions"),
-    OptionMember<OP::kSplitContractedWords>(26, L"SplitContractedWords"),
-    OptionMember<OP::kSplitHyphenatedWords>(27, L"SplitHyphenatedWords"),
-    OptionMember<OP::kSplitWords>(28, L"SplitWords"),
-    OptionMember<OP::kStripPossessives>(29, L"StripPossessives"),
-    CoreShortMember<&ControlCore::SuggestionDepth, &ControlCore::SetSuggestionDepth>(30, L"SuggestionDepth"),
-    CoreShortMember<&ControlCore::SuggestionDepthIncrement, &ControlCore::SetSuggestionDepthIncrement>(31, L"SuggestionDepthIncrement"),
-    OptionMember<OP::kSuggestSplitWords>(32, L"SuggestSplitWords"),
-    Property(33, L"TextLength", VT_I4,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    CoreShortMember<&ControlCore::MaxSuggestions, &ControlCore::SetMaxSuggestions>(23),
+    CoreShortMember<&ControlCore::MinSuggestionDepth, &ControlCore::SetMinSuggestionDepth>(24),
+    OptionMember<OP::kPhoneticSuggestions>(),
+    OptionMember<OP::kSplitContractedWords>(),
+    OptionMember<OP::kSplitHyphenatedWords>(),
+    OptionMember<OP::kSplitWords>(),
+    OptionMember<OP::kStripPossessives>(),
+    CoreShortMember<&ControlCore::SuggestionDepth, &ControlCore::SetSuggestionDepth>(30),
+    CoreShortMember<&ControlCore::SuggestionDepthIncrement, &ControlCore::SetSuggestionDepthIncrement>(31),
+    OptionMember<OP::kSuggestSplitWords>(),
+    Property(33, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetLongResult(r, c.Loop().TextLength());
              }),
-    OptionMember<OP::kTypographicalSuggestions>(34, L"TypographicalSuggestions"),
-    Property(35, L"UndoNewText", VT_BSTR,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    OptionMember<OP::kTypographicalSuggestions>(),
+    Property(35, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetTextResult(r, c.Loop().UndoNewText());
              }),
-    Property(36, L"UndoOffset", VT_I4,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(36, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetLongResult(r, c.Loop().UndoOffset());
              }),
-    Property(37, L"UndoOldText", VT_BSTR,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(37, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetTextResult(r, c.Loop().UndoOldText());
              }),
-    Property(38, L"UserDictionaryCount", VT_I2,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(38, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetShortResult(r, c.Dictionaries().UserDictionaryCount());
              }),
-    Property(
-        39, L"UserDictionaryFiles", VT_BSTR,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(39, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Dictionaries().UserDictionaryFiles());
         },
         [](VantorControl& c, const VARIANT& v) {
           if (c.Dictionaries().SetUserDictionaryFiles(TextArg(v).c_str())) c.MarkModified();
           return S_OK;
         }),
-    OptionMember<OP::kIgnoreCapitalizedWords>(40, L"IgnoreCapitalizedWords"),
-    CoreShortMember<&ControlCore::SuggestionScoreRange, &ControlCore::SetSuggestionScoreRange>(41, L"SuggestionScoreRange"),
-    CoreShortMember<&ControlCore::MinSuggestionScore, &ControlCore::SetMinSuggestionScore>(42, L"MinSuggestionScore"),
-    Property(
-        43, L"AutoCorrect", VT_BOOL,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    OptionMember<OP::kIgnoreCapitalizedWords>(),
+    CoreShortMember<&ControlCore::SuggestionScoreRange, &ControlCore::SetSuggestionScoreRange>(41),
+    CoreShortMember<&ControlCore::MinSuggestionScore, &ControlCore::SetMinSuggestionScore>(42),
+    Property(43, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetBoolResult(r, c.Core().AutoCorrect() != 0);
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -265,25 +243,20 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    Property(44, L"Version", VT_BSTR,
-             [](VantorControl&, DispatchArgs, VARIANT* r) {
+    Property(44, [](VantorControl&, DispatchArgs, VARIANT* r) {
                return SetTextResult(r, RevisionNumber());
              }),
-    Property(45, L"MisspelledWordCount", VT_I4,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(45, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetLongResult(r, c.Loop().MisspelledWordCount());
              }),
-    Property(46, L"ErrorCode", VT_I2,
-             [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(46, [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetShortResult(r, c.Core().ErrorCode());
              }),
-    OptionMember<OP::kIgnoreNonAlphaWords>(47, L"IgnoreNonAlphaWords"),
-    OptionMember<OP::kIgnoreDomainNames>(48, L"IgnoreDomainNames"),
-    OptionMember<OP::kAllowAccentedCaps>(49, L"AllowAccentedCaps"),
-    OptionMember<OP::kIgnoreHTMLMarkups>(50, L"IgnoreHTMLMarkups"),
-    Property(
-        51, L"CharacterSet", VT_I2,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    OptionMember<OP::kIgnoreNonAlphaWords>(),
+    OptionMember<OP::kIgnoreDomainNames>(),
+    OptionMember<OP::kAllowAccentedCaps>(),
+    OptionMember<OP::kIgnoreHTMLMarkups>(),
+    Property(51, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetShortResult(r, c.Core().CharacterSet());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -291,13 +264,11 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    OptionMember<OP::kBackupUserDictionary>(52, L"BackupUserDictionary"),
-    MemberBool<&MP::showOptionsButton>(53, L"ShowOptionsButton"),
-    MemberBool<&MP::showDictionariesButton>(54, L"ShowDictionariesButton"),
-    OptionMember<OP::kRankedSuggestions>(87, L"RankedSuggestions"),
-    Property(
-        DISPID_TEXT, L"Text", VT_BSTR,
-        [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    OptionMember<OP::kBackupUserDictionary>(),
+    MemberBool<&MP::showOptionsButton>(53),
+    MemberBool<&MP::showDictionariesButton>(54),
+    OptionMember<OP::kRankedSuggestions>(),
+    Property(DISPID_TEXT, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().Text());
         },
         [](VantorControl& c, const VARIANT& v) {

@@ -1,63 +1,35 @@
 #include "persisted_properties.h"
 
-#include <array>
+#include <algorithm>
+#include <vector>
+
+#include "automation_properties.h"
 
 namespace trov {
-namespace {
 
-constexpr int32_t kTrue = 1;
-constexpr int32_t kFalse = 0;
-
-constexpr std::array<PersistedProperty, 36> kProperties = {{
-    // The control's own members.
-    {L"ShowContext", 1, VT_BOOL, kFalse, nullptr},
-    {L"ShowDialog", 2, VT_BOOL, kTrue, nullptr},
-    {L"DialogLeft", 4, VT_I4, -1, nullptr},
-    {L"DialogTop", 5, VT_I4, -1, nullptr},
-    {L"ShowDictionariesButton", 54, VT_BOOL, kTrue, nullptr},
-    {L"ShowOptionsButton", 53, VT_BOOL, kTrue, nullptr},
-    // Options of the core and the engine, applied as they are read.
-    {L"AllowAccentedCaps", 49, VT_BOOL, kTrue, nullptr},
-    {L"AutoCorrect", 43, VT_BOOL, kTrue, nullptr},
-    {L"BackupUserDictionary", 52, VT_BOOL, kFalse, nullptr},
-    {L"CaseSensitive", 12, VT_BOOL, kTrue, nullptr},
-    {L"CatchDoubledWords", 14, VT_BOOL, kTrue, nullptr},
-    {L"CatchMixedCaseWords", 15, VT_BOOL, kFalse, nullptr},
-    {L"CatchWordsWithDigits", 16, VT_BOOL, kFalse, nullptr},
-    {L"CharacterSet", 51, VT_I2, 1, nullptr},
-    {L"IgnoreAllCapsWords", 18, VT_BOOL, kFalse, nullptr},
-    {L"IgnoreCapitalizedWords", 40, VT_BOOL, kFalse, nullptr},
-    {L"IgnoreDomainNames", 48, VT_BOOL, kFalse, nullptr},
-    {L"IgnoreHTMLMarkups", 50, VT_BOOL, kFalse, nullptr},
-    {L"IgnoreMixedCaseWords", 19, VT_BOOL, kFalse, nullptr},
-    {L"IgnoreNonAlphaWords", 47, VT_BOOL, kTrue, nullptr},
-    {L"IgnoreWordsWithDigits", 20, VT_BOOL, kFalse, nullptr},
-    // Main dictionaries open before the user dictionaries, so they take the lower lexicon ids.
-    {L"MainDictionaryFiles", 22, VT_BSTR, 0, L"trovam.tlx,trovam2.clx"},
-    {L"MaxSuggestions", 23, VT_I2, 16, nullptr},
-    {L"MinSuggestionDepth", 24, VT_I2, 50, nullptr},
-    {L"MinSuggestionScore", 42, VT_I2, 50, nullptr},
-    {L"PhoneticSuggestions", 25, VT_BOOL, kFalse, nullptr},
-    {L"SplitContractedWords", 26, VT_BOOL, kFalse, nullptr},
-    {L"SplitHyphenatedWords", 27, VT_BOOL, kTrue, nullptr},
-    {L"SplitWords", 28, VT_BOOL, kFalse, nullptr},
-    {L"StripPossessives", 29, VT_BOOL, kTrue, nullptr},
-    {L"SuggestionDepthIncrement", 31, VT_I2, 10, nullptr},
-    {L"SuggestionScoreRange", 41, VT_I2, 50, nullptr},
-    {L"SuggestSplitWords", 32, VT_BOOL, kTrue, nullptr},
-    {L"TypographicalSuggestions", 34, VT_BOOL, kTrue, nullptr},
-    {L"UserDictionaryFiles", kUserDictionaryFilesId, VT_BSTR, 0, L"userdic.tlx,correct.tlx"},
-    // Form 1.1.
-    {L"RankedSuggestions", 87, VT_BOOL, kFalse, nullptr},
-}};
-
-}  // namespace
-
-std::span<const PersistedProperty> PersistedProperties() { return kProperties; }
+std::span<const PersistedProperty> PersistedProperties() {
+  static const std::vector<PersistedProperty> rows = [] {
+    std::vector<const ControlProperty*> saved;
+    for (const ControlProperty& property : ControlProperties()) {
+      if (property.persistOrder > 0) saved.push_back(&property);
+    }
+    std::sort(saved.begin(), saved.end(), [](const ControlProperty* a, const ControlProperty* b) {
+      return a->persistOrder < b->persistOrder;
+    });
+    std::vector<PersistedProperty> ordered;
+    for (const ControlProperty* property : saved) {
+      ordered.push_back({AutomationName(*property), property->dispatchId,
+                         VariantTypeOf(property->type), property->persistedDefault.number,
+                         AutomationDefaultText(*property)});
+    }
+    return ordered;
+  }();
+  return rows;
+}
 
 std::span<const PersistedProperty> PersistedPropertiesOfForm(uint16_t minorVersion) {
-  const std::span<const PersistedProperty> all = kProperties;
-  return minorVersion == 0 ? all.first(kForm10Properties) : all;
+  const std::span<const PersistedProperty> all = PersistedProperties();
+  return minorVersion == 0 ? all.first(std::min(kForm10Properties, all.size())) : all;
 }
 
 StoredValue DefaultValue(const PersistedProperty& property) {

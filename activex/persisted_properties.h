@@ -1,5 +1,6 @@
 // The properties a container saves and restores, in the one order both directions use (the
-// stream form carries values without names), with their defaults.
+// stream form carries values without names), with their defaults: the saved rows of the
+// control's property table in the types automation uses.
 #ifndef VANTOR_PERSISTED_PROPERTIES_H
 #define VANTOR_PERSISTED_PROPERTIES_H
 

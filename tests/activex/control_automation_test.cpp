@@ -4,12 +4,15 @@
 
 #include <set>
 
+#include "automation_properties.h"
 #include "com_fixture.h"
 
 namespace trov::test {
 namespace {
 
 using AutomationTest = ControlTest;
+using trov::ControlProperties;
+using trov::ControlProperty;
 
 struct ExpectedDefault {
   const wchar_t* name;
@@ -195,6 +198,21 @@ TEST_F(AutomationTest, NamesAndIdsAgreeWithTheTypeLibrary) {
   EXPECT_EQ(control.Id(L"Text"), -517);
   EXPECT_EQ(control.Id(L"aboutbox"), -552);
   EXPECT_EQ(control.Id(L"UserDictionaryOtherWord"), 86);
+}
+
+TEST_F(AutomationTest, EveryRowOfThePropertyTableIsAMemberWithItsTypeAndAccess) {
+  AutomationClient control = NewControl();
+  for (const ControlProperty& property : ControlProperties()) {
+    const std::wstring name(property.name.begin(), property.name.end());
+    SCOPED_TRACE(std::string(property.name));
+    EXPECT_EQ(control.Id(name.c_str()), property.dispatchId);
+    const Var value = control.Get(name.c_str());
+    EXPECT_EQ(control.last(), S_OK);
+    EXPECT_EQ(value.type(), VariantTypeOf(property.type));
+    // Writing back what was read changes nothing, and only read-only members refuse it.
+    EXPECT_EQ(control.Put(name.c_str(), value),
+              property.readOnly ? CTL_E_SETNOTSUPPORTED : S_OK);
+  }
 }
 
 TEST_F(AutomationTest, ExtentIsFixedWhateverTheContainerProposes) {

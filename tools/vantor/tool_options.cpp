@@ -4,6 +4,8 @@
 #include <functional>
 #include <string_view>
 
+#include "control_properties.h"
+
 namespace vantor {
 namespace {
 
@@ -14,42 +16,41 @@ constexpr unsigned kEveryCommand = kChecking | kDict;
 
 struct SwitchSpec {
   std::string_view name;  // "--NAME" sets it, "--no-NAME" clears it
-  OptionProperty property;
-  bool byDefault;         // the control's persisted default
+  OptionProperty property;  // on by default as a control placed on a form has it
   std::string_view help;
 };
 
 constexpr SwitchSpec kSwitches[] = {
-    {"ignore-capitalized", OptionProperty::kIgnoreCapitalizedWords, false,
+    {"ignore-capitalized", OptionProperty::kIgnoreCapitalizedWords,
      "accept words that start with a capital"},
-    {"ignore-mixed-case", OptionProperty::kIgnoreMixedCaseWords, false, "accept mixed-case words"},
-    {"ignore-digits", OptionProperty::kIgnoreWordsWithDigits, false, "accept words with digits"},
-    {"ignore-all-caps", OptionProperty::kIgnoreAllCapsWords, false, "accept words in capitals"},
-    {"catch-mixed-case", OptionProperty::kCatchMixedCaseWords, false, "report mixed-case words"},
-    {"catch-digits", OptionProperty::kCatchWordsWithDigits, false,
+    {"ignore-mixed-case", OptionProperty::kIgnoreMixedCaseWords, "accept mixed-case words"},
+    {"ignore-digits", OptionProperty::kIgnoreWordsWithDigits, "accept words with digits"},
+    {"ignore-all-caps", OptionProperty::kIgnoreAllCapsWords, "accept words in capitals"},
+    {"catch-mixed-case", OptionProperty::kCatchMixedCaseWords, "report mixed-case words"},
+    {"catch-digits", OptionProperty::kCatchWordsWithDigits,
      "report words mixing letters and digits"},
-    {"catch-doubled", OptionProperty::kCatchDoubledWords, true, "report doubled words"},
-    {"case-sensitive", OptionProperty::kCaseSensitive, true,
+    {"catch-doubled", OptionProperty::kCatchDoubledWords, "report doubled words"},
+    {"case-sensitive", OptionProperty::kCaseSensitive,
      "compare case and report capitalisation errors"},
-    {"split-hyphenated", OptionProperty::kSplitHyphenatedWords, true,
+    {"split-hyphenated", OptionProperty::kSplitHyphenatedWords,
      "check the parts of hyphenated words"},
-    {"split-contracted", OptionProperty::kSplitContractedWords, false,
+    {"split-contracted", OptionProperty::kSplitContractedWords,
      "check the parts of contractions"},
-    {"split-words", OptionProperty::kSplitWords, false, "accept run-together known words"},
-    {"suggest-split", OptionProperty::kSuggestSplitWords, true, "suggest words split in two"},
-    {"phonetic", OptionProperty::kPhoneticSuggestions, false, "suggest by sound as well"},
-    {"typographical", OptionProperty::kTypographicalSuggestions, true,
+    {"split-words", OptionProperty::kSplitWords, "accept run-together known words"},
+    {"suggest-split", OptionProperty::kSuggestSplitWords, "suggest words split in two"},
+    {"phonetic", OptionProperty::kPhoneticSuggestions, "suggest by sound as well"},
+    {"typographical", OptionProperty::kTypographicalSuggestions,
      "suggest typing-error variants"},
-    {"strip-possessives", OptionProperty::kStripPossessives, true,
+    {"strip-possessives", OptionProperty::kStripPossessives,
      "look words up without 's"},
-    {"ignore-non-alpha", OptionProperty::kIgnoreNonAlphaWords, true,
+    {"ignore-non-alpha", OptionProperty::kIgnoreNonAlphaWords,
      "accept words without letters"},
-    {"ignore-domain-names", OptionProperty::kIgnoreDomainNames, false,
+    {"ignore-domain-names", OptionProperty::kIgnoreDomainNames,
      "accept e-mail addresses, URLs and domain names"},
-    {"allow-accented-caps", OptionProperty::kAllowAccentedCaps, true,
+    {"allow-accented-caps", OptionProperty::kAllowAccentedCaps,
      "accept accented capitals"},
-    {"html", OptionProperty::kIgnoreHTMLMarkups, false, "skip HTML markup, decode entities"},
-    {"backup-dictionary", OptionProperty::kBackupUserDictionary, false,
+    {"html", OptionProperty::kIgnoreHTMLMarkups, "skip HTML markup, decode entities"},
+    {"backup-dictionary", OptionProperty::kBackupUserDictionary,
      "back up a user dictionary before changing it"},
 };
 
@@ -256,9 +257,27 @@ std::string HelpLine(std::string_view option, std::string_view text) {
   return left + " " + std::string(text) + "\n";
 }
 
+// The tool starts as a control placed on a form does: with the defaults its saved form has.
+int32_t SavedDefault(std::string_view property) {
+  return trov::FindControlProperty(property)->persistedDefault.number;
+}
+
+bool SwitchDefault(OptionProperty option) {
+  return trov::PropertyOfOption(option).persistedDefault.number != 0;
+}
+
 ToolOptions DefaultToolOptions() {
   ToolOptions options;
-  for (const SwitchSpec& entry : kSwitches) options.switches[entry.property] = entry.byDefault;
+  for (const SwitchSpec& entry : kSwitches) options.switches[entry.property] = SwitchDefault(entry.property);
+  options.autoCorrect = SavedDefault("AutoCorrect") != 0;
+  options.maxSuggestions = static_cast<int16_t>(SavedDefault("MaxSuggestions"));
+  options.minSuggestionDepth = static_cast<int16_t>(SavedDefault("MinSuggestionDepth"));
+  options.suggestionDepthIncrement = static_cast<int16_t>(SavedDefault("SuggestionDepthIncrement"));
+  options.minSuggestionScore = static_cast<int16_t>(SavedDefault("MinSuggestionScore"));
+  options.suggestionScoreRange = static_cast<int16_t>(SavedDefault("SuggestionScoreRange"));
+  options.characterSet = static_cast<int16_t>(SavedDefault("CharacterSet"));
+  options.mainDictionaries = trov::FindControlProperty("MainDictionaryFiles")->persistedDefault.text;
+  options.userDictionaries = trov::FindControlProperty("UserDictionaryFiles")->persistedDefault.text;
   return options;
 }
 
@@ -300,7 +319,7 @@ std::string OptionHelp(Command command) {
   };
   if (command & (kChecking | kDict)) {
     for (const SwitchSpec& entry : kSwitches) {
-      line(std::string(entry.byDefault ? "--no-" : "--") + std::string(entry.name), entry.help);
+      line(std::string(SwitchDefault(entry.property) ? "--no-" : "--") + std::string(entry.name), entry.help);
     }
   }
   for (const FlagSpec& entry : kFlags) {

@@ -24,20 +24,21 @@ enum Command : unsigned {
   kDict = 16,
 };
 
+// DefaultToolOptions() fills the control's properties in from the defaults of its saved form.
 struct ToolOptions {
   // The control's Boolean option properties, by option id; every one is applied to the session.
   std::map<trov::OptionProperty, bool> switches;
-  bool autoCorrect = true;
-  int16_t maxSuggestions = trov::kDefaultMaxSuggestions;
-  int16_t minSuggestionDepth = trov::kDefaultMinSuggestionDepth;
-  int16_t suggestionDepthIncrement = trov::kDefaultSuggestionDepthIncrement;
-  int16_t minSuggestionScore = trov::kDefaultMinSuggestionScore;
-  int16_t suggestionScoreRange = 50;  // the control's persisted default, wider than the core's
-  int16_t characterSet = 1;
+  bool autoCorrect = false;
+  int16_t maxSuggestions = 0;
+  int16_t minSuggestionDepth = 0;
+  int16_t suggestionDepthIncrement = 0;
+  int16_t minSuggestionScore = 0;
+  int16_t suggestionScoreRange = 0;
+  int16_t characterSet = 0;
   // Empty for UTF-8, which the pipe leaves for ISO-8859-1 when the client's text is not UTF-8.
   std::string encoding;
-  std::string mainDictionaries = "trovam.tlx,trovam2.clx";
-  std::string userDictionaries = "userdic.tlx,correct.tlx";
+  std::string mainDictionaries;
+  std::string userDictionaries;
   std::string logFile;
   std::string language = "am";  // two letters, for dictionaries created by "dict create"
   bool json = false;            // check: one JSON object per problem
