@@ -121,22 +121,28 @@ TEST_F(PersistenceTest, StreamCarriesEveryValueInOrder) {
   ExpectChangedProperties(target);
 }
 
-TEST_F(PersistenceTest, ADamagedStreamChangesNothing) {
-  AutomationClient source = NewControl();
-  ChangeSomeProperties(source);
+// The control's stream form without its last bytes, in a new stream at its start.
+ComRef<IStream> SavedStreamWithout(AutomationClient& source, ULONGLONG lastBytes) {
   ComRef<IStream> full;
   CreateStreamOnHGlobal(nullptr, TRUE, full.Put());
   Query<IPersistStreamInit>(source.dispatch(), IID_IPersistStreamInit)->Save(full.Get(), TRUE);
   ULARGE_INTEGER size{};
   full->Seek({}, STREAM_SEEK_CUR, &size);
   full->Seek({}, STREAM_SEEK_SET, nullptr);
-  // Cut before the last value, then a wrong version.
   ComRef<IStream> cut;
   CreateStreamOnHGlobal(nullptr, TRUE, cut.Put());
   ULARGE_INTEGER copy{};
-  copy.QuadPart = size.QuadPart - 6;
+  copy.QuadPart = size.QuadPart - lastBytes;
   full->CopyTo(cut.Get(), copy, nullptr, nullptr);
   cut->Seek({}, STREAM_SEEK_SET, nullptr);
+  return cut;
+}
+
+TEST_F(PersistenceTest, ADamagedStreamChangesNothing) {
+  AutomationClient source = NewControl();
+  ChangeSomeProperties(source);
+  // Cut inside the user dictionary list, then a wrong version.
+  ComRef<IStream> cut = SavedStreamWithout(source, 6);
 
   AutomationClient target = NewControl();
   ComRef<IPersistStreamInit> loader =
@@ -156,17 +162,7 @@ TEST_F(PersistenceTest, ADamagedStreamChangesNothing) {
 // A stream as a control of form 1.0 saved it: minor version 0 and no value after the user
 // dictionaries.
 ComRef<IStream> Form10Stream(AutomationClient& source) {
-  ComRef<IStream> full;
-  CreateStreamOnHGlobal(nullptr, TRUE, full.Put());
-  Query<IPersistStreamInit>(source.dispatch(), IID_IPersistStreamInit)->Save(full.Get(), TRUE);
-  ULARGE_INTEGER size{};
-  full->Seek({}, STREAM_SEEK_CUR, &size);
-  full->Seek({}, STREAM_SEEK_SET, nullptr);
-  ComRef<IStream> old;
-  CreateStreamOnHGlobal(nullptr, TRUE, old.Put());
-  ULARGE_INTEGER copy{};
-  copy.QuadPart = size.QuadPart - 2;  // the last value, a 16-bit Boolean
-  full->CopyTo(old.Get(), copy, nullptr, nullptr);
+  ComRef<IStream> old = SavedStreamWithout(source, 2);  // the last value, a 16-bit Boolean
   LARGE_INTEGER minorAt{};
   minorAt.QuadPart = 2;
   old->Seek(minorAt, STREAM_SEEK_SET, nullptr);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/lexicon/scratch_dir.h"
+#include "engine/suggest/suggest_session.h"
 #include "text/charset.h"
 #include "trov.h"
 #include "trov_ext.h"
@@ -22,21 +22,9 @@ struct Suggestions {
   std::string bytes;  // the buffer as written, up to the closing empty word
 };
 
-class RankedSuggestionsTest : public ::testing::Test {
+class RankedSuggestionsTest : public trov_test::SuggestSession {
  protected:
-  void SetUp() override {
-    trov::SelectCharSet(1);
-    session = TROV_OpenSession();
-    ASSERT_GE(session, 0);
-    user = TROV_CreateLex(session, nullptr, TROV_LANGUAGE_ANY);
-    ASSERT_GE(user, 0);
-  }
-  void TearDown() override { TROV_CloseSession(session); }
-
-  void Add(std::initializer_list<const char*> words) {
-    for (const char* word : words) ASSERT_EQ(TROV_AddToLex(session, user, word, 'i', nullptr), 0);
-  }
-  void Ranked(bool on) { TROV_SetOption(session, TROV_OPT_RANKED_SUGGESTIONS, on ? 1 : 0); }
+  void Ranked(bool on) { Set(TROV_OPT_RANKED_SUGGESTIONS, on); }
   void Frequencies(const std::string& lines) {
     ASSERT_EQ(TROV_LoadWordFrequencies(session, scratch.Rewrite("f.frq", lines).c_str()), 0);
   }
@@ -56,10 +44,6 @@ class RankedSuggestionsTest : public ::testing::Test {
     }
     return out;
   }
-
-  trov_test::ScratchDir scratch;
-  int16_t session = -1;
-  int16_t user = -1;
 };
 
 TEST_F(RankedSuggestionsTest, TheOptionIsANewBitOffByDefault) {
