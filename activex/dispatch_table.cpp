@@ -267,6 +267,7 @@ const std::array kMembers = {
     OptionMember<OP::kBackupUserDictionary>(),
     MemberBool<&MP::showOptionsButton>(53),
     MemberBool<&MP::showDictionariesButton>(54),
+    OptionMember<OP::kRankedSuggestions>(),
     Property(DISPID_TEXT, [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().Text());
         },

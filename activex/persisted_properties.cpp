@@ -27,6 +27,11 @@ std::span<const PersistedProperty> PersistedProperties() {
   return rows;
 }
 
+std::span<const PersistedProperty> PersistedPropertiesOfForm(uint16_t minorVersion) {
+  const std::span<const PersistedProperty> all = PersistedProperties();
+  return minorVersion == 0 ? all.first(std::min(kForm10Properties, all.size())) : all;
+}
+
 StoredValue DefaultValue(const PersistedProperty& property) {
   if (property.type == VT_BSTR) return {0, property.defaultText};
   return {property.defaultNumber, {}};

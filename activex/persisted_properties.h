@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -30,14 +31,19 @@ struct StoredValue {
   bool operator==(const StoredValue&) const = default;
 };
 
-// Format version written first: major 1, minor 0.
+// Format version written first: major 1, minor 1. Form 1.0 holds the first kForm10Properties
+// rows; form 1.1 adds the rows after them, so a 1.0 stream still loads (the later rows take their
+// defaults) and a control that knows only 1.0 reads a 1.1 stream up to its own rows.
 inline constexpr uint16_t kPersistMajorVersion = 1;
-inline constexpr uint16_t kPersistMinorVersion = 0;
+inline constexpr uint16_t kPersistMinorVersion = 1;
+inline constexpr size_t kForm10Properties = 35;
 inline constexpr DISPID kUserDictionaryFilesId = 39;
 // What a restricted control uses and saves as the user dictionary list default.
 inline constexpr wchar_t kRestrictedUserDictionaryList[] = L"userdic.tlx";
 
 std::span<const PersistedProperty> PersistedProperties();
+// The rows that a form of this minor version holds, in order.
+std::span<const PersistedProperty> PersistedPropertiesOfForm(uint16_t minorVersion);
 
 StoredValue DefaultValue(const PersistedProperty& property);
 // The value as the row's type; false when it cannot be converted.

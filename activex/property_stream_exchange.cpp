@@ -60,7 +60,7 @@ HRESULT StreamReader::ReadAll(IStream& stream) {
   if (FAILED(result)) return result;
   try {
     values_.clear();
-    for (const PersistedProperty& property : PersistedProperties()) {
+    for (const PersistedProperty& property : PersistedPropertiesOfForm(minor)) {
       StoredValue value;
       if (const HRESULT read = ReadValue(stream, property.type, value); FAILED(read)) return read;
       values_.push_back(std::move(value));

@@ -3,9 +3,9 @@
 # input in the same locale:
 #   - checking a few megabytes of English prose (vantor check / aspell list / hunspell -l):
 #     words per second and peak memory;
-#   - suggesting for a few hundred real misspellings (vantor suggest --stdin / aspell -a /
-#     hunspell -a): milliseconds per word, how often the intended word comes first and in the
-#     first five, and peak memory.
+#   - suggesting for a few hundred real misspellings (vantor suggest --stdin in both rankings,
+#     --rank=spec and --rank=best / aspell -a / hunspell -a): milliseconds per word, how often the
+#     intended word comes first and in the first five, and peak memory.
 # The commands take turns for ROUNDS rounds (default 5), so that a slow spell of the machine falls
 # on all of them alike; in each round a command runs twice in a row, so that it also runs once
 # after itself, caches warm, as it would back to back. Each one's best wall time counts.
@@ -105,11 +105,12 @@ parse_ispell() {
 }
 
 # Each command as an array named cmd_NAME, in the order they take turns.
-commands=(vantor_check aspell_list hunspell_l vantor_suggest aspell_a hunspell_a)
+commands=(vantor_check aspell_list hunspell_l vantor_suggest vantor_suggest_best aspell_a hunspell_a)
 cmd_vantor_check=("$vantor" check --no-suggestions "$prose")
 cmd_aspell_list=(sh -c "aspell list --lang=en_US < '$prose'")
 cmd_hunspell_l=(hunspell -d en_US -l "$prose")
-cmd_vantor_suggest=(sh -c "'$vantor' suggest --stdin --user '' < '$work/wrong.txt'")
+cmd_vantor_suggest=(sh -c "'$vantor' suggest --stdin --user '' --rank=spec < '$work/wrong.txt'")
+cmd_vantor_suggest_best=(sh -c "'$vantor' suggest --stdin --user '' --rank=best < '$work/wrong.txt'")
 cmd_aspell_a=(sh -c "aspell -a --lang=en_US < '$work/wrong_pipe.txt'")
 cmd_hunspell_a=(sh -c "hunspell -a -d en_US < '$work/wrong_pipe.txt'")
 for _ in $(seq "$rounds"); do
@@ -128,13 +129,14 @@ done
 for n in vantor_check aspell_list hunspell_l; do
   wps[$n]=$(awk -v w="$prose_words" -v s="$(seconds_of $n)" 'BEGIN { printf "%.0f", w / (s > 0 ? s : 0.001) }')
 done
-for n in vantor_suggest aspell_a hunspell_a; do
+suggesters=(vantor_suggest vantor_suggest_best aspell_a hunspell_a)
+for n in "${suggesters[@]}"; do
   msw[$n]=$(awk -v n="$pair_count" -v s="$(seconds_of $n)" 'BEGIN { printf "%.3f", s * 1000 / n }')
 done
-parse_vantor "$work/vantor_suggest.out" > "$work/vantor_suggest.answers"
+for n in vantor_suggest vantor_suggest_best; do parse_vantor "$work/$n.out" > "$work/$n.answers"; done
 parse_ispell "$work/aspell_a.out" > "$work/aspell_a.answers"
 parse_ispell "$work/hunspell_a.out" > "$work/hunspell_a.answers"
-for n in vantor_suggest aspell_a hunspell_a; do score_answers "$n" "$work/$n.answers"; done
+for n in "${suggesters[@]}"; do score_answers "$n" "$work/$n.answers"; done
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
@@ -145,20 +147,23 @@ printf '%-22s %14s %14s\n' "checking" "words/s" "peak kB"
 for n in vantor_check aspell_list hunspell_l; do printf '%-22s %14s %14s\n' "$n" "${wps[$n]}" "${mem[$n]}"; done
 echo
 printf '%-22s %10s %10s %10s %10s\n' "suggesting" "ms/word" "first" "top five" "peak kB"
-for n in vantor_suggest aspell_a hunspell_a; do
+for n in "${suggesters[@]}"; do
   printf '%-22s %10s %9s%% %9s%% %10s\n' "$n" "${msw[$n]}" \
     "$(awk -v a="${first[$n]}" -v n="$pair_count" 'BEGIN { printf "%.1f", 100 * a / n }')" \
     "$(awk -v a="${five[$n]}" -v n="$pair_count" 'BEGIN { printf "%.1f", 100 * a / n }')" "${mem[$n]}"
 done
 echo
-echo "vantor as a ratio to its peers (speed above 1 = faster; memory and ms/word below 1 = less):"
+echo "vantor as a ratio to its peers (speed above 1 = faster; memory and ms/word below 1 = less;"
+echo "suggesting with --rank=spec, then --rank=best):"
 for peer in aspell hunspell; do
   c=$([ $peer = aspell ] && echo aspell_list || echo hunspell_l)
   s=$([ $peer = aspell ] && echo aspell_a || echo hunspell_a)
   echo "  vs $peer: check speed $(ratio "${wps[vantor_check]}" "${wps[$c]}")," \
-       "check memory $(ratio "${mem[vantor_check]}" "${mem[$c]}")," \
-       "ms/word $(ratio "${msw[vantor_suggest]}" "${msw[$s]}")," \
-       "first $(ratio "${first[vantor_suggest]}" "${first[$s]}")," \
-       "top five $(ratio "${five[vantor_suggest]}" "${five[$s]}")," \
-       "suggest memory $(ratio "${mem[vantor_suggest]}" "${mem[$s]}")"
+       "check memory $(ratio "${mem[vantor_check]}" "${mem[$c]}")"
+  for v in vantor_suggest vantor_suggest_best; do
+    echo "    $v: ms/word $(ratio "${msw[$v]}" "${msw[$s]}")," \
+         "first $(ratio "${first[$v]}" "${first[$s]}")," \
+         "top five $(ratio "${five[$v]}" "${five[$s]}")," \
+         "suggest memory $(ratio "${mem[$v]}" "${mem[$s]}")"
+  done
 done

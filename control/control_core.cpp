@@ -6,6 +6,9 @@
 #include <utility>
 
 #include "log.h"
+#include "native_path_style.h"
+#include "path_conversion.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
@@ -101,7 +104,17 @@ void ControlCore::SetOption(OptionProperty property, int32_t value) {
   uint32_t bits = static_cast<uint32_t>(property);
   // Case sensitivity and the capitalisation check are one setting for the host.
   if (property == OptionProperty::kCaseSensitive) bits |= TROV_OPT_CATCH_CAPITALIZATION_ERRORS;
-  TROV_SetOption(session_, bits, value);
+  const int32_t wasOn = TROV_SetOption(session_, bits, value);
+  if (property == OptionProperty::kRankedSuggestions && value != 0 && wasOn == 0) {
+    LoadWordFrequencies();
+  }
+}
+
+void ControlCore::LoadWordFrequencies() {
+  const std::string path =
+      ExpandDictionaryName(kNativePathStyle, moduleDirectory_, kWordFrequencyFile);
+  const int16_t result = TROV_LoadWordFrequencies(session_, path.c_str());
+  if (result < 0) LogLine("%hd error opening %s", result, path.c_str());
 }
 
 int16_t ControlCore::CharacterSet() const { return TROV_GetCharSet(); }

@@ -40,7 +40,12 @@ enum class OptionProperty : uint32_t {
   kAllowAccentedCaps = TROV_OPT_ALLOW_ACCENTED_CAPS,
   kIgnoreHTMLMarkups = TROV_OPT_IGNORE_HTML_MARKUPS,
   kBackupUserDictionary = TROV_OPT_BACKUP_USER_DICTIONARY,
+  kRankedSuggestions = TROV_OPT_RANKED_SUGGESTIONS,  // switching it on reads kWordFrequencyFile
 };
+
+// The word frequencies of the ranked suggestions, beside the default dictionaries. Without it the
+// ranking still works, on the other signs alone.
+inline constexpr const char* kWordFrequencyFile = "trovam.frq";
 
 enum class DictionaryKind { kMain, kUser };
 
@@ -184,6 +189,8 @@ class ControlCore {
   int16_t ListedUserDictionary(std::string_view name) const;
   int16_t OpenForOneCall(const char* name) const;
   int16_t ReadListing(int16_t lexicon, Listing& listing, ListingStep& failedStep) const;
+  // Reads kWordFrequencyFile from the module directory into the session; a failure is logged.
+  void LoadWordFrequencies();
 
   std::string moduleDirectory_;
   std::string userDictionaryDirectory_;  // empty: the module directory

@@ -108,6 +108,8 @@ constexpr std::array kProperties = {
     Option(52, "BackupUserDictionary", OP::kBackupUserDictionary, 9, kFalse),
     Saved(53, "ShowOptionsButton", PT::kBool, 6, Number(kTrue)),
     Saved(54, "ShowDictionariesButton", PT::kBool, 5, Number(kTrue)),
+    // Saved after all the others, from form 1.1 on, so forms saved before it still load.
+    Option(87, "RankedSuggestions", OP::kRankedSuggestions, 36, kFalse),
     Unsaved(kStockTextId, "Text", PT::kText),
 };
 

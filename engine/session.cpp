@@ -48,6 +48,7 @@ int16_t OpenSessionLocked() {
   }
   session.language = TROV_LANGUAGE_AM;
   session.options = TROV_DEFAULT_OPTIONS;
+  session.frequencies = nullptr;
   session.inUse = 1;
   return static_cast<int16_t>(id);
 }
@@ -124,6 +125,8 @@ extern "C" int16_t TROV_CloseSession(int16_t id) {
     LexClose(lexicon);
   }
   session->lexicons.Free();
+  delete session->frequencies;
+  session->frequencies = nullptr;
   session->inUse = 0;
   LogLine("TROV_CloseSession: Session %hd closed", id);
   if (!AnySessionOpen()) {

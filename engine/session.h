@@ -7,6 +7,7 @@
 
 #include "grow_table.h"
 #include "lexicon/lexicon.h"
+#include "suggest/word_frequencies.h"
 
 namespace trov {
 
@@ -15,6 +16,10 @@ struct Session {
   GrowTable lexicons;   // of Lexicon; a lexicon id is an index into it
   int16_t language;     // the Language option
   uint32_t options;     // the option flag word
+  // The ranked suggestions' word frequencies, owned by the session (a plain pointer keeps the
+  // record trivially copyable); null until a table is loaded. A search copies the shared pointer
+  // under the lock, so a table replaced meanwhile lives until that search ends.
+  std::shared_ptr<const WordFrequencies>* frequencies;
 };
 
 // Holds the engine lock for one API call's table work: validate, copy, release, work.

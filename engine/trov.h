@@ -71,6 +71,9 @@
 #define TROV_OPT_BACKUP_USER_DICTIONARY ((uint32_t)0x400000)   // BackupUserDictionary
 #define TROV_OPT_AMPERSAND_JOINS_WORDS ((uint32_t)0x800000)    // AmpersandJoinsWords
 #define TROV_OPT_SLASH_JOINS_WORDS ((uint32_t)0x1000000)       // SlashJoinsWords
+// RankedSuggestions: suggestions re-ranked by how likely each is the word meant (word frequencies
+// from TROV_LoadWordFrequencies, typing slips, sound); off keeps the default ranking.
+#define TROV_OPT_RANKED_SUGGESTIONS ((uint32_t)0x2000000)
 #define TROV_OPT_LANGUAGE ((uint32_t)0x80000002)               // Language (16-bit code)
 
 #define TROV_DEFAULT_OPTIONS ((uint32_t)0xB8690)  // option word of a new session

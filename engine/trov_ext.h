@@ -43,6 +43,11 @@ int32_t TROV_ScanContextStartExt(int16_t session, const char* text, int32_t offs
 // TROV_GetLex with the number of entries in 32 bits.
 int32_t TROV_GetLexExt(int16_t session, int16_t lex, char* buffer, int32_t bufferSize);
 
+// Reads a word frequency file (lines of word TAB count) for the session's ranked suggestions
+// (TROV_OPT_RANKED_SUGGESTIONS); a null or empty name drops the session's table. 0, -2, -4 (cannot
+// be opened), -22, -26 (malformed: the session keeps the table it had), -12.
+int16_t TROV_LoadWordFrequencies(int16_t session, const char* fileName);
+
 }  // extern "C"
 
 #endif  // TROV_EXT_H

@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 libwine-dev wine64-tools xvfb xauth fonts-wine
-  fp-utils-3.2.2 nsis
+  fp-utils-3.2.2 nsis npm
 )
 
 export DEBIAN_FRONTEND=noninteractive

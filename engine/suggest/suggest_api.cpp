@@ -7,6 +7,7 @@
 #include "log.h"
 #include "session.h"
 #include "suggest/collect_suggestions.h"
+#include "suggest/ranked_suggestions.h"
 #include "trov.h"
 
 using namespace trov;
@@ -32,11 +33,17 @@ extern "C" int16_t TROV_Suggest(int16_t sessionId, const char* word, int16_t dep
     return TROV_ERR_NO_MEMORY;
   }
   const uint32_t options = session->options;
+  const std::shared_ptr<const WordFrequencies> frequencies =
+      session->frequencies != nullptr ? *session->frequencies : nullptr;
   frame.Release();
 
   SuggestionList list({entries.get(), static_cast<size_t>(capacity)});
   try {
-    if (word != nullptr) CollectSuggestions(word, depth, lexicons.get(), options, list);
+    if (word != nullptr && (options & TROV_OPT_RANKED_SUGGESTIONS) != 0) {
+      CollectRankedSuggestions(word, depth, lexicons.get(), options, frequencies.get(), list);
+    } else if (word != nullptr) {
+      CollectSuggestions(word, depth, lexicons.get(), options, list);
+    }
   } catch (const std::bad_alloc&) {
     LogLine("TROV_Suggest: out of memory");
     return TROV_ERR_NO_MEMORY;

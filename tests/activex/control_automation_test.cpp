@@ -58,6 +58,7 @@ const ExpectedDefault kDefaults[] = {
     {L"SuggestionScoreRange", 50, nullptr},
     {L"SuggestSplitWords", kTrue, nullptr},
     {L"TypographicalSuggestions", kTrue, nullptr},
+    {L"RankedSuggestions", 0, nullptr},
     {L"WordOffset", 0, nullptr},
     {L"TextLength", 0, nullptr},
     {L"SuggestionCount", 0, nullptr},
@@ -193,10 +194,11 @@ TEST_F(AutomationTest, NamesAndIdsAgreeWithTheTypeLibrary) {
     info->ReleaseVarDesc(variable);
   }
   info->ReleaseTypeAttr(attributes);
-  EXPECT_EQ(names.size(), 55u + 33u);  // 55 properties, 33 methods and indexed properties
+  EXPECT_EQ(names.size(), 56u + 33u);  // 56 properties, 33 methods and indexed properties
   EXPECT_EQ(control.Id(L"Text"), -517);
   EXPECT_EQ(control.Id(L"aboutbox"), -552);
   EXPECT_EQ(control.Id(L"UserDictionaryOtherWord"), 86);
+  EXPECT_EQ(control.Id(L"RankedSuggestions"), 87);  // the next id after the first interface's
 }
 
 TEST_F(AutomationTest, EveryRowOfThePropertyTableIsAMemberWithItsTypeAndAccess) {

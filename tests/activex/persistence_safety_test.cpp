@@ -83,7 +83,8 @@ TEST_F(PersistenceTest, PropertyBagKeepsOnlyValuesThatDifferFromTheirDefaults) {
   EXPECT_EQ(bag.values.count(L"UserDictionaryFiles"), 0u);
   EXPECT_EQ(bag.values.count(L"SuggestionDepth"), 0u);  // not persisted
   EXPECT_EQ(bag.values[L"MainDictionaryFiles"].text(), L"trovam.tlx");
-  EXPECT_EQ(bag.values[L"_Version"].number(), 0x10000);
+  EXPECT_EQ(bag.values.count(L"RankedSuggestions"), 0u);
+  EXPECT_EQ(bag.values[L"_Version"].number(), 0x10001);
 
   AutomationClient target(AutomationClient::CreateControl());
   ComRef<IPersistPropertyBag> loader =
@@ -110,7 +111,7 @@ TEST_F(PersistenceTest, StreamCarriesEveryValueInOrder) {
   stream->Seek({}, STREAM_SEEK_SET, nullptr);
   unsigned char version[4] = {};
   stream->Read(version, sizeof(version), nullptr);
-  EXPECT_EQ(std::memcmp(version, "\x01\x00\x00\x00", 4), 0);
+  EXPECT_EQ(std::memcmp(version, "\x01\x00\x01\x00", 4), 0);
 
   stream->Seek({}, STREAM_SEEK_SET, nullptr);
   AutomationClient target(AutomationClient::CreateControl());
@@ -120,22 +121,28 @@ TEST_F(PersistenceTest, StreamCarriesEveryValueInOrder) {
   ExpectChangedProperties(target);
 }
 
-TEST_F(PersistenceTest, ADamagedStreamChangesNothing) {
-  AutomationClient source = NewControl();
-  ChangeSomeProperties(source);
+// The control's stream form without its last bytes, in a new stream at its start.
+ComRef<IStream> SavedStreamWithout(AutomationClient& source, ULONGLONG lastBytes) {
   ComRef<IStream> full;
   CreateStreamOnHGlobal(nullptr, TRUE, full.Put());
   Query<IPersistStreamInit>(source.dispatch(), IID_IPersistStreamInit)->Save(full.Get(), TRUE);
   ULARGE_INTEGER size{};
   full->Seek({}, STREAM_SEEK_CUR, &size);
   full->Seek({}, STREAM_SEEK_SET, nullptr);
-  // Cut before the last value, then a wrong version.
   ComRef<IStream> cut;
   CreateStreamOnHGlobal(nullptr, TRUE, cut.Put());
   ULARGE_INTEGER copy{};
-  copy.QuadPart = size.QuadPart - 6;
+  copy.QuadPart = size.QuadPart - lastBytes;
   full->CopyTo(cut.Get(), copy, nullptr, nullptr);
   cut->Seek({}, STREAM_SEEK_SET, nullptr);
+  return cut;
+}
+
+TEST_F(PersistenceTest, ADamagedStreamChangesNothing) {
+  AutomationClient source = NewControl();
+  ChangeSomeProperties(source);
+  // Cut inside the user dictionary list, then a wrong version.
+  ComRef<IStream> cut = SavedStreamWithout(source, 6);
 
   AutomationClient target = NewControl();
   ComRef<IPersistStreamInit> loader =
@@ -150,6 +157,69 @@ TEST_F(PersistenceTest, ADamagedStreamChangesNothing) {
   wrongVersion->Seek({}, STREAM_SEEK_SET, nullptr);
   EXPECT_TRUE(FAILED(loader->Load(wrongVersion.Get())));
   EXPECT_EQ(target.Number(L"DialogLeft"), -1);
+}
+
+// A stream as a control of form 1.0 saved it: minor version 0 and no value after the user
+// dictionaries.
+ComRef<IStream> Form10Stream(AutomationClient& source) {
+  ComRef<IStream> old = SavedStreamWithout(source, 2);  // the last value, a 16-bit Boolean
+  LARGE_INTEGER minorAt{};
+  minorAt.QuadPart = 2;
+  old->Seek(minorAt, STREAM_SEEK_SET, nullptr);
+  const uint16_t minor = 0;
+  old->Write(&minor, sizeof minor, nullptr);
+  old->Seek({}, STREAM_SEEK_SET, nullptr);
+  return old;
+}
+
+TEST_F(PersistenceTest, AFormTenStreamLoadsWithTheRankingAtItsDefault) {
+  AutomationClient source = NewControl();
+  ChangeSomeProperties(source);
+  source.Put(L"RankedSuggestions", Var::Bool(true));
+  ComRef<IStream> old = Form10Stream(source);
+
+  AutomationClient target = NewControl();
+  target.Put(L"RankedSuggestions", Var::Bool(true));
+  ASSERT_EQ(Query<IPersistStreamInit>(target.dispatch(), IID_IPersistStreamInit)->Load(old.Get()),
+            S_OK);
+  ExpectChangedProperties(target);
+  EXPECT_EQ(target.Number(L"RankedSuggestions"), 0);
+}
+
+TEST_F(PersistenceTest, TheRankingRoundTripsAfterTheOtherValues) {
+  AutomationClient source = NewControl();
+  ChangeSomeProperties(source);
+  source.Put(L"RankedSuggestions", Var::Bool(true));
+  ComRef<IStream> stream;
+  CreateStreamOnHGlobal(nullptr, TRUE, stream.Put());
+  ASSERT_EQ(Query<IPersistStreamInit>(source.dispatch(), IID_IPersistStreamInit)
+                ->Save(stream.Get(), TRUE),
+            S_OK);
+  // Its value is the stream's last: a 16-bit true.
+  LARGE_INTEGER last{};
+  last.QuadPart = -2;
+  stream->Seek(last, STREAM_SEEK_END, nullptr);
+  int16_t stored = 0;
+  stream->Read(&stored, sizeof stored, nullptr);
+  EXPECT_EQ(stored, 1);
+  stream->Seek({}, STREAM_SEEK_SET, nullptr);
+  AutomationClient fromStream = NewControl();
+  ASSERT_EQ(Query<IPersistStreamInit>(fromStream.dispatch(), IID_IPersistStreamInit)
+                ->Load(stream.Get()),
+            S_OK);
+  ExpectChangedProperties(fromStream);
+  EXPECT_EQ(fromStream.Number(L"RankedSuggestions"), -1);
+
+  MemoryBag bag;
+  ASSERT_EQ(Query<IPersistPropertyBag>(source.dispatch(), IID_IPersistPropertyBag)
+                ->Save(&bag, TRUE, FALSE),
+            S_OK);
+  EXPECT_EQ(bag.values[L"RankedSuggestions"].number(), -1);
+  AutomationClient fromBag(AutomationClient::CreateControl());
+  ASSERT_EQ(Query<IPersistPropertyBag>(fromBag.dispatch(), IID_IPersistPropertyBag)
+                ->Load(&bag, nullptr),
+            S_OK);
+  EXPECT_EQ(fromBag.Number(L"RankedSuggestions"), -1);
 }
 
 TEST_F(PersistenceTest, StorageHoldsTheStreamForm) {

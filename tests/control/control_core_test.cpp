@@ -139,6 +139,7 @@ TEST_F(ControlCoreOptions, EachBooleanPropertyIsOneBitOfTheOptionWord) {
       {OptionProperty::kAllowAccentedCaps, 0x80000},
       {OptionProperty::kIgnoreHTMLMarkups, 0x200000},
       {OptionProperty::kBackupUserDictionary, 0x400000},
+      {OptionProperty::kRankedSuggestions, 0x2000000},
   };
   for (const auto& [property, bit] : properties) {
     SCOPED_TRACE(bit);
@@ -163,6 +164,37 @@ TEST_F(ControlCoreOptions, CaseSensitiveWritesCapitalizationCheckTooButReadsOnly
   TROV_SetOption(session, TROV_OPT_CASE_SENSITIVE, 0);
   EXPECT_EQ(core.Option(OptionProperty::kCaseSensitive), 0)
       << "the capitalisation bit alone does not read as case sensitive";
+}
+
+TEST_F(ControlCoreOptions, SwitchingTheRankingOnReadsTheFrequencyFileBesideTheDictionaries) {
+  const std::string path = dir.File(trov::kWordFrequencyFile);
+  {
+    trov_test::LogCapture log;
+    core.SetOption(OptionProperty::kRankedSuggestions, 1);
+    EXPECT_EQ(log.Messages(),
+              (std::vector<std::string>{"TROV_LoadWordFrequencies: error -4 reading " + path,
+                                        "-4 error opening " + path}))
+        << "without the file the ranking goes on without frequencies";
+    EXPECT_EQ(core.Option(OptionProperty::kRankedSuggestions), 1);
+  }
+  dir.Write(trov::kWordFrequencyFile, "broken line\n");
+  {
+    trov_test::LogCapture log;
+    core.SetOption(OptionProperty::kRankedSuggestions, 1);
+    EXPECT_TRUE(log.Messages().empty()) << "already on: the file is not read again";
+    core.SetOption(OptionProperty::kRankedSuggestions, 0);
+    core.SetOption(OptionProperty::kRankedSuggestions, 1);
+    EXPECT_EQ(log.Messages(),
+              (std::vector<std::string>{"TROV_LoadWordFrequencies: error -26 reading " + path,
+                                        "-26 error opening " + path}));
+  }
+  dir.Rewrite(trov::kWordFrequencyFile, "time\t100\n");
+  {
+    trov_test::LogCapture log;
+    core.SetOption(OptionProperty::kRankedSuggestions, 0);
+    core.SetOption(OptionProperty::kRankedSuggestions, 1);
+    EXPECT_TRUE(log.Messages().empty());
+  }
 }
 
 TEST_F(ControlCoreOptions, OptionWritesLeaveErrorCodeAlone) {

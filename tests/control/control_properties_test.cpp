@@ -96,6 +96,7 @@ TEST(ControlPropertyTable, EveryOptionBitHasExactlyOneSavedBooleanProperty) {
       OptionProperty::kStripPossessives,       OptionProperty::kIgnoreNonAlphaWords,
       OptionProperty::kIgnoreDomainNames,      OptionProperty::kAllowAccentedCaps,
       OptionProperty::kIgnoreHTMLMarkups,      OptionProperty::kBackupUserDictionary,
+      OptionProperty::kRankedSuggestions,
   };
   std::size_t rowsWithOption = 0;
   for (const ControlProperty& property : ControlProperties()) rowsWithOption += property.option.has_value();
@@ -132,7 +133,7 @@ TEST_F(NewCore, ReportsTheTableDefaultsBeforeAnyPropertyIsLoaded) {
     ASSERT_NE(value, parameters.end()) << property.name;
     EXPECT_EQ(value->second, *property.coreDefault) << property.name;
   }
-  EXPECT_EQ(checked, 20u + parameters.size());
+  EXPECT_EQ(checked, 21u + parameters.size());  // the 21 option properties and the parameters
   // The one deliberate difference between a bare core and a control on a form.
   EXPECT_EQ(core.SuggestionScoreRange(), 20);
   EXPECT_EQ(trov::FindControlProperty("SuggestionScoreRange")->persistedDefault.number, 50);

@@ -82,7 +82,7 @@ run_mode() {  # CurrentUser | AllUsers
   local dir
   dir=$(unix_path "$folder")
   echo "installed in $folder"
-  for file in vantor.dll vantor32.dll trovam.tlx trovam2.clx userdic.tlx correct.tlx \
+  for file in vantor.dll vantor32.dll trovam.tlx trovam2.clx trovam.frq userdic.tlx correct.tlx \
               vantordlg.chm vantor_pad.exe README-VantorPad.txt uninstall.exe; do
     check "$mode: $file installed" test -f "$dir/$file"
   done
@@ -118,8 +118,8 @@ run_mode() {  # CurrentUser | AllUsers
 
   w64 "$dir/uninstall.exe" /S "/$mode"
   settle
-  for file in vantor.dll vantor32.dll trovam.tlx trovam2.clx vantordlg.chm vantor_pad.exe \
-              README-VantorPad.txt uninstall.exe; do
+  for file in vantor.dll vantor32.dll trovam.tlx trovam2.clx trovam.frq vantordlg.chm \
+              vantor_pad.exe README-VantorPad.txt uninstall.exe; do
     refute "$mode: $file removed" test -e "$dir/$file"
   done
   check "$mode: the user dictionary with its word is kept" grep -q Fernhollowish "$dictionary"

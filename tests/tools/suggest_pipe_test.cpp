@@ -51,6 +51,36 @@ TEST_F(SuggestCommandTest, ScoresAreAppendedAndFallFromTheTop) {
   EXPECT_EQ(fields[2].substr(0, fields[2].rfind(':')), "world");
 }
 
+TEST_F(SuggestCommandTest, RankBestWeighsWordFrequenciesAndSpecIsTheDefault) {
+  // 'helo' is a doubled letter typed once from 'hello', a neighbouring key from 'help'.
+  const ToolRun plain = Run({"suggest", "helo"});
+  EXPECT_EQ(Fields(Lines(plain.out).at(0)).at(2), "hello");
+  EXPECT_EQ(Run({"suggest", "--rank=spec", "helo"}).out, plain.out);
+  EXPECT_EQ(Run({"suggest", "--rank", "spec", "helo"}).out, plain.out);
+  EXPECT_EQ(Fields(Lines(Run({"suggest", "--rank=best", "helo"}).out).at(0)).at(2), "hello")
+      << "without trovam.frq the ranking goes by the typing slips";
+  WriteFile("trovam.frq", "hello\t0\nhelp\t4294967295\n");
+  const ToolRun best = Run({"suggest", "--rank=best", "--scores", "helo"});
+  EXPECT_EQ(best.status, kExitClean) << best.err;
+  const auto fields = Fields(Lines(best.out).at(0));
+  ASSERT_GE(fields.size(), 4u) << best.out;
+  EXPECT_EQ(fields[2], "help:99");
+  EXPECT_EQ(fields[3].substr(0, fields[3].find(':')), "hello");
+  EXPECT_EQ(Run({"suggest", "helo"}).out, plain.out) << "the file changes only the best ranking";
+}
+
+TEST_F(SuggestCommandTest, RankTakesOnlySpecOrBest) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"suggest", "--rank=worst", "helo"},
+        std::vector<std::string>{"suggest", "helo", "--rank"}}) {
+    const ToolRun run = Run(arguments);
+    EXPECT_EQ(run.status, kExitError);
+    EXPECT_EQ(run.err, "vantor: option --rank needs spec or best (see 'vantor suggest --help')\n");
+  }
+  const ToolRun help = Run({"suggest", "--help"});
+  EXPECT_NE(help.out.find("--rank=spec|best"), std::string::npos) << help.out;
+}
+
 TEST_F(SuggestCommandTest, StdinGivesOneWordPerLineAndSkipsBlankLines) {
   const ToolRun run = Run({"suggest", "--stdin"}, "wrld\r\n\ncafé\n");
   const auto lines = Lines(run.out);

@@ -119,6 +119,22 @@ constexpr TextSpec kTexts[] = {
     {"language", kDict, &ToolOptions::language, "XX: language of a created dictionary (am)"},
 };
 
+// A switch set by naming one of its two settings: --rank=spec keeps the default suggestion
+// ranking, --rank=best puts the likeliest words first.
+struct ChoiceSpec {
+  std::string_view name;
+  unsigned commands;
+  OptionProperty property;
+  std::string_view off;
+  std::string_view on;
+  std::string_view help;
+};
+
+constexpr ChoiceSpec kChoices[] = {
+    {"rank", kChecking, OptionProperty::kRankedSuggestions, "spec", "best",
+     "spec|best: suggestion ranking: by similarity score (spec) or likeliest word first (best)"},
+};
+
 // One "--name" or "--name=value" option; the value may also come from the next argument.
 class OptionReader {
  public:
@@ -150,8 +166,8 @@ class OptionReader {
     } else if (next < arguments_.size()) {
       value = arguments_[next++];
     }
-    if (ReadNumber(value, inlineValue || next > index + 1) ||
-        ReadText(value, inlineValue || next > index + 1)) {
+    const bool present = inlineValue || next > index + 1;
+    if (ReadNumber(value, present) || ReadText(value, present) || ReadChoice(value, present)) {
       return next;
     }
     Fail("unknown option --" + name_);
@@ -200,6 +216,19 @@ class OptionReader {
         Fail("option --" + name_ + " needs a value");
       } else {
         result_.options.*entry.field = value;
+      }
+      return true;
+    }
+    return false;
+  }
+  bool ReadChoice(const std::string& value, bool present) {
+    for (const ChoiceSpec& entry : kChoices) {
+      if (entry.name != name_ || !(entry.commands & command_)) continue;
+      if (present && (value == entry.off || value == entry.on)) {
+        result_.options.switches[entry.property] = value == entry.on;
+      } else {
+        Fail("option --" + name_ + " needs " + std::string(entry.off) + " or " +
+             std::string(entry.on));
       }
       return true;
     }
@@ -303,6 +332,12 @@ std::string OptionHelp(Command command) {
     if (!(entry.commands & command)) continue;
     const std::size_t colon = entry.help.find(':');
     line("--" + std::string(entry.name) + " " + std::string(entry.help.substr(0, colon)),
+         entry.help.substr(colon + 2));
+  }
+  for (const ChoiceSpec& entry : kChoices) {
+    if (!(entry.commands & command)) continue;
+    const std::size_t colon = entry.help.find(':');
+    line("--" + std::string(entry.name) + "=" + std::string(entry.help.substr(0, colon)),
          entry.help.substr(colon + 2));
   }
   if (command == kPipe) help += IspellOptionHelp();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/lexicon/scratch_dir.h"
+#include "engine/suggest/suggest_session.h"
 #include "lexicon_compiler.h"
 #include "engine/log_capture.h"
 #include "suggest/typo_score.h"
@@ -19,22 +20,8 @@ struct Suggestions {
   std::vector<int16_t> scores;
 };
 
-class SuggestTest : public ::testing::Test {
+class SuggestTest : public trov_test::SuggestSession {
  protected:
-  void SetUp() override {
-    trov::SelectCharSet(1);
-    session = TROV_OpenSession();
-    ASSERT_GE(session, 0);
-    user = TROV_CreateLex(session, nullptr, TROV_LANGUAGE_ANY);
-    ASSERT_GE(user, 0);
-  }
-  void TearDown() override { TROV_CloseSession(session); }
-
-  void Add(std::initializer_list<const char*> words) {
-    for (const char* word : words) ASSERT_EQ(TROV_AddToLex(session, user, word, 'i', nullptr), 0);
-  }
-  void Set(uint32_t option, bool on) { TROV_SetOption(session, option, on ? 1 : 0); }
-
   // A compressed main dictionary holding words, opened whole.
   int16_t OpenMain(const std::vector<std::string>& words) {
     std::string bytes, error;
@@ -61,10 +48,6 @@ class SuggestTest : public ::testing::Test {
     }
     return out;
   }
-
-  trov_test::ScratchDir scratch;
-  int16_t session = -1;
-  int16_t user = -1;
 };
 
 TEST_F(SuggestTest, TranspositionFindsTheWordAndTypoScoreRanksIt) {
