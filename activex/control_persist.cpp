@@ -3,6 +3,8 @@
 // the core exactly as a host's set would.
 #include <exception>
 #include <new>
+#include <span>
+#include <vector>
 
 #include "automation_values.h"
 #include "com_ref.h"
@@ -78,15 +80,27 @@ HRESULT SavedValue(VantorControl& control, const PersistedProperty& property, St
 }
 
 HRESULT SaveTo(VantorControl& control, PropertyWriter& writer, SIZEL extent) {
-  if (const HRESULT header = writer.WriteHeader(extent); FAILED(header)) return header;
-  for (const PersistedProperty& property : PersistedProperties()) {
-    StoredValue value;
-    StoredValue defaultValue;
-    if (const HRESULT read = SavedValue(control, property, value, defaultValue); FAILED(read)) {
+  const std::span<const PersistedProperty> properties = PersistedProperties();
+  std::vector<StoredValue> values(properties.size());
+  std::vector<StoredValue> defaults(properties.size());
+  // The oldest form that holds every value that differs from its default.
+  uint16_t minorVersion = 0;
+  for (std::size_t i = 0; i < properties.size(); ++i) {
+    if (const HRESULT read = SavedValue(control, properties[i], values[i], defaults[i]);
+        FAILED(read)) {
       return read;
     }
-    if (const HRESULT written = writer.Write(property, value, defaultValue); FAILED(written)) {
-      return written;
+    if (i >= kForm10Properties && values[i] != defaults[i]) {
+      minorVersion = kPersistNewestMinorVersion;
+    }
+  }
+  if (const HRESULT header = writer.WriteHeader(extent, minorVersion); FAILED(header)) {
+    return header;
+  }
+  const std::size_t written = PersistedPropertiesOfForm(minorVersion).size();
+  for (std::size_t i = 0; i < written; ++i) {
+    if (const HRESULT result = writer.Write(properties[i], values[i], defaults[i]); FAILED(result)) {
+      return result;
     }
   }
   return S_OK;

@@ -31,11 +31,12 @@ struct StoredValue {
   bool operator==(const StoredValue&) const = default;
 };
 
-// Format version written first: major 1, minor 1. Form 1.0 holds the first kForm10Properties
-// rows; form 1.1 adds the rows after them, so a 1.0 stream still loads (the later rows take their
-// defaults) and a control that knows only 1.0 reads a 1.1 stream up to its own rows.
+// Format version written first: major 1, then the minor version of the form. Form 1.0 holds the
+// first kForm10Properties rows; form 1.1 adds the rows after them. A control saves the oldest form
+// that holds its values, so a control that leaves the later rows at their defaults writes exactly
+// the 1.0 form older readers expect; a 1.0 stream loads with the later rows at their defaults.
 inline constexpr uint16_t kPersistMajorVersion = 1;
-inline constexpr uint16_t kPersistMinorVersion = 1;
+inline constexpr uint16_t kPersistNewestMinorVersion = 1;
 inline constexpr size_t kForm10Properties = 35;
 inline constexpr DISPID kUserDictionaryFilesId = 39;
 // What a restricted control uses and saves as the user dictionary list default.

@@ -8,7 +8,6 @@ namespace {
 constexpr wchar_t kVersionName[] = L"_Version";
 constexpr wchar_t kExtentXName[] = L"_ExtentX";
 constexpr wchar_t kExtentYName[] = L"_ExtentY";
-constexpr int32_t kVersion = (kPersistMajorVersion << 16) | kPersistMinorVersion;
 
 }  // namespace
 
@@ -61,8 +60,8 @@ HRESULT BagWriter::WriteLong(const wchar_t* name, int32_t number) {
   return bag_.Write(name, &value);
 }
 
-HRESULT BagWriter::WriteHeader(SIZEL extent) {
-  HRESULT result = WriteLong(kVersionName, kVersion);
+HRESULT BagWriter::WriteHeader(SIZEL extent, uint16_t minorVersion) {
+  HRESULT result = WriteLong(kVersionName, (kPersistMajorVersion << 16) | minorVersion);
   if (SUCCEEDED(result)) result = WriteLong(kExtentXName, extent.cx);
   if (SUCCEEDED(result)) result = WriteLong(kExtentYName, extent.cy);
   return result;

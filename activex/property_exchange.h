@@ -26,7 +26,7 @@ class PropertyReader {
 class PropertyWriter {
  public:
   virtual ~PropertyWriter() = default;
-  virtual HRESULT WriteHeader(SIZEL extent) = 0;
+  virtual HRESULT WriteHeader(SIZEL extent, uint16_t minorVersion) = 0;
   virtual HRESULT Write(const PersistedProperty& property, const StoredValue& value,
                         const StoredValue& defaultValue) = 0;
 };
@@ -57,7 +57,7 @@ class BagReader final : public PropertyReader {
 class BagWriter final : public PropertyWriter {
  public:
   explicit BagWriter(IPropertyBag& bag) : bag_(bag) {}
-  HRESULT WriteHeader(SIZEL extent) override;
+  HRESULT WriteHeader(SIZEL extent, uint16_t minorVersion) override;
   // A value equal to its default is left out.
   HRESULT Write(const PersistedProperty& property, const StoredValue& value,
                 const StoredValue& defaultValue) override;
@@ -85,7 +85,7 @@ class StreamReader final : public PropertyReader {
 class StreamWriter final : public PropertyWriter {
  public:
   explicit StreamWriter(IStream& stream) : stream_(stream) {}
-  HRESULT WriteHeader(SIZEL extent) override;
+  HRESULT WriteHeader(SIZEL extent, uint16_t minorVersion) override;
   HRESULT Write(const PersistedProperty& property, const StoredValue& value,
                 const StoredValue& defaultValue) override;
 

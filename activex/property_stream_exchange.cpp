@@ -83,9 +83,9 @@ std::optional<StoredValue> StreamReader::Read(const PersistedProperty&) {
   return values_[next_++];
 }
 
-HRESULT StreamWriter::WriteHeader(SIZEL extent) {
+HRESULT StreamWriter::WriteHeader(SIZEL extent, uint16_t minorVersion) {
   HRESULT result = WriteExact(stream_, kPersistMajorVersion);
-  if (SUCCEEDED(result)) result = WriteExact(stream_, kPersistMinorVersion);
+  if (SUCCEEDED(result)) result = WriteExact(stream_, minorVersion);
   if (SUCCEEDED(result)) result = WriteExact(stream_, static_cast<int32_t>(extent.cx));
   if (SUCCEEDED(result)) result = WriteExact(stream_, static_cast<int32_t>(extent.cy));
   return result;

@@ -83,8 +83,9 @@ TEST_F(PersistenceTest, PropertyBagKeepsOnlyValuesThatDifferFromTheirDefaults) {
   EXPECT_EQ(bag.values.count(L"UserDictionaryFiles"), 0u);
   EXPECT_EQ(bag.values.count(L"SuggestionDepth"), 0u);  // not persisted
   EXPECT_EQ(bag.values[L"MainDictionaryFiles"].text(), L"trovam.tlx");
+  // Nothing beyond the first form differs from its default: saved as form 1.0.
   EXPECT_EQ(bag.values.count(L"RankedSuggestions"), 0u);
-  EXPECT_EQ(bag.values[L"_Version"].number(), 0x10001);
+  EXPECT_EQ(bag.values[L"_Version"].number(), 0x10000);
 
   AutomationClient target(AutomationClient::CreateControl());
   ComRef<IPersistPropertyBag> loader =
@@ -195,7 +196,29 @@ TEST_F(PersistenceTest, TheRankingRoundTripsAfterTheOtherValues) {
   ASSERT_EQ(Query<IPersistStreamInit>(source.dispatch(), IID_IPersistStreamInit)
                 ->Save(stream.Get(), TRUE),
             S_OK);
-  // Its value is the stream's last: a 16-bit true.
+  // Form 1.1, two bytes longer than the same values with the ranking off (form 1.0), the
+  // ranking's value last: a 16-bit true.
+  ComRef<IStream> withoutRanking;
+  CreateStreamOnHGlobal(nullptr, TRUE, withoutRanking.Put());
+  source.Put(L"RankedSuggestions", Var::Bool(false));
+  ASSERT_EQ(Query<IPersistStreamInit>(source.dispatch(), IID_IPersistStreamInit)
+                ->Save(withoutRanking.Get(), FALSE),
+            S_OK);
+  source.Put(L"RankedSuggestions", Var::Bool(true));
+  STATSTG with{}, without{};
+  stream->Stat(&with, STATFLAG_NONAME);
+  withoutRanking->Stat(&without, STATFLAG_NONAME);
+  EXPECT_EQ(with.cbSize.QuadPart, without.cbSize.QuadPart + 2);
+  const auto minorOf = [](IStream& saved) {
+    LARGE_INTEGER at{};
+    at.QuadPart = 2;
+    saved.Seek(at, STREAM_SEEK_SET, nullptr);
+    uint16_t minor = 99;
+    saved.Read(&minor, sizeof minor, nullptr);
+    return minor;
+  };
+  EXPECT_EQ(minorOf(*stream.Get()), 1);
+  EXPECT_EQ(minorOf(*withoutRanking.Get()), 0);
   LARGE_INTEGER last{};
   last.QuadPart = -2;
   stream->Seek(last, STREAM_SEEK_END, nullptr);
@@ -215,6 +238,7 @@ TEST_F(PersistenceTest, TheRankingRoundTripsAfterTheOtherValues) {
                 ->Save(&bag, TRUE, FALSE),
             S_OK);
   EXPECT_EQ(bag.values[L"RankedSuggestions"].number(), -1);
+  EXPECT_EQ(bag.values[L"_Version"].number(), 0x10001);
   AutomationClient fromBag(AutomationClient::CreateControl());
   ASSERT_EQ(Query<IPersistPropertyBag>(fromBag.dispatch(), IID_IPersistPropertyBag)
                 ->Load(&bag, nullptr),
