@@ -8,6 +8,19 @@
 //
 // The header is C11 as well as C++: constants are macros of the stated types, so C callers get
 // them as constant expressions and C++ callers see the types they always had.
+//
+// Threads: any thread may call any function. Every function that takes a session id takes one
+// process-wide engine lock only while it checks its ids and copies the session's option word and
+// lexicon addresses, and does its work (checking, scanning, suggestion search, lexicon lookups and
+// changes) after releasing it. Hence:
+// - calls on different sessions may run at once on as many threads as the caller likes;
+// - one session, and every lexicon open in it, is used by one thread at a time: the lexicons take
+//   no lock of their own, and a suggestion search keeps per-lexicon scan state between calls;
+// - no session or lexicon may be opened, created or closed while another thread is inside a call
+//   that works on that session's lexicons, since the tables move when they grow;
+// - TROV_SetCharSet changes the process-wide character set, read without the lock by every scan,
+//   so it is called only while no other call runs; TROV_SetLogFile's name is process-wide too, and
+//   lines from two threads may interleave in the log.
 #ifndef TROV_H
 #define TROV_H
 

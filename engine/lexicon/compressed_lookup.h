@@ -77,7 +77,9 @@ class CompressedLexicon : public LexiconKind {
   // a word index, or when memory is short.
   const SegmentSketches* SketchesFor(const SketchClasses& classes);
 
-  // Made by the first scan that asks for them; scans run one at a time, under the engine's lock.
+  // Made by the first scan that asks for them. Scans run after the engine lock is released, so
+  // these members are guarded by the threading contract instead: one session, and so each of its
+  // lexicons, is used by one thread at a time (trov.h).
   std::unique_ptr<SegmentSketches> sketches_;
 
   // A candidate of a segment scored ahead of a scan, in the word index, with its score.
