@@ -5,7 +5,8 @@
 #include <new>
 #include <utility>
 
-#include "log.h"
+#include "trov_ext.h"
+
 
 namespace trov {
 namespace {
@@ -35,13 +36,13 @@ ControlCore::~ControlCore() { ReleaseCore(); }
 int16_t ControlCore::Create() {
   const int16_t session = TROV_OpenSession();
   if (session < 0) {
-    LogLine("%hd error opening session", session);
+    TROV_LogLineExt("%hd error opening session", session);
     return session;
   }
   session_ = session;
   const int16_t temp = TROV_CreateLex(session_, nullptr, TROV_LANGUAGE_ANY);
   if (temp < 0) {
-    LogLine("%hd error opening temp lexicon", temp);
+    TROV_LogLineExt("%hd error opening temp lexicon", temp);
     TROV_CloseSession(session_);
     session_ = -1;
     return temp;
@@ -53,7 +54,7 @@ int16_t ControlCore::Create() {
     user_.entries.reserve(kInitialDictionaryRoom);
     main_.entries.reserve(kInitialDictionaryRoom);
   } catch (const std::bad_alloc&) {
-    LogLine("out of memory");
+    TROV_LogLineExt("out of memory");
     FreeTables();
     TROV_CloseSession(session_);
     session_ = tempLexicon_ = -1;

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "trov.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
@@ -52,6 +53,13 @@ void LogLine(const char* format, ...) {
 bool LoggingOn() { return logFileName[0] != '\0'; }
 
 }  // namespace trov
+
+extern "C" void TROV_LogLineExt(const char* format, ...) {
+  std::va_list arguments;
+  va_start(arguments, format);
+  trov::WriteLine(format, arguments);
+  va_end(arguments);
+}
 
 extern "C" void TROV_SetLogFile(const char* fileName) {
   using namespace trov;

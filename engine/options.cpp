@@ -3,6 +3,7 @@
 #include "session.h"
 #include "text/charset.h"
 #include "trov.h"
+#include "trov_ext.h"
 
 using namespace trov;
 
@@ -43,3 +44,11 @@ extern "C" int16_t TROV_SetCharSet(int32_t charSet) {
 }
 
 extern "C" int16_t TROV_GetCharSet() { return static_cast<int16_t>(SelectedCharSetId()); }
+
+static_assert(TROV_CHAR_LETTER == kClassLetter && TROV_CHAR_DIGIT == kClassDigit &&
+                  TROV_CHAR_PUNCTUATION == kClassPunctuation && TROV_CHAR_SPACE == kClassSpace &&
+                  TROV_CHAR_LOWER == kClassLower && TROV_CHAR_UPPER == kClassUpper &&
+                  TROV_CHAR_VOWEL == kClassVowel,
+              "the published class bits are the class table's own");
+
+extern "C" int32_t TROV_CharClassExt(uint8_t code) { return CharClass(code); }

@@ -8,14 +8,26 @@
 // of the offset (with the offsets shifted) and get the same results.
 //
 // Same frame as every API function: lock, check the session, copy the options, release, work.
+//
+// Besides trov.h this is the only engine header the layers above may include: what they need of
+// the engine's character classes and log is here too. Like trov.h it is C11 as well as C++.
 #ifndef TROV_EXT_H
 #define TROV_EXT_H
 
-#include <cstdint>
-
 #include "trov.h"
 
+// ---- Character classes of the selected character set (bits of TROV_CharClassExt) ----
+#define TROV_CHAR_LETTER 0x01
+#define TROV_CHAR_DIGIT 0x02
+#define TROV_CHAR_PUNCTUATION 0x04
+#define TROV_CHAR_SPACE 0x08
+#define TROV_CHAR_LOWER 0x10
+#define TROV_CHAR_UPPER 0x20
+#define TROV_CHAR_VOWEL 0x40
+
+#ifdef __cplusplus
 extern "C" {
+#endif
 
 // TROV_GetStringWord on a text of textLength bytes: the word's start offset, -3 when no word
 // remains at or after offset (also for an offset outside 0..textLength), -2.
@@ -43,6 +55,20 @@ int32_t TROV_ScanContextStartExt(int16_t session, const char* text, int32_t offs
 // TROV_GetLex with the number of entries in 32 bits.
 int32_t TROV_GetLexExt(int16_t session, int16_t lex, char* buffer, int32_t bufferSize);
 
+// The class bits (TROV_CHAR_*) of code in the selected character set; takes no session and no
+// lock, like TROV_GetCharSet.
+int32_t TROV_CharClassExt(uint8_t code);
+
+// Writes "HH:MM:SS " plus the printf-formatted message and a newline to the log file set by
+// TROV_SetLogFile, when one is set: the callers' own failures go in the same log as the engine's.
+void TROV_LogLineExt(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+#ifdef __cplusplus
 }  // extern "C"
+#endif
 
 #endif  // TROV_EXT_H
