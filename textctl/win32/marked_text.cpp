@@ -25,6 +25,8 @@ bool HasRunOfThree(const std::string& word) {
   return false;
 }
 
+bool IsSpace(unsigned char c) { return (TROV_CharClassExt(c) & TROV_CHAR_SPACE) != 0; }
+
 }  // namespace
 
 int MarkingStyle::Effects() const {
