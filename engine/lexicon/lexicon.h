@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "lexicon/word_sketch.h"
+#include "scan/word_sketch.h"
 
 namespace trov {
 

@@ -7,8 +7,8 @@
 #include <span>
 
 #include "lexicon/lexicon.h"
-#include "lexicon/word_sketch.h"
-#include "suggest/sketch_judging.h"
+#include "scan/word_sketch.h"
+#include "scan/sketch_judging.h"
 #include "trov.h"
 
 namespace trov {
