@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "lexicon/lexicon.h"
+#include "scan/word_comparator.h"
 #include "scan/word_sketch.h"
 #include "scan/sketch_judging.h"
 #include "trov.h"
