@@ -5,6 +5,7 @@
 #include "api/lock.h"
 #include "base/log.h"
 #include "trov.h"
+#include "test_hooks.h"
 
 namespace trov {
 namespace {

@@ -41,9 +41,6 @@ class ApiFrame {
   bool held_;
 };
 
-// For tests: the session table's capacity (0 while no session has been opened).
-int32_t SessionTableCapacity();
-
 }  // namespace trov
 
 #endif  // TROV_SESSION_H

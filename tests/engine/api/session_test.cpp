@@ -6,6 +6,7 @@
 #include "engine/log_capture.h"
 #include "api/session.h"
 #include "trov.h"
+#include "test_hooks.h"
 
 namespace {
 

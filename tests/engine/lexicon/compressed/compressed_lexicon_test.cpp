@@ -16,6 +16,7 @@
 #include "lexicon/compressed/compressed_image.h"
 #include "scan/suggestion_list.h"
 #include "trov.h"
+#include "test_hooks.h"
 
 namespace {
 
