@@ -1,6 +1,6 @@
 // Compressed lexicon files: detection and opening into a lexicon slot.
-#ifndef TROV_COMPRESSED_LEXICON_H
-#define TROV_COMPRESSED_LEXICON_H
+#ifndef TROV_COMPRESSED_FILE_H
+#define TROV_COMPRESSED_FILE_H
 
 #include <cstdint>
 
@@ -19,4 +19,4 @@ int16_t OpenCompressedLexicon(const char* path, int32_t memoryBudget, Lexicon& s
 
 }  // namespace trov
 
-#endif  // TROV_COMPRESSED_LEXICON_H
+#endif  // TROV_COMPRESSED_FILE_H

@@ -1,7 +1,7 @@
 // What every compressed lexicon answers the same way, whether its segments are in memory or read
 // on demand: word lookup through the sorted segment index and the two candidate traversals.
-#ifndef TROV_COMPRESSED_LOOKUP_H
-#define TROV_COMPRESSED_LOOKUP_H
+#ifndef TROV_COMPRESSED_LEXICON_H
+#define TROV_COMPRESSED_LEXICON_H
 
 #include <array>
 #include <cstddef>
@@ -137,4 +137,4 @@ int16_t CompressedLexicon::ForEachWord(Visitor&& visit) {
 
 }  // namespace trov
 
-#endif  // TROV_COMPRESSED_LOOKUP_H
+#endif  // TROV_COMPRESSED_LEXICON_H

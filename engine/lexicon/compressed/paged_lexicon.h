@@ -1,7 +1,7 @@
 // The paged compressed lexicon: only the index and the suffix tables stay in memory; segments are
 // read on first use into a cache bounded by a memory budget, least recently used out first.
-#ifndef TROV_COMPRESSED_PAGED_H
-#define TROV_COMPRESSED_PAGED_H
+#ifndef TROV_PAGED_LEXICON_H
+#define TROV_PAGED_LEXICON_H
 
 #include <cstdint>
 
@@ -43,4 +43,4 @@ class PagedLexicon : public CompressedLexicon {
 
 }  // namespace trov
 
-#endif  // TROV_COMPRESSED_PAGED_H
+#endif  // TROV_PAGED_LEXICON_H
