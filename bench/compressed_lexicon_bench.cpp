@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "lexicon/compressed_image.h"
-#include "lexicon/compressed_lexicon.h"
-#include "lexicon/compressed_lookup.h"
+#include "lexicon/compressed/compressed_image.h"
+#include "lexicon/compressed/compressed_file.h"
+#include "lexicon/compressed/compressed_lexicon.h"
 #include "lexicon/lexicon.h"
 #include "trov.h"
 

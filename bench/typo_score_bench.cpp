@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "lexicon/compressed_lexicon.h"
-#include "lexicon/compressed_lookup.h"
+#include "lexicon/compressed/compressed_file.h"
+#include "lexicon/compressed/compressed_lexicon.h"
 #include "suggest/phonetic.h"
 #include "suggest/typo_score.h"
 

@@ -7,13 +7,18 @@
 #include <cstdint>
 #include <vector>
 
-#include "suggest/suggestion_list.h"
 #include "text_copy.h"
 #include "trov.h"
 
 namespace trov {
 
 inline constexpr int16_t kDefaultSuggestionDepth = 50;
+
+// One word of the suggestion list kept for the host, with its score.
+struct SuggestedWord {
+  char word[TROV_WORD_BUFFER];
+  int16_t score;  // 0..100
+};
 
 struct UndoRecord {
   int32_t offset;
@@ -37,7 +42,7 @@ struct CheckState {
   std::array<char, TROV_PROBLEM_BUFFER> undoNewText{};
   std::array<char, TROV_PROBLEM_BUFFER> undoOldText{};
   int16_t autoCorrect = 1;
-  std::vector<SuggestionEntry> suggestions;
+  std::vector<SuggestedWord> suggestions;
   int16_t suggestDepth = kDefaultSuggestionDepth;
   std::array<char, TROV_WORD_BUFFER> lastSuggestWord{};
 };

@@ -5,7 +5,6 @@
 #include <new>
 #include <utility>
 
-#include "log.h"
 #include "native_path_style.h"
 #include "path_conversion.h"
 #include "trov_ext.h"
@@ -38,13 +37,13 @@ ControlCore::~ControlCore() { ReleaseCore(); }
 int16_t ControlCore::Create() {
   const int16_t session = TROV_OpenSession();
   if (session < 0) {
-    LogLine("%hd error opening session", session);
+    TROV_LogLineExt("%hd error opening session", session);
     return session;
   }
   session_ = session;
   const int16_t temp = TROV_CreateLex(session_, nullptr, TROV_LANGUAGE_ANY);
   if (temp < 0) {
-    LogLine("%hd error opening temp lexicon", temp);
+    TROV_LogLineExt("%hd error opening temp lexicon", temp);
     TROV_CloseSession(session_);
     session_ = -1;
     return temp;
@@ -56,7 +55,7 @@ int16_t ControlCore::Create() {
     user_.entries.reserve(kInitialDictionaryRoom);
     main_.entries.reserve(kInitialDictionaryRoom);
   } catch (const std::bad_alloc&) {
-    LogLine("out of memory");
+    TROV_LogLineExt("out of memory");
     FreeTables();
     TROV_CloseSession(session_);
     session_ = tempLexicon_ = -1;
@@ -114,7 +113,7 @@ void ControlCore::LoadWordFrequencies() {
   const std::string path =
       ExpandDictionaryName(kNativePathStyle, moduleDirectory_, kWordFrequencyFile);
   const int16_t result = TROV_LoadWordFrequencies(session_, path.c_str());
-  if (result < 0) LogLine("%hd error opening %s", result, path.c_str());
+  if (result < 0) TROV_LogLineExt("%hd error opening %s", result, path.c_str());
 }
 
 int16_t ControlCore::CharacterSet() const { return TROV_GetCharSet(); }

@@ -60,6 +60,10 @@ inline constexpr int16_t kDefaultMaxSuggestions = 16;
 inline constexpr int16_t kDefaultMinSuggestionDepth = 50;
 inline constexpr int16_t kDefaultMinSuggestionScore = 50;
 inline constexpr int16_t kDefaultSuggestionDepthIncrement = 10;
+// A bare core (a new control before its properties are loaded) keeps only suggestions within 20
+// of the best. The persisted property's default is 50 on purpose: every control a host creates
+// loads its property set, where a missing value reads as 50, so hosts see the wider range. Both
+// values are observable, so neither may be made to follow the other.
 inline constexpr int16_t kDefaultSuggestionScoreRange = 20;
 
 class ControlCore {

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "control_core.h"
-#include "log.h"
 #include "path_conversion.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
@@ -57,7 +57,7 @@ int16_t ControlCore::OpenList(DictionaryList& list) {
     const std::string name(view);
     const int16_t id = TROV_OpenLex(session_, name.c_str(), memoryBudget_);
     if (id < 0) {
-      LogLine("%hd error opening %s", id, name.c_str());
+      TROV_LogLineExt("%hd error opening %s", id, name.c_str());
       lastFailure = id;
       return;
     }
@@ -66,7 +66,7 @@ int16_t ControlCore::OpenList(DictionaryList& list) {
     } catch (const std::bad_alloc&) {
       // A dictionary without an entry could never be closed by a later list change, yet it would
       // still take part in every check: close it and report it as not opened.
-      LogLine("Out of memory");
+      TROV_LogLineExt("Out of memory");
       TROV_CloseLex(session_, id);
       lastFailure = TROV_ERR_NO_MEMORY;
       return;

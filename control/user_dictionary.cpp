@@ -8,7 +8,6 @@
 
 #include "bounded_copy.h"
 #include "control_core.h"
-#include "log.h"
 #include "path_conversion.h"
 #include "trov_ext.h"
 
@@ -50,7 +49,7 @@ int16_t ControlCore::FindUserDictionary(const char* name) const {
 
 int16_t ControlCore::OpenForOneCall(const char* name) const {
   const int16_t id = TROV_OpenLex(session_, name, memoryBudget_);
-  if (id < 0) LogLine("%hd error opening %s", id, name);
+  if (id < 0) TROV_LogLineExt("%hd error opening %s", id, name);
   return id;
 }
 
@@ -72,7 +71,7 @@ int16_t ControlCore::AddToUserDictionary(const char* name, const char* word, int
   const int16_t id = OpenForOneCall(file.c_str());
   if (id < 0) return id;
   const int16_t added = TROV_AddToLex(session_, id, TextOrEmpty(word), action, otherWord);
-  if (added < 0) LogLine("%hd error adding word to %s", added, file.c_str());
+  if (added < 0) TROV_LogLineExt("%hd error adding word to %s", added, file.c_str());
   TROV_CloseLex(session_, id);
   return 0;
 }
@@ -84,7 +83,7 @@ int16_t ControlCore::DeleteFromUserDictionary(const char* name, const char* word
   const int16_t id = OpenForOneCall(file.c_str());
   if (id < 0) return id;
   const int16_t deleted = TROV_DelFromLex(session_, id, TextOrEmpty(word));
-  if (deleted < 0) LogLine("%hd error deleting word from %s", deleted, file.c_str());
+  if (deleted < 0) TROV_LogLineExt("%hd error deleting word from %s", deleted, file.c_str());
   TROV_CloseLex(session_, id);
   return deleted;
 }
@@ -112,7 +111,7 @@ int16_t ControlCore::ReadListing(int16_t lexicon, Listing& listing,
   failedStep = ListingStep::kAllocate;
   listing.text.reset(new (std::nothrow) char[static_cast<std::size_t>(size)]);
   if (listing.text == nullptr) {
-    LogLine("Out of memory");
+    TROV_LogLineExt("Out of memory");
     return TROV_ERR_NO_MEMORY;
   }
   failedStep = ListingStep::kList;
@@ -126,7 +125,7 @@ const char* ControlCore::UserDictionaryWordAt(const char* name, int32_t index) {
   const std::string file(TextOrEmpty(name));
   const int16_t id = FindUserDictionary(file.c_str());
   if (id < 0) {
-    LogLine("%ld error on %s", static_cast<long>(id), file.c_str());
+    TROV_LogLineExt("%ld error on %s", static_cast<long>(id), file.c_str());
     return listedWord_.data();
   }
   Listing listing;
@@ -134,9 +133,9 @@ const char* ControlCore::UserDictionaryWordAt(const char* name, int32_t index) {
   const int16_t read = ReadListing(id, listing, failedStep);
   if (read < 0) {
     if (failedStep == ListingStep::kInfo) {
-      LogLine("TROV_GetLexInfo returned %hd (%s)", read, file.c_str());
+      TROV_LogLineExt("TROV_GetLexInfo returned %hd (%s)", read, file.c_str());
     } else if (failedStep == ListingStep::kList) {
-      LogLine("TROV_GetLex returned %hd (%s)", read, file.c_str());
+      TROV_LogLineExt("TROV_GetLex returned %hd (%s)", read, file.c_str());
     }
     return listedWord_.data();
   }

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "bounded_copy.h"
-#include "log.h"
 #include "trov_ext.h"
 
 namespace trov {
@@ -38,7 +37,7 @@ int32_t CheckLoop::WordFrom(int32_t offset, char* word, int16_t wordSize) {
 int16_t CheckLoop::LoadText(const char* value) {
   CheckState& state = core_.State();
   if (!state.text.Load(TextOrEmpty(value))) {
-    LogLine("out of memory");
+    TROV_LogLineExt("out of memory");
     return TROV_ERR_NO_MEMORY;
   }
   state.misspelledCount = 0;
@@ -71,7 +70,7 @@ int16_t CheckLoop::CheckNext() {
                                   state.replacementWord.data(), TROV_WORD_BUFFER);
   state.offset = view.InCopy(offset);
   if (flags < 0) {
-    LogLine("TROV_CheckString returned %hd", static_cast<int16_t>(flags));
+    TROV_LogLineExt("TROV_CheckString returned %hd", static_cast<int16_t>(flags));
     return TROV_RESULT_END_OF_TEXT;
   }
   if (flags & (TROV_RESULT_MISSPELLED | TROV_RESULT_CAPITALIZATION | TROV_RESULT_DOUBLED_WORD)) {
@@ -99,7 +98,7 @@ void CheckLoop::AttachTextControl(TextControl* control) {
   const std::size_t length = static_cast<std::size_t>(std::max(control->TextLength(), 0));
   std::unique_ptr<char[]> buffer(new (std::nothrow) char[length + 1]);
   if (buffer == nullptr) {
-    LogLine("out of memory");
+    TROV_LogLineExt("out of memory");
     core_.State().text.Release();
     core_.SetErrorCode(TROV_ERR_NO_MEMORY);
     return;

@@ -7,14 +7,14 @@
 
 #include "bounded_copy.h"
 #include "check_loop.h"
-#include "log.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
 
 inline constexpr int kMaxSuggestionDepth = 100;
 
-bool TryReserve(std::vector<SuggestionEntry>& list, int16_t count) {
+bool TryReserve(std::vector<SuggestedWord>& list, int16_t count) {
   try {
     list.reserve(static_cast<std::size_t>(count));
   } catch (const std::bad_alloc&) {
@@ -38,9 +38,9 @@ void CheckLoop::SuggestFor(const char* word) {
   std::unique_ptr<char[]> words(new (std::nothrow) char[wordsSize]);
   std::unique_ptr<int16_t[]> scores(new (std::nothrow)
                                         int16_t[static_cast<std::size_t>(capacity)]());
-  std::vector<SuggestionEntry> kept;
+  std::vector<SuggestedWord> kept;
   if (words == nullptr || scores == nullptr || !TryReserve(kept, capacity)) {
-    LogLine("out of memory");
+    TROV_LogLineExt("out of memory");
     return;
   }
   const int16_t result =
@@ -56,7 +56,7 @@ void CheckLoop::SuggestFor(const char* word) {
     const int16_t score = scores[i];
     if (score < core_.MinSuggestionScore() || score < top - core_.SuggestionScoreRange()) break;
     const char* const foundEnd = std::find(found, end, '\0');
-    SuggestionEntry entry{};
+    SuggestedWord entry{};
     const std::size_t length = std::min(static_cast<std::size_t>(foundEnd - found),
                                         sizeof entry.word - 1);
     std::memcpy(entry.word, found, length);
@@ -71,7 +71,7 @@ void CheckLoop::SuggestFor(const char* word) {
 }
 
 std::string CheckLoop::Suggestion(int16_t index) const {
-  const std::vector<SuggestionEntry>& list = core_.State().suggestions;
+  const std::vector<SuggestedWord>& list = core_.State().suggestions;
   if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return {};
   return list[static_cast<std::size_t>(index)].word;
 }

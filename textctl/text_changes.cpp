@@ -8,8 +8,6 @@
 
 #include "bounded_copy.h"
 #include "check_loop.h"
-#include "log.h"
-#include "text/charset.h"
 #include "trov_ext.h"
 
 namespace trov {
@@ -21,7 +19,7 @@ int32_t Length(const char* text) { return static_cast<int32_t>(std::strlen(text)
 
 bool HasUpperCaseLetter(const char* word) {
   for (; *word != '\0'; ++word) {
-    if (IsUpper(static_cast<unsigned char>(*word))) return true;
+    if (TROV_CharClassExt(static_cast<uint8_t>(*word)) & TROV_CHAR_UPPER) return true;
   }
   return false;
 }
@@ -34,7 +32,7 @@ bool CheckLoop::ReserveUndo() {
   try {
     stack.reserve(std::max(kFirstUndoRoom, stack.capacity() * 2));
   } catch (const std::bad_alloc&) {
-    LogLine("out of memory");
+    TROV_LogLineExt("out of memory");
     return false;
   }
   return true;
@@ -140,7 +138,7 @@ void CheckLoop::SetCurrentWord(const char* value) {
     result = state.text.Replace(state.offset, static_cast<int32_t>(removed.size()), newWord.data());
   }
   if (result < 0) {
-    LogLine("TROV_ReplaceStringWord returned %hd", result);
+    TROV_LogLineExt("TROV_ReplaceStringWord returned %hd", result);
     return;
   }
   PushUndo(state.offset, removed, newWord.data());

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "lexicon/word_store.h"
+#include "test_hooks.h"
 
 namespace trov {
 namespace {

@@ -37,9 +37,6 @@ LexiconKind* InstantiateWordList(const void* prepared);
 
 // The row whose name equals name byte for byte, or null.
 const BuiltinLexEntry* FindBuiltinLexicon(const char* name);
-// Replaces the table consulted by FindBuiltinLexicon (tests supply their own); null restores
-// the delivered table, which is empty.
-void UseBuiltinLexiconTable(const BuiltinLexEntry* table);
 
 }  // namespace trov
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <new>
 #include <system_error>
+#include "test_hooks.h"
 
 namespace trov {
 namespace {

@@ -63,10 +63,6 @@ class LexFile {
   int32_t readIndex_ = 0;    // reading: next byte to hand out
 };
 
-// For tests: the n-th block handed to the file system from now on (1 = the next) is refused as
-// if the disk were full; 0 turns the failure off. It fires once.
-void FailLexFileWriteForTest(int32_t n);
-
 // A file's last modification time in seconds since 1970, or 0 when it cannot be examined.
 int64_t FileModificationTime(const char* path);
 // The current time on the same scale.

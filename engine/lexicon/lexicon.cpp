@@ -1,6 +1,6 @@
 #include "lexicon/lexicon.h"
 
-#include "grow_table.h"
+#include "base/grow_table.h"
 #include "trov.h"
 
 namespace trov {

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "grow_table.h"
+#include "base/grow_table.h"
 #include "lexicon/lexicon.h"
 
 namespace trov {

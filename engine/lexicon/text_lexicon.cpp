@@ -15,7 +15,7 @@
 
 #include "lexicon/lex_file.h"
 #include "lexicon/mem_lex.h"
-#include "log.h"
+#include "base/log.h"
 #include "text/charset.h"
 
 namespace trov {

@@ -1,6 +1,6 @@
 #include "lexicon/word_store.h"
 
-#include "log.h"
+#include "base/log.h"
 
 namespace trov {
 

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "lexicon/lexicon.h"
-#include "suggest/suggestion_list.h"
+#include "scan/suggestion_list.h"
 #include "text/charset.h"
 #include "trov.h"
 

@@ -6,7 +6,7 @@
 #include "suggest/phonetic.h"
 #include "suggest/typo_score.h"
 #include "text/charset.h"
-#include "text/check_driver.h"
+#include "check/check_driver.h"
 #include "text/word_forms.h"
 #include "trov.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "lexicon/lexicon.h"
-#include "suggest/suggestion_list.h"
+#include "scan/suggestion_list.h"
 
 namespace trov {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "lexicon/lexicon.h"
+#include "scan/word_comparator.h"
 #include "suggest/typo_score.h"
 #include "trov.h"
 

@@ -8,7 +8,7 @@
 
 #include "lexicon/lexicon.h"
 #include "suggest/rank_features.h"
-#include "suggest/suggestion_list.h"
+#include "scan/suggestion_list.h"
 #include "suggest/word_frequencies.h"
 
 namespace trov {

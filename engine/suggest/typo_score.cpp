@@ -9,7 +9,7 @@
 #include <cstring>
 #include <numeric>
 
-#include "suggest/typo_credits.h"
+#include "scan/typo_credits.h"
 #include "text/charset.h"
 
 namespace trov {

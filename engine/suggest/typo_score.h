@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <span>
 
-#include "lexicon/lexicon.h"
-#include "lexicon/word_sketch.h"
-#include "suggest/sketch_judging.h"
+#include "scan/word_comparator.h"
+#include "scan/word_sketch.h"
+#include "scan/sketch_judging.h"
 #include "trov.h"
 
 namespace trov {

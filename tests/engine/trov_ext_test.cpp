@@ -242,4 +242,32 @@ TEST_F(ExtensionApi, ScansFromTheContextStartSeeWhatScansOfTheWholeTextSee) {
   EXPECT_GT(compared, 30000);
 }
 
+// The published class bits are each set's table, code by code, in every set; the selection is
+// process-wide, so it is put back afterwards.
+TEST(ExtensionCharClasses, EveryCodeOfEverySetAnswersItsTableEntry) {
+  const int16_t selected = TROV_GetCharSet();
+  for (int set = trov::kFirstCharSet; set <= trov::kLastCharSet; ++set) {
+    ASSERT_EQ(TROV_SetCharSet(set), 0);
+    const trov::CharSetTables& tables = trov::CharSetById(set);
+    for (int code = 0; code < 256; ++code) {
+      ASSERT_EQ(TROV_CharClassExt(static_cast<uint8_t>(code)), tables.classes[code])
+          << "set " << set << " code " << code;
+    }
+  }
+  TROV_SetCharSet(selected);
+  EXPECT_EQ(TROV_CharClassExt('A'), TROV_CHAR_LETTER | TROV_CHAR_UPPER | TROV_CHAR_VOWEL);
+  EXPECT_EQ(TROV_CharClassExt('7'), TROV_CHAR_DIGIT);
+}
+
+TEST(ExtensionLog, CallersLinesTakeTheEngineLogsFormat) {
+  TROV_LogLineExt("written with no log set");  // goes nowhere, and must not fail
+  {
+    trov_test::LogCapture log;
+    TROV_LogLineExt("%hd error opening %s", static_cast<int16_t>(-4), "user.tlx");
+    TROV_LogLineExt("out of memory");
+    EXPECT_EQ(log.Messages(), (std::vector<std::string>{"-4 error opening user.tlx", "out of memory"}));
+    for (const std::string& line : log.Lines()) EXPECT_TRUE(trov_test::LogCapture::HasTimePrefix(line));
+  }
+}
+
 }  // namespace

@@ -14,10 +14,10 @@
 #include <utility>
 #include <vector>
 
-#include "lexicon/compressed_lexicon.h"
-#include "lexicon/compressed_lookup.h"
+#include "lexicon/compressed/compressed_file.h"
+#include "lexicon/compressed/compressed_lexicon.h"
 #include "lexicon/lexicon.h"
-#include "suggest/suggestion_list.h"
+#include "scan/suggestion_list.h"
 #include "suggest/typo_score.h"
 #include "text/charset.h"
 

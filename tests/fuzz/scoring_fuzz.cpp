@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "lexicon/word_sketch.h"
+#include "scan/word_sketch.h"
 #include "suggest/phonetic.h"
 #include "suggest/typo_score.h"
 #include "text/charset.h"

@@ -11,7 +11,7 @@
 
 #include "lexicon/lexicon.h"
 #include "lexicon/text_lexicon.h"
-#include "suggest/suggestion_list.h"
+#include "scan/suggestion_list.h"
 #include "suggest/typo_score.h"
 
 namespace {

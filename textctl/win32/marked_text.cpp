@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "text/charset.h"
 #include "text_ctl_kind.h"
-#include "trov.h"
+#include "trov_ext.h"
 
 namespace trov {
 namespace {
@@ -26,6 +25,8 @@ bool HasRunOfThree(const std::string& word) {
   return false;
 }
 
+bool IsSpace(unsigned char c) { return (TROV_CharClassExt(c) & TROV_CHAR_SPACE) != 0; }
+
 }  // namespace
 
 int MarkingStyle::Effects() const {
@@ -33,7 +34,9 @@ int MarkingStyle::Effects() const {
          (underline ? kEffectUnderline : 0);
 }
 
-bool IsWordChar(unsigned char c) { return IsAlphanumeric(c); }
+bool IsWordChar(unsigned char c) {
+  return (TROV_CharClassExt(c) & (TROV_CHAR_LETTER | TROV_CHAR_DIGIT)) != 0;
+}
 
 bool IsWordish(unsigned char c) {
   return IsWordChar(c) || c == kApostrophe || c == kRightQuote || c == kPeriod;

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "lexicon/compressed_format.h"
-#include "lexicon/compressed_segment.h"
+#include "lexicon/compressed/compressed_format.h"
+#include "lexicon/compressed/compressed_segment.h"
 #include "suffix_choice.h"
 #include "trov.h"
 

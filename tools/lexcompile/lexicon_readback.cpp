@@ -2,8 +2,8 @@
 // a verification proves what the engine will see.
 #include <cstring>
 
-#include "lexicon/compressed_lexicon.h"
-#include "lexicon/compressed_lookup.h"
+#include "lexicon/compressed/compressed_file.h"
+#include "lexicon/compressed/compressed_lexicon.h"
 #include "lexicon_compiler.h"
 #include "trov.h"
 

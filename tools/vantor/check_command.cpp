@@ -77,7 +77,7 @@ class FileChecker {
                                   problem.replacement.empty() && (flags & kSuggestionFlags) &&
                                   !(flags & TROV_RESULT_DOUBLED_WORD);
     if (wantsSuggestions) {
-      for (const trov::SuggestionEntry& entry : speller_.SuggestFor(word)) {
+      for (const trov::SuggestedWord& entry : speller_.SuggestFor(word)) {
         problem.suggestions.push_back(charset.ToUtf8(entry.word));
       }
     }

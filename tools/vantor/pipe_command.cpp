@@ -160,7 +160,7 @@ class PipeSession {
     }
     std::vector<std::string> suggestions;
     if ((flags & kFlagsWithReplacement) && replacement[0] != '\0') suggestions.push_back(replacement);
-    for (const trov::SuggestionEntry& entry : speller_.SuggestFor(word)) {
+    for (const trov::SuggestedWord& entry : speller_.SuggestFor(word)) {
       if (suggestions.empty() || suggestions.front() != entry.word) suggestions.push_back(entry.word);
     }
     if (suggestions.empty()) {

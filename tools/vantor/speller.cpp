@@ -120,7 +120,7 @@ void Speller::WarnAboutUnopened(trov::DictionaryKind kind, const std::vector<std
   }
 }
 
-std::vector<trov::SuggestionEntry> Speller::SuggestFor(const std::string& word) {
+std::vector<trov::SuggestedWord> Speller::SuggestFor(const std::string& word) {
   loop_.SetMisspelledWord(word.c_str());
   loop_.Suggest();
   return core_.State().suggestions;

@@ -66,7 +66,7 @@ class Speller {
 
   // Suggestions for word (engine bytes) through the loop's Suggest step, with their scores, best
   // first, filtered by the score limits.
-  std::vector<trov::SuggestionEntry> SuggestFor(const std::string& word);
+  std::vector<trov::SuggestedWord> SuggestFor(const std::string& word);
 
   // A dictionary name from the command line as a full path: a name that exists from the current
   // folder is taken from there, any other resolves in the dictionary folder.

@@ -29,7 +29,7 @@ class WordSuggester {
     const int16_t flags =
         TROV_CheckText(speller_.Session(), engineWord->c_str(), replacement, sizeof replacement);
     out << word << '\t' << flags;
-    for (const trov::SuggestionEntry& entry : speller_.SuggestFor(*engineWord)) {
+    for (const trov::SuggestedWord& entry : speller_.SuggestFor(*engineWord)) {
       out << '\t' << speller_.Charset().ToEncoding(entry.word, speller_.Encoding());
       if (context_.options.scores) out << ':' << entry.score;
     }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "lexicon/compressed_lexicon.h"
+#include "lexicon/compressed/compressed_file.h"
 #include "lexicon/lexicon.h"
 #include "trov.h"
 

@@ -11,6 +11,7 @@
 
 #include "lexicon/lex_file.h"
 #include "engine/lexicon/scratch_dir.h"
+#include "test_hooks.h"
 
 namespace {
 

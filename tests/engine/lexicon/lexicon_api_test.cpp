@@ -11,6 +11,7 @@
 #include "engine/log_capture.h"
 #include "lexicon/builtin_lex.h"
 #include "trov.h"
+#include "test_hooks.h"
 
 namespace {
 

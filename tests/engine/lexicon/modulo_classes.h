@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "lexicon/word_sketch.h"
+#include "scan/word_sketch.h"
 
 namespace trov::test {
 

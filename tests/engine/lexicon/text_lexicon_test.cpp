@@ -12,6 +12,7 @@
 #include "lexicon/lex_file.h"
 #include "lexicon/text_lexicon.h"
 #include "trov.h"
+#include "test_hooks.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "lexicon/builtin_lex.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/mem_lex.h"
-#include "suggest/suggestion_list.h"
+#include "scan/suggestion_list.h"
 #include "trov.h"
 
 namespace {

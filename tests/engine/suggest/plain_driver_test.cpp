@@ -13,14 +13,14 @@
 
 #include "engine/lexicon/function_comparator.h"
 #include "engine/suggest/plain_scoring.h"
-#include "lexicon/compressed_lexicon.h"
-#include "lexicon/compressed_lookup.h"
+#include "lexicon/compressed/compressed_file.h"
+#include "lexicon/compressed/compressed_lexicon.h"
 #include "lexicon/lexicon.h"
 #include "lexicon/mem_lex.h"
 #include "lexicon/text_lexicon.h"
 #include "suggest/collect_suggestions.h"
 #include "suggest/phonetic.h"
-#include "suggest/suggestion_list.h"
+#include "scan/suggestion_list.h"
 #include "text/charset.h"
 #include "trov.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "lexicon/lexicon.h"
-#include "session.h"
+#include "api/session.h"
 #include "text/charset.h"
 #include "trov.h"
 
