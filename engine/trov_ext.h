@@ -8,6 +8,7 @@
 // of the offset (with the offsets shifted) and get the same results.
 //
 // Same frame as every API function: lock, check the session, copy the options, release, work.
+// The character-set conversions at the end take no session and no lock: they read constant tables.
 #ifndef TROV_EXT_H
 #define TROV_EXT_H
 
@@ -42,6 +43,15 @@ int32_t TROV_ScanContextStartExt(int16_t session, const char* text, int32_t offs
 
 // TROV_GetLex with the number of entries in 32 bits.
 int32_t TROV_GetLexExt(int16_t session, int16_t lex, char* buffer, int32_t bufferSize);
+
+// The Unicode code point that byte stands for in character set charSet (1..10; set 1 is
+// Windows-1252, set N ISO 8859-N); -1 where the set defines no character or charSet is outside
+// 1..10. Bytes below 0x80 are ASCII in every set.
+int32_t TROV_CharSetByteToUnicodeExt(int16_t charSet, uint8_t byte);
+
+// The byte (0..255) that stands for codePoint in character set charSet; -1 when the set has no
+// such character or charSet is outside 1..10.
+int32_t TROV_UnicodeToCharSetByteExt(int16_t charSet, uint32_t codePoint);
 
 }  // extern "C"
 

@@ -1,0 +1,102 @@
+// The one mapping between the ten sets and Unicode: against the platform's own converter for
+// every byte, against the class tables it must agree with, and both ways through trov_ext.h.
+#include "text/charset_unicode.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "text/charset.h"
+#include "trov_ext.h"
+
+#if !defined(_WIN32)
+#include <iconv.h>
+#endif
+
+namespace trov {
+namespace {
+
+#if !defined(_WIN32)
+// glibc's converter as an independent reference; -1 where it defines no character.
+int32_t IconvByteToUnicode(const char* encoding, unsigned char byte) {
+  iconv_t converter = iconv_open("UTF-32LE", encoding);
+  if (converter == reinterpret_cast<iconv_t>(-1)) return -2;
+  char in = static_cast<char>(byte);
+  char* inPointer = &in;
+  std::size_t inLeft = 1;
+  uint32_t out[2] = {0, 0};
+  char* outPointer = reinterpret_cast<char*>(out);
+  std::size_t outLeft = sizeof out;
+  const std::size_t result = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
+  iconv_close(converter);
+  if (result == static_cast<std::size_t>(-1) || sizeof out - outLeft != sizeof(uint32_t)) return -1;
+  return static_cast<int32_t>(out[0]);
+}
+
+TEST(CharSetUnicode, EveryByteOfEverySetAgreesWithGlibc) {
+  for (int set = kFirstCharSet; set <= kLastCharSet; ++set) {
+    const std::string encoding = set == 1 ? "WINDOWS-1252" : "ISO-8859-" + std::to_string(set);
+    for (int byte = 0; byte < 256; ++byte) {
+      const auto mine = CharSetByteToUnicode(set, static_cast<unsigned char>(byte));
+      EXPECT_EQ(mine ? static_cast<int32_t>(*mine) : -1,
+                IconvByteToUnicode(encoding.c_str(), static_cast<unsigned char>(byte)))
+          << encoding << " byte " << byte;
+    }
+  }
+}
+#endif
+
+TEST(CharSetUnicode, EveryDefinedByteComesBackFromItsCharacter) {
+  for (int set = kFirstCharSet; set <= kLastCharSet; ++set) {
+    int undefined = 0;
+    for (int byte = 0; byte < 256; ++byte) {
+      const auto codePoint = CharSetByteToUnicode(set, static_cast<unsigned char>(byte));
+      if (!codePoint) {
+        ++undefined;
+        continue;
+      }
+      EXPECT_EQ(UnicodeToCharSetByte(set, *codePoint), byte) << "set " << set << " byte " << byte;
+    }
+    // The holes of each standard: 5 in Windows-1252, none in 8859-2, 7 in -3 and so on.
+    const int expected[] = {5, 0, 7, 0, 0, 45, 3, 36, 0, 0};
+    EXPECT_EQ(undefined, expected[set - 1]) << "set " << set;
+  }
+}
+
+TEST(CharSetUnicode, EveryLetterOfTheClassTablesIsACharacter) {
+  for (int set = kFirstCharSet; set <= kLastCharSet; ++set) {
+    const CharSetTables& tables = CharSetById(set);
+    for (int byte = 0; byte < 256; ++byte) {
+      if (tables.classes[byte] == 0) continue;
+      EXPECT_TRUE(CharSetByteToUnicode(set, static_cast<unsigned char>(byte)))
+          << "set " << set << " byte " << byte << " is classed but stands for nothing";
+    }
+  }
+}
+
+TEST(CharSetUnicode, CharactersOutsideASetAndBadSetsHaveNoByte) {
+  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x0416));   // Cyrillic Zhe is not in Windows-1252
+  EXPECT_FALSE(UnicodeToCharSetByte(5, 0x00E9));   // e acute is not in ISO 8859-5
+  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x0081));   // a hole of Windows-1252, not a character
+  EXPECT_EQ(UnicodeToCharSetByte(2, 0x0081), 0x81);  // ISO sets keep the C1 controls
+  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x1F600));  // beyond the 16-bit plane
+  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x10000 + 0xE9)) << "no truncation to 16 bits";
+  EXPECT_FALSE(CharSetByteToUnicode(0, 'a'));
+  EXPECT_FALSE(CharSetByteToUnicode(11, 'a'));
+  EXPECT_FALSE(UnicodeToCharSetByte(11, 'a'));
+}
+
+TEST(CharSetUnicode, ExtensionEntryPointsGiveTheSameAnswers) {
+  EXPECT_EQ(TROV_CharSetByteToUnicodeExt(2, 0xB1), 0x0105);  // a ogonek
+  EXPECT_EQ(TROV_CharSetByteToUnicodeExt(3, 0xF8), 0x011D);  // g circumflex
+  EXPECT_EQ(TROV_CharSetByteToUnicodeExt(5, 0xD0), 0x0430);  // Cyrillic a
+  EXPECT_EQ(TROV_CharSetByteToUnicodeExt(3, 0xA5), -1);
+  EXPECT_EQ(TROV_CharSetByteToUnicodeExt(0, 'a'), -1);
+  EXPECT_EQ(TROV_UnicodeToCharSetByteExt(1, 0x0153), 0x9C);  // oe
+  EXPECT_EQ(TROV_UnicodeToCharSetByteExt(1, 'z'), 'z');
+  EXPECT_EQ(TROV_UnicodeToCharSetByteExt(5, 0x0491), -1);  // Ukrainian ghe with upturn
+  EXPECT_EQ(TROV_UnicodeToCharSetByteExt(-1, 'a'), -1);
+}
+
+}  // namespace
+}  // namespace trov
