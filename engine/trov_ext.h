@@ -53,6 +53,11 @@ int32_t TROV_CharSetByteToUnicodeExt(int16_t charSet, uint8_t byte);
 // such character or charSet is outside 1..10.
 int32_t TROV_UnicodeToCharSetByteExt(int16_t charSet, uint32_t codePoint);
 
+// The class bits of byte in character set charSet (0x01 letter, 0x02 digit, 0x04 punctuation,
+// 0x08 white space, 0x10 lower case, 0x20 upper case, 0x40 vowel), whichever set is selected;
+// -1 when charSet is outside 1..10.
+int32_t TROV_CharClassExt(int16_t charSet, uint8_t byte);
+
 }  // extern "C"
 
 #endif  // TROV_EXT_H

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "language.h"
 #include "tool_options.h"
 #include "trov.h"
 
@@ -53,8 +54,14 @@ std::string SetShortWordLength(const std::string& value, ToolOptions& options) {
   return {};
 }
 
+// Editors name a language (ispell's dictionary names are language names); anything else is a
+// list of dictionary files.
 std::string SetMainDictionary(const std::string& value, ToolOptions& options) {
-  options.mainDictionaries = value;
+  if (FindLanguage(value) != nullptr) {
+    options.lang = value;
+  } else {
+    options.mainDictionaries = value;
+  }
   return {};
 }
 

@@ -98,5 +98,15 @@ TEST(CharSetUnicode, ExtensionEntryPointsGiveTheSameAnswers) {
   EXPECT_EQ(TROV_UnicodeToCharSetByteExt(-1, 'a'), -1);
 }
 
+TEST(CharSetUnicode, ClassOfAnySetWithoutSelectingIt) {
+  ASSERT_EQ(TROV_GetCharSet(), 1);
+  EXPECT_EQ(TROV_CharClassExt(2, 0xB1), kClassLetter | kClassLower | kClassVowel);  // a ogonek
+  EXPECT_EQ(TROV_CharClassExt(1, 0xB1), kClassPunctuation);                         // plus-minus
+  EXPECT_EQ(TROV_CharClassExt(1, 0xB7), kClassPunctuation);  // middle dot joins no words
+  EXPECT_EQ(TROV_CharClassExt(5, 0xA0), 0);                  // no-break space
+  EXPECT_EQ(TROV_CharClassExt(11, 'a'), -1);
+  EXPECT_EQ(TROV_GetCharSet(), 1) << "the selection is left alone";
+}
+
 }  // namespace
 }  // namespace trov
