@@ -16,7 +16,7 @@ int16_t Check(Speller& speller, const std::string& utf8) {
 }
 
 TEST(LanguageChoice, CodeTagAndNameSelectTheSameLanguage) {
-  for (const char* name : {"ge", "de-DE", "de_de", "German", "GERMAN"}) {
+  for (const char* name : {"ge", "de-DE", "de_de", "German", "GERMAN", "deutsch"}) {
     const Language* language = FindLanguage(name);
     ASSERT_NE(language, nullptr) << name;
     EXPECT_EQ(language->code, "ge") << name;
@@ -50,8 +50,10 @@ TEST(LanguageChoice, SetsTheCharacterSetAndDictionariesThatWereNotGiven) {
 }
 
 TEST(LanguageChoice, IspellDictionaryNameSelectsALanguageElseAFile) {
-  const std::vector<std::string> byName = {"-a", "-d", "french"};
+  const std::vector<std::string> byName = {"-a", "-d", "francais"};
   EXPECT_EQ(ParseArguments(kPipe, byName).options.mainDictionaries, "trovfr2.clx");
+  const std::vector<std::string> polish = {"-a", "-dpolski"};
+  EXPECT_EQ(ParseArguments(kPipe, polish).options.characterSet, 2);
   const std::vector<std::string> byFile = {"-a", "-d", "my.clx"};
   const ToolOptions file = ParseArguments(kPipe, byFile).options;
   EXPECT_EQ(file.mainDictionaries, "my.clx");

@@ -115,7 +115,7 @@ constexpr IspellOption kIspellOptions[] = {
     {'n', false, NoEffect, "nroff input, read as plain text"},
     {'l', false, ListMisspelledWords, "list the misspelled words of the input, one a line"},
     {'W', true, SetShortWordLength, "N: accept every word of N characters or fewer"},
-    {'d', true, SetMainDictionary, "NAME: the main dictionary, by name or path"},
+    {'d', true, SetMainDictionary, "NAME: a language (e.g. deutsch) or main dictionary file"},
     {'p', true, SetPersonalDictionary, "FILE: personal dictionary (see the manual)"},
     {'T', true, SetInputType, "TYPE: html, sgml, tex, nroff, utf8 or latin1"},
     {'i', true, SetEncoding, "NAME: encoding, as --encoding"},

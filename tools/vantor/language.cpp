@@ -30,7 +30,7 @@ std::span<const Language> Languages() { return kLanguages; }
 const Language* FindLanguage(std::string_view name) {
   for (const Language& language : kLanguages) {
     if (SameName(name, language.code) || SameName(name, language.tag) ||
-        SameName(name, language.name)) {
+        SameName(name, language.name) || SameName(name, language.ispellName)) {
       return &language;
     }
   }

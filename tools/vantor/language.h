@@ -18,11 +18,13 @@ struct Language {
   std::string_view wordList;  // its file in /usr/share/dict
   std::string_view listEncoding;  // of that file: UTF-8 or ISO-8859-1
   bool phonetic;             // whether phonetic suggestions make sense in it
+  std::string_view ispellName;  // what editors pass to -d, e.g. deutsch
 };
 
 std::span<const Language> Languages();
 
-// By code, tag (either with '-' or '_') or name, in any case; nullptr when none matches.
+// By code, tag (either with '-' or '_'), name or ispell name, in any case; nullptr when none
+// matches.
 const Language* FindLanguage(std::string_view name);
 
 // The compressed main dictionary the build makes for the language.
