@@ -1,6 +1,6 @@
 // Conversion between automation strings (UTF-16) and the engine's 8-bit text in one of its ten
-// character sets. The tables are the control's own constant data, so a result never depends on
-// the code pages of the machine the control runs on.
+// character sets. The mapping is the engine's constant data (trov_ext.h), so a result never
+// depends on the code pages of the machine the control runs on.
 #ifndef VANTOR_CHARSET_CODEC_H
 #define VANTOR_CHARSET_CODEC_H
 

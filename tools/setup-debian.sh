@@ -8,6 +8,10 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libbenchmark-dev nlohmann-json3-dev
   wamerican emacs-nox pkg-config dpkg-dev
+  # the word lists of dict/languages.txt
+  wbritish wcanadian wngerman wswiss wfrench wspanish witalian wportuguese wbrazilian wdutch
+  wdanish wswedish wnorwegian wcatalan wgalician-minimos wirish wpolish wesperanto wbulgarian
+  wukrainian
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 libwine-dev wine64-tools xvfb xauth fonts-wine

@@ -11,6 +11,7 @@
 //
 // Besides trov.h this is the only engine header the layers above may include: what they need of
 // the engine's character classes and log is here too. Like trov.h it is C11 as well as C++.
+// The character-set conversions at the end take no session and no lock: they read constant tables.
 #ifndef TROV_EXT_H
 #define TROV_EXT_H
 
@@ -71,6 +72,19 @@ void TROV_LogLineExt(const char* format, ...)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;
+
+// The Unicode code point that byte stands for in character set charSet (1..10; set 1 is
+// Windows-1252, set N ISO 8859-N); -1 where the set defines no character or charSet is outside
+// 1..10. Bytes below 0x80 are ASCII in every set.
+int32_t TROV_CharSetByteToUnicodeExt(int16_t charSet, uint8_t byte);
+
+// The byte (0..255) that stands for codePoint in character set charSet; -1 when the set has no
+// such character or charSet is outside 1..10.
+int32_t TROV_UnicodeToCharSetByteExt(int16_t charSet, uint32_t codePoint);
+
+// The class bits (TROV_CHAR_*) of byte in character set charSet, whichever set is selected; -1
+// when charSet is outside 1..10.
+int32_t TROV_CharSetClassExt(int16_t charSet, uint8_t byte);
 
 #ifdef __cplusplus
 }  // extern "C"

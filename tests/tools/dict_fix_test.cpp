@@ -23,6 +23,16 @@ TEST_F(DictCommandTest, CreateAddListDelete) {
   EXPECT_EQ(run.out, Path("a.txt") + ":1:6: misspelled: blorp\n");
 }
 
+TEST_F(DictCommandTest, ListWithoutAFileShowsTheInstalledLanguages) {
+  // The fixture's folder holds the American main dictionary alone.
+  const ToolRun listed = Run({"dict", "list"});
+  EXPECT_EQ(listed.status, kExitClean) << listed.err;
+  EXPECT_EQ(listed.out, "am\ten-US\tAmerican\tset 1\ttrovam2.clx\twamerican\n");
+  CompileLexicon("trovpl2.clx", {"kot"});
+  EXPECT_EQ(Lines(Run({"dict", "list"}).out).back(),
+            "pl\tpl-PL\tPolish\tset 2\ttrovpl2.clx\twpolish");
+}
+
 TEST_F(DictCommandTest, RefusalsSayWhy) {
   const std::string file = Path("mine.tlx");
   ASSERT_EQ(Run({"dict", "create", file}).status, kExitClean);
@@ -36,7 +46,7 @@ TEST_F(DictCommandTest, RefusalsSayWhy) {
   EXPECT_EQ(Run({"dict", "list", Path("nothere.tlx")}).status, kExitError);
   EXPECT_EQ(Run({"dict", "frob"}).err,
             "vantor: unknown dict action 'frob' (list, add, delete, create, compile)\n");
-  EXPECT_EQ(Run({"dict", "list"}).status, kExitError);
+  EXPECT_EQ(Run({"dict", "list", "a.tlx", "b.tlx"}).status, kExitError);
 }
 
 TEST_F(DictCommandTest, CompiledWordListsServeAsMainDictionaries) {

@@ -46,12 +46,32 @@ bool ReadWordList(const std::string& path, const std::string& utf8ToCharset,
 bool WriteWordList(const std::string& path, const std::vector<std::string>& words,
                    const std::string& charsetToUtf8, std::string& error);
 
+// What reading a UTF-8 word list into one of the engine's character sets left out. Words are never
+// changed to fit: a word the set cannot hold is counted here and not returned.
+struct SetConversion {
+  int32_t words = 0;             // non-empty lines read
+  int32_t missingCharacter = 0;  // words with a character that has no byte in the set
+  int32_t notLetter = 0;         // words with a non-ASCII character the set does not class as a letter
+  std::vector<std::string> examples;  // the first few words left out, as UTF-8
+
+  int32_t LeftOut() const { return missingCharacter + notLetter; }
+};
+
+// Reads a UTF-8 word list (LF or CR LF, empty lines skipped) into the engine's character set
+// charSet (1..10). False with error set when the file cannot be read or is not UTF-8.
+bool ReadWordListInSet(const std::string& path, int charSet, std::vector<std::string>& words,
+                       SetConversion& conversion, std::string& error);
+
+// Writes words of set charSet one per line (LF) as UTF-8.
+bool WriteWordListFromSet(const std::string& path, const std::vector<std::string>& words,
+                          int charSet, std::string& error);
+
 bool WriteFileBytes(const std::string& path, const std::string& bytes, std::string& error);
 
 // Every word of a compressed lexicon file, in the file's (ascending byte) order.
 bool DumpLexicon(const std::string& path, std::vector<std::string>& words, std::string& error);
 
-// The words of list that a case-sensitive lookup in the lexicon file does not find.
+// The words of list that the lexicon file does not hold, exactly as spelled.
 bool FindMissingWords(const std::string& path, const std::vector<std::string>& list,
                       std::vector<std::string>& missing, std::string& error);
 

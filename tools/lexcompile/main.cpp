@@ -11,12 +11,14 @@ namespace {
 using namespace trov::lexcompile;
 
 constexpr const char* kUsage =
-    "usage: lexcompile [--utf8] [--charset NAME] [--language LANG] WORDLIST OUTPUT\n"
-    "       lexcompile --dump [--utf8] [--charset NAME] LEXICON [OUTPUT]\n"
-    "       lexcompile --verify WORDLIST [--utf8] [--charset NAME] LEXICON\n"
+    "usage: lexcompile [--utf8] [--charset NAME | --set N] [--language LANG] WORDLIST OUTPUT\n"
+    "       lexcompile --dump [--utf8] [--charset NAME | --set N] LEXICON [OUTPUT]\n"
+    "       lexcompile --verify WORDLIST [--utf8] [--charset NAME | --set N] LEXICON\n"
     "  WORDLIST   one word per line, 8-bit in the lexicon's character set\n"
     "  --utf8     the word list is UTF-8, converted to (or, dumping, from) --charset\n"
     "  --charset  the 8-bit character set of the lexicon (default CP1252)\n"
+    "  --set      the word list is UTF-8 and the lexicon in the engine's character set N\n"
+    "             (1..10); words the set cannot hold are counted and left out\n"
     "  --language two lower-case letters or a number (default am)\n";
 
 struct Arguments {
@@ -24,6 +26,7 @@ struct Arguments {
   bool utf8 = false;
   std::string charset = "CP1252";
   int16_t language = 0x616D;
+  int engineSet = 0;  // --set; 0 when not given
   std::string verifyList;
   std::vector<std::string> files;
 };
@@ -46,6 +49,14 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& error) {
       args.verifyList = argv[++i];
     } else if (arg == "--charset" && hasValue) {
       args.charset = argv[++i];
+    } else if (arg == "--set" && hasValue) {
+      const std::string value = argv[++i];
+      if (value.size() > 2 || value.find_first_not_of("0123456789") != std::string::npos ||
+          std::stoi(value) < 1 || std::stoi(value) > 10) {
+        error = "bad character set " + value + " (1..10)";
+        return false;
+      }
+      args.engineSet = std::stoi(value);
     } else if (arg == "--language" && hasValue) {
       if (!ParseLanguage(argv[++i], args.language)) {
         error = std::string("bad language ") + argv[i];
@@ -65,6 +76,10 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& error) {
     error = "wrong number of files";
     return false;
   }
+  if (args.engineSet != 0 && args.utf8) {
+    error = "--set and --utf8 exclude each other";
+    return false;
+  }
   if (args.utf8 && !CanConvertUtf8()) {
     error = "--utf8 is not available in this build; convert the list to 8-bit first";
     return false;
@@ -72,10 +87,26 @@ bool Parse(int argc, char** argv, Arguments& args, std::string& error) {
   return true;
 }
 
+// The list of path as the arguments say to read it; a --set read reports what it left out.
+bool ReadList(const Arguments& args, const std::string& path, std::vector<std::string>& words,
+              std::string& error) {
+  if (args.engineSet == 0) return ReadWordList(path, args.utf8 ? args.charset : "", words, error);
+  SetConversion conversion;
+  if (!ReadWordListInSet(path, args.engineSet, words, conversion, error)) return false;
+  std::printf("%s: %d words, %d not held by set %d (%d with a character the set lacks, %d with a "
+              "character it does not class as a letter)\n",
+              path.c_str(), conversion.words, conversion.LeftOut(), args.engineSet,
+              conversion.missingCharacter, conversion.notLetter);
+  for (const std::string& example : conversion.examples) {
+    std::printf("  left out: %s\n", example.c_str());
+  }
+  return true;
+}
+
 int Compile(const Arguments& args) {
   std::string error;
   std::vector<std::string> words;
-  if (!ReadWordList(args.files[0], args.utf8 ? args.charset : "", words, error)) return Fail(error);
+  if (!ReadList(args, args.files[0], words, error)) return Fail(error);
   CompileOptions options;
   options.language = args.language;
   std::string bytes;
@@ -96,7 +127,10 @@ int Dump(const Arguments& args) {
   if (!DumpLexicon(args.files[0], words, error)) return Fail(error);
   std::string charset = args.utf8 ? args.charset : "";
   if (args.files.size() == 2) {
-    return WriteWordList(args.files[1], words, charset, error) ? 0 : Fail(error);
+    const bool written = args.engineSet != 0
+                             ? WriteWordListFromSet(args.files[1], words, args.engineSet, error)
+                             : WriteWordList(args.files[1], words, charset, error);
+    return written ? 0 : Fail(error);
   }
   for (const std::string& word : words) std::printf("%s\n", word.c_str());
   return 0;
@@ -106,7 +140,7 @@ int Verify(const Arguments& args) {
   std::string error;
   std::vector<std::string> list;
   std::vector<std::string> missing;
-  if (!ReadWordList(args.verifyList, args.utf8 ? args.charset : "", list, error) ||
+  if (!ReadList(args, args.verifyList, list, error) ||
       !FindMissingWords(args.files[0], list, missing, error)) {
     return Fail(error);
   }

@@ -1,6 +1,7 @@
 // Single-byte encodings as 256-entry tables: the engine's ten character sets and the 8-bit input
-// encodings the tool reads. How a table is obtained is the platform's business (iconv natively,
-// the Windows code pages in the .exe); everything above this works on the tables alone.
+// encodings the tool reads. The sets come from the engine; how an input encoding's table is
+// obtained is the platform's business (iconv natively, the Windows code pages in the .exe);
+// everything above this works on the tables alone.
 #ifndef VANTOR_TOOL_BYTE_TABLE_H
 #define VANTOR_TOOL_BYTE_TABLE_H
 
@@ -29,9 +30,9 @@ struct ByteTable {
 // it or it is not single-byte (each of the codes 0x00-0x7F must stand alone as one character).
 std::optional<ByteTable> LoadByteTable(std::string_view encodingName);
 
-// The encoding name of the engine's character set 1..10: set 1 is Windows-1252, set N the part N
-// of ISO 8859.
-std::string CharacterSetEncodingName(int charSet);
+// The table of the engine's character set 1..10, from the engine's own mapping; nullopt for
+// another number.
+std::optional<ByteTable> CharacterSetTable(int charSet);
 
 // Fills fromUnicode from toUnicode; a code point that two bytes share keeps the lower byte.
 void IndexByteTable(ByteTable& table);

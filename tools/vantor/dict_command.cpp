@@ -8,6 +8,7 @@
 
 #include "engine_error.h"
 #include "input_file.h"
+#include "language.h"
 #include "lexicon_compiler.h"
 #include "speller.h"
 #include "tool.h"
@@ -36,6 +37,7 @@ class DictionaryTool {
 
   int Run() {
     const std::string& action = operands_[0];
+    if (action == "list" && operands_.size() == 1) return ListLanguages();
     if (action == "list") return Expect(2, 2) ? List() : kExitError;
     if (action == "add") return Expect(3, 5) ? Add() : kExitError;
     if (action == "delete") return Expect(3, 3) ? Delete() : kExitError;
@@ -74,6 +76,23 @@ class DictionaryTool {
       return std::nullopt;
     }
     return engine;
+  }
+
+  // The languages whose dictionary is in the dictionary folder: code, tag, name, set, file and
+  // the Debian package of its word list.
+  int ListLanguages() {
+    for (const Language& language : Languages()) {
+      const std::string file = MainDictionaryFile(language);
+      std::error_code error;
+      if (!std::filesystem::is_regular_file(
+              std::filesystem::path(context_.dictionaryDirectory) / file, error)) {
+        continue;
+      }
+      context_.streams.out << language.code << '\t' << language.tag << '\t' << language.name
+                           << "\tset " << language.characterSet << '\t' << file << '\t'
+                           << language.package << '\n';
+    }
+    return kExitClean;
   }
 
   int List() {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "language.h"
 #include "tool_options.h"
 #include "trov.h"
 
@@ -53,8 +54,14 @@ std::string SetShortWordLength(const std::string& value, ToolOptions& options) {
   return {};
 }
 
+// Editors name a language (ispell's dictionary names are language names); anything else is a
+// list of dictionary files.
 std::string SetMainDictionary(const std::string& value, ToolOptions& options) {
-  options.mainDictionaries = value;
+  if (FindLanguage(value) != nullptr) {
+    options.lang = value;
+  } else {
+    options.mainDictionaries = value;
+  }
   return {};
 }
 
@@ -108,7 +115,7 @@ constexpr IspellOption kIspellOptions[] = {
     {'n', false, NoEffect, "nroff input, read as plain text"},
     {'l', false, ListMisspelledWords, "list the misspelled words of the input, one a line"},
     {'W', true, SetShortWordLength, "N: accept every word of N characters or fewer"},
-    {'d', true, SetMainDictionary, "NAME: the main dictionary, by name or path"},
+    {'d', true, SetMainDictionary, "NAME: a language (e.g. deutsch) or main dictionary file"},
     {'p', true, SetPersonalDictionary, "FILE: personal dictionary (see the manual)"},
     {'T', true, SetInputType, "TYPE: html, sgml, tex, nroff, utf8 or latin1"},
     {'i', true, SetEncoding, "NAME: encoding, as --encoding"},

@@ -58,7 +58,7 @@ std::string TextEncoding::ToUtf8(std::string_view bytes) const {
 }
 
 std::optional<EngineCharset> EngineCharset::ForSet(int charSet) {
-  auto table = LoadByteTable(CharacterSetEncodingName(charSet));
+  auto table = CharacterSetTable(charSet);
   if (!table) return std::nullopt;
   return EngineCharset(charSet, std::move(*table));
 }

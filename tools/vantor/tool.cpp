@@ -3,6 +3,7 @@
 
 #include "speller.h"
 
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 #include <variant>
@@ -34,11 +35,12 @@ constexpr Subcommand kSubcommands[] = {
      "Speak the ispell pipe protocol on standard input and output, for editors; with -l (also\n"
      "'vantor -l'), list the misspelled words of standard input instead, one a line.\n"},
     {"dict", kDict, RunDict,
-     "vantor dict list FILE | add FILE WORD [ACTION [OTHER]] | delete FILE WORD\n"
+     "vantor dict list [FILE] | add FILE WORD [ACTION [OTHER]] | delete FILE WORD\n"
      "       vantor dict create FILE | compile WORDLIST OUTPUT",
      "Maintain user dictionaries (text files of words with actions: i ignore, e exclude,\n"
      "a/A change automatically, c/C propose a change) and compile word lists into compressed\n"
-     "main dictionaries.\n"},
+     "main dictionaries. 'dict list' alone lists the installed languages (code, tag, name,\n"
+     "character set, dictionary) that --lang and VANTOR_LANG select.\n"},
 };
 
 void PrintOverview(std::ostream& out) {
@@ -92,8 +94,10 @@ int RunTool(std::span<const std::string> arguments, const std::string& dictionar
   const std::string_view name = first == "-a" || first == "-l" ? "pipe" : std::string_view(first);
   for (const Subcommand& subcommand : kSubcommands) {
     if (subcommand.name != name) continue;
+    const char* environmentLanguage = std::getenv("VANTOR_LANG");
     const ParsedArguments parsed =
-        ParseArguments(subcommand.command, arguments.subspan(first == "-l" ? 0 : 1));
+        ParseArguments(subcommand.command, arguments.subspan(first == "-l" ? 0 : 1),
+                       environmentLanguage == nullptr ? "" : environmentLanguage);
     if (parsed.help) {
       PrintHelp(subcommand, streams.out);
       return kExitClean;

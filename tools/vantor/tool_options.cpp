@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "control_properties.h"
+#include "language.h"
 
 namespace vantor {
 namespace {
@@ -116,6 +117,8 @@ constexpr TextSpec kTexts[] = {
     {"user", kEveryCommand, &ToolOptions::userDictionaries,
      "LIST: user dictionaries, comma-separated (userdic.tlx,correct.tlx)"},
     {"log", kEveryCommand, &ToolOptions::logFile, "FILE: write the engine's diagnostic log"},
+    {"lang", kEveryCommand, &ToolOptions::lang,
+     "CODE: language by code, tag or name: its dictionary and set (VANTOR_LANG; dict list)"},
     {"language", kDict, &ToolOptions::language, "XX: language of a created dictionary (am)"},
 };
 
@@ -281,7 +284,29 @@ ToolOptions DefaultToolOptions() {
   return options;
 }
 
-ParsedArguments ParseArguments(Command command, std::span<const std::string> arguments) {
+namespace {
+
+// What a language changes: only what the arguments left at the defaults.
+void ApplyLanguage(const Language& language, ToolOptions& options) {
+  const ToolOptions defaults = DefaultToolOptions();
+  if (options.characterSet == defaults.characterSet) {
+    options.characterSet = static_cast<int16_t>(language.characterSet);
+  }
+  if (options.mainDictionaries == defaults.mainDictionaries) {
+    options.mainDictionaries = MainDictionaryList(language);
+  }
+  if (options.userDictionaries == defaults.userDictionaries) {
+    options.userDictionaries = UserDictionaryList(language);
+  }
+  if (options.language == defaults.language) options.language = language.code;
+  // The phonetic code is made for English spelling.
+  if (!language.phonetic) options.switches[OptionProperty::kPhoneticSuggestions] = false;
+}
+
+}  // namespace
+
+ParsedArguments ParseArguments(Command command, std::span<const std::string> arguments,
+                               std::string_view environmentLanguage) {
   ParsedArguments result;
   result.options = DefaultToolOptions();
   OptionReader reader(command, arguments, result);
@@ -304,6 +329,14 @@ ParsedArguments ParseArguments(Command command, std::span<const std::string> arg
     } else {
       if (result.error.empty()) result.error = "unknown option " + argument;
       ++index;
+    }
+  }
+  if (result.options.lang.empty()) result.options.lang = environmentLanguage;
+  if (!result.options.lang.empty()) {
+    if (const Language* language = FindLanguage(result.options.lang)) {
+      ApplyLanguage(*language, result.options);
+    } else if (result.error.empty()) {
+      result.error = "unknown language '" + result.options.lang + "'";
     }
   }
   if (result.options.language.size() != 2) {

@@ -41,6 +41,8 @@ struct ToolOptions {
   std::string userDictionaries;
   std::string logFile;
   std::string language = "am";  // two letters, for dictionaries created by "dict create"
+  // --lang (or VANTOR_LANG): a language of language.h; empty for American English.
+  std::string lang;
   bool json = false;            // check: one JSON object per problem
   bool suggestionsInReport = true;
   bool scores = false;          // suggest: ":score" after each suggestion
@@ -61,8 +63,11 @@ struct ParsedArguments {
 };
 
 // Parses the arguments that follow the subcommand's name. "--" ends the options; "-" is an
-// operand (standard input).
-ParsedArguments ParseArguments(Command command, std::span<const std::string> arguments);
+// operand (standard input). environmentLanguage is VANTOR_LANG, used when no --lang is given.
+// The language then sets the character set and the dictionary lists that the arguments left at
+// their defaults, and turns phonetic suggestions off where they make no sense.
+ParsedArguments ParseArguments(Command command, std::span<const std::string> arguments,
+                               std::string_view environmentLanguage = {});
 
 // The option lines of --help for one subcommand.
 std::string OptionHelp(Command command);
