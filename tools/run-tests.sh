@@ -20,18 +20,20 @@ configure_and_build() {  # dir, cmake arguments...; $targets (optional) limits w
 
 step "native build and tests"
 configure_and_build "$out/native"
+# The language dictionaries are the same bytes in every build: the others copy these.
+from_native=-DVANTOR_LANGUAGE_DICTIONARIES_FROM="$out/native/bin"
 ctest --test-dir "$out/native" -j "$jobs" --output-on-failure
 
 step "native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-configure_and_build "$out/asan" -DVANTOR_SANITIZE=ON
+configure_and_build "$out/asan" -DVANTOR_SANITIZE=ON "$from_native"
 ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$out/asan" -j "$jobs" --output-on-failure
 
 step "thread tests under ThreadSanitizer"
-targets=engine_tests configure_and_build "$out/tsan" -DVANTOR_TSAN=ON
+targets=engine_tests configure_and_build "$out/tsan" -DVANTOR_TSAN=ON "$from_native"
 ctest --test-dir "$out/tsan" -j "$jobs" --output-on-failure -R 'Concurrency'
 
 step "fuzzing the file readers, the scanner and the check driver (libFuzzer, bounded time)"
-configure_and_build "$out/fuzz" -DVANTOR_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+configure_and_build "$out/fuzz" -DVANTOR_FUZZ=ON "$from_native" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 fuzz_seconds=${VANTOR_FUZZ_SECONDS:-60}
 fuzz_pids=()
 for fuzzer in "$out"/fuzz/bin/*_fuzz; do
@@ -59,14 +61,14 @@ if tools/runs-32bit.sh; then runs32=yes; else runs32=no; fi
 step "Windows i686 build"
 if [ "$runs32" = yes ]; then
   configure_and_build "$out/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-    -DVANTOR_WINE=ON
+    -DVANTOR_WINE=ON "$from_native"
 else
   targets="vantor_activex vantor" configure_and_build "$out/win32" \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 fi
 
 step "Windows x86_64 build and tests under Wine"
-configure_and_build "$out/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
+configure_and_build "$out/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" "$from_native" \
   -DVANTOR_I686_BIN="$out/win32/bin"
 # With both halves of Wine installed, plain wine starts Wine's own programs in their 32-bit builds.
 wine64=wine

@@ -86,6 +86,7 @@ run_mode() {  # CurrentUser | AllUsers
               vantordlg.chm vantor_pad.exe README-VantorPad.txt uninstall.exe; do
     check "$mode: $file installed" test -f "$dir/$file"
   done
+  refute "$mode: no other language unless chosen" test -e "$dir/trovge2.clx"
   case $mode in
     CurrentUser) [[ $folder == *'AppData\Local\Programs\Vantor' ]] || fail "per-user folder: $folder" ;;
     AllUsers) [[ $folder == *'Program Files\Vantor' ]] || fail "all-users folder: $folder" ;;
@@ -111,15 +112,18 @@ run_mode() {  # CurrentUser | AllUsers
   fi
   check "$mode: the word is in $dictionary" grep -q Fernhollowish "$dictionary"
 
-  # An upgrade over the installation keeps the user's words.
-  w64 "$setup" /S "/$mode"
+  # An upgrade over the installation keeps the user's words; it adds the language chosen.
+  w64 "$setup" /S "/$mode" /Languages=ge,pl
   settle
   probe_control keeps
+  check "$mode: the chosen German dictionary lies beside the control" test -f "$dir/trovge2.clx"
+  check "$mode: the chosen Polish dictionary lies beside the control" test -f "$dir/trovpl2.clx"
+  refute "$mode: a language not chosen is not installed" test -e "$dir/trovfr2.clx"
 
   w64 "$dir/uninstall.exe" /S "/$mode"
   settle
-  for file in vantor.dll vantor32.dll trovam.tlx trovam2.clx trovam.frq vantordlg.chm \
-              vantor_pad.exe README-VantorPad.txt uninstall.exe; do
+  for file in vantor.dll vantor32.dll trovam.tlx trovam2.clx trovge2.clx trovpl2.clx trovam.frq \
+              vantordlg.chm vantor_pad.exe README-VantorPad.txt uninstall.exe; do
     refute "$mode: $file removed" test -e "$dir/$file"
   done
   check "$mode: the user dictionary with its word is kept" grep -q Fernhollowish "$dictionary"

@@ -7,8 +7,10 @@
 ;   DLL32       the 32-bit vantor.dll
 ;   SAMPLE      (optional) the sample application's folder in the bin folder's build: its exe
 ;               in BIN, its README.txt and sample.txt in SAMPLE
+;   LANGUAGES   (optional) the generated components of the other languages' dictionaries
 ;
-; Silent use: setup.exe /S [/CurrentUser | /AllUsers] [/D=folder]   (/D last, unquoted)
+; Silent use: setup.exe /S [/CurrentUser | /AllUsers] [/Languages=CODE,CODE | /Languages=all]
+;             [/D=folder]   (/D last, unquoted; codes as dict/languages.txt gives them)
 ; User dictionaries are user data: an install never overwrites them and an uninstall keeps them.
 
 Unicode true
@@ -43,6 +45,8 @@ ShowUninstDetails show
 !include FileFunc.nsh
 !include LogicLib.nsh
 !include x64.nsh
+!include Sections.nsh
+!include WordFunc.nsh
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey "ProductName" "${PRODUCT}"
@@ -53,6 +57,7 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -61,6 +66,9 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
 Function .onInit
   !insertmacro MULTIUSER_INIT
+  !ifdef LANGUAGES
+    Call SelectLanguagesFromCommandLine
+  !endif
 FunctionEnd
 
 Function un.onInit
@@ -87,6 +95,7 @@ FunctionEnd
 !macroend
 
 Section "Control" SecControl
+  SectionIn RO
   SetOutPath "$INSTDIR"
   SetOverwrite on
   File "${BIN}\vantor.dll"
@@ -149,6 +158,34 @@ Section "Control" SecControl
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+!ifdef LANGUAGES
+SectionGroup "Dictionaries of other languages" SecLanguages
+  !include "${LANGUAGES}"
+SectionGroupEnd
+
+; /Languages=CODE,CODE selects those languages' components, /Languages=all every one.
+!macro SelectLanguage CODE SECTION
+  ${If} $R1 == "all"
+    !insertmacro SelectSection ${SECTION}
+  ${Else}
+    ClearErrors
+    ${WordFind} ",$R1," ",${CODE}," "E#" $R2
+    ${IfNot} ${Errors}
+      !insertmacro SelectSection ${SECTION}
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+Function SelectLanguagesFromCommandLine
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/Languages=" $R1
+  ${IfNot} ${Errors}
+    !insertmacro SelectLanguagesFromOptions
+  ${EndIf}
+FunctionEnd
+!endif
+
 Section "Uninstall"
   !insertmacro RegistrationArguments "/u" $1
   ${If} ${FileExists} "$WINDIR\SysWOW64\regsvr32.exe"
@@ -160,6 +197,8 @@ Section "Uninstall"
   Delete "$INSTDIR\vantor32.dll"
   Delete "$INSTDIR\trovam.tlx"
   Delete "$INSTDIR\trovam2.clx"
+  ; The other languages' dictionaries (trov<code>2.clx), whichever were chosen.
+  Delete "$INSTDIR\trov??2.clx"
   Delete "$INSTDIR\trovam.frq"
   Delete "$INSTDIR\vantordlg.chm"
   Delete "$INSTDIR\vantor_pad.exe"
