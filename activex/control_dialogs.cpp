@@ -14,8 +14,8 @@ namespace trov {
 HWND VantorControl::DialogOwner() {
   HWND window = nullptr;
   ComRef<IOleInPlaceSite> inPlace;
-  if (site_ != nullptr &&
-      SUCCEEDED(site_->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(inPlace.Put())))) {
+  if (site_ != nullptr && SUCCEEDED(site_->QueryInterface(
+                              IID_IOleInPlaceSite, reinterpret_cast<void**>(inPlace.Put())))) {
     inPlace->GetWindow(&window);
   }
   return window != nullptr ? window : GetActiveWindow();
@@ -24,8 +24,7 @@ HWND VantorControl::DialogOwner() {
 int16_t VantorControl::Start() {
   if (!members_.showDialog) return loop_.Resume();
   CheckDialogSettings settings{members_.showContext, members_.showDictionariesButton,
-                               members_.showOptionsButton, members_.dialogLeft,
-                               members_.dialogTop};
+                               members_.showOptionsButton, members_.dialogLeft, members_.dialogTop};
   // The host may drop its last reference from an event handler while the dialog runs.
   AddRef();
   const int16_t code = RunCheckSpellingDialog(*this, DialogOwner(), settings);
@@ -53,7 +52,9 @@ void VantorControl::AttachTextWindow(HWND window) { SetTextControlHWnd(HandleToL
 
 void VantorControl::OpenOptionsDialog(HWND owner) { RunOptionsDialog(*this, owner); }
 
-void VantorControl::OpenUserDictionariesDialog(HWND owner) { RunUserDictionariesDialog(*this, owner); }
+void VantorControl::OpenUserDictionariesDialog(HWND owner) {
+  RunUserDictionariesDialog(*this, owner);
+}
 
 void VantorControl::ShowHelp(HWND dialog, int topic) { ShowContextHelp(dialog, topic); }
 

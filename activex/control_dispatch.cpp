@@ -113,8 +113,7 @@ HRESULT VantorControl::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
 }
 
 // Member names only: no member takes named arguments, so parameter names are unknown.
-HRESULT VantorControl::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID,
-                                     DISPID* ids) {
+HRESULT VantorControl::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
   if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
   if (count == 0) return S_OK;
   if (names == nullptr || ids == nullptr) return E_POINTER;

@@ -99,7 +99,8 @@ HRESULT SaveTo(VantorControl& control, PropertyWriter& writer, SIZEL extent) {
   }
   const std::size_t written = PersistedPropertiesOfForm(minorVersion).size();
   for (std::size_t i = 0; i < written; ++i) {
-    if (const HRESULT result = writer.Write(properties[i], values[i], defaults[i]); FAILED(result)) {
+    if (const HRESULT result = writer.Write(properties[i], values[i], defaults[i]);
+        FAILED(result)) {
       return result;
     }
   }

@@ -8,12 +8,11 @@
 namespace trov {
 namespace {
 
-constexpr DWORD kSupportedSafety = INTERFACESAFE_FOR_UNTRUSTED_CALLER |
-                                   INTERFACESAFE_FOR_UNTRUSTED_DATA;
+constexpr DWORD kSupportedSafety =
+    INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA;
 
 constexpr std::array<const IID*, 4> kPersistenceInterfaces = {
-    &IID_IPersistPropertyBag, &IID_IPersistStreamInit, &IID_IPersistStorage,
-    &IID_IPersistMemory};
+    &IID_IPersistPropertyBag, &IID_IPersistStreamInit, &IID_IPersistStorage, &IID_IPersistMemory};
 
 bool IsPersistenceInterface(REFIID riid) {
   for (const IID* iid : kPersistenceInterfaces) {
@@ -28,8 +27,7 @@ bool IsSafetyInterface(REFIID riid) {
 
 }  // namespace
 
-HRESULT VantorControl::GetInterfaceSafetyOptions(REFIID riid, DWORD* supported,
-                                                 DWORD* enabled) {
+HRESULT VantorControl::GetInterfaceSafetyOptions(REFIID riid, DWORD* supported, DWORD* enabled) {
   if (supported == nullptr || enabled == nullptr) return E_POINTER;
   *supported = kSupportedSafety;
   *enabled = safetyOptions_;

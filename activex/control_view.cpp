@@ -19,10 +19,9 @@ HRESULT VantorControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC
     BITMAP info{};
     GetObjectW(bitmap, sizeof(info), &info);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    const BOOL drawn =
-        StretchBlt(drawDc, bounds->left, bounds->top, bounds->right - bounds->left,
-                   bounds->bottom - bounds->top, memory, 0, 0, info.bmWidth, info.bmHeight,
-                   SRCCOPY);
+    const BOOL drawn = StretchBlt(drawDc, bounds->left, bounds->top, bounds->right - bounds->left,
+                                  bounds->bottom - bounds->top, memory, 0, 0, info.bmWidth,
+                                  info.bmHeight, SRCCOPY);
     SelectObject(memory, old);
     DeleteDC(memory);
     result = drawn ? S_OK : E_FAIL;
@@ -31,8 +30,7 @@ HRESULT VantorControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC
   return result;
 }
 
-HRESULT VantorControl::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC,
-                                   LOGPALETTE** colours) {
+HRESULT VantorControl::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colours) {
   if (colours == nullptr) return E_POINTER;
   *colours = nullptr;
   return S_FALSE;

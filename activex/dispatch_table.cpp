@@ -138,14 +138,16 @@ const std::array kMembers = {
     // ---- Properties ----
     MemberBool<&MP::showContext>(1),
     MemberBool<&MP::showDialog>(2),
-    Property(3, &GetMemberLong<&MP::textControlHWnd>,
+    Property(
+        3, &GetMemberLong<&MP::textControlHWnd>,
         [](VantorControl& c, const VARIANT& v) { return c.SetTextControlHWnd(LongArg(v)), S_OK; }),
     MemberLong<&MP::dialogLeft>(4),
     MemberLong<&MP::dialogTop>(5),
-    Property(6, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetShortResult(r, c.Loop().SuggestionCount());
-             }),
-    Property(7, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(6, [](VantorControl& c, DispatchArgs,
+                   VARIANT* r) { return SetShortResult(r, c.Loop().SuggestionCount()); }),
+    Property(
+        7,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().MisspelledWord());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -153,7 +155,9 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    Property(8, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(
+        8,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().ReplacementWord());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -161,23 +165,21 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    Property(9, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetLongResult(r, c.Loop().WordOffset());
-             }),
-    Property(10, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetLongResult(r, c.Loop().WordCount());
-             }),
-    Property(11, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetLongResult(r, c.Loop().WordsReplacedCount());
-             }),
+    Property(9, [](VantorControl& c, DispatchArgs,
+                   VARIANT* r) { return SetLongResult(r, c.Loop().WordOffset()); }),
+    Property(10, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetLongResult(r, c.Loop().WordCount()); }),
+    Property(11, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetLongResult(r, c.Loop().WordsReplacedCount()); }),
     OptionMember<OP::kCaseSensitive>(),
-    Property(13, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetBoolResult(r, c.Loop().CanUndo());
-             }),
+    Property(13, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetBoolResult(r, c.Loop().CanUndo()); }),
     OptionMember<OP::kCatchDoubledWords>(),
     OptionMember<OP::kCatchMixedCaseWords>(),
     OptionMember<OP::kCatchWordsWithDigits>(),
-    Property(17, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(
+        17,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().CurrentWord());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -188,10 +190,13 @@ const std::array kMembers = {
     OptionMember<OP::kIgnoreAllCapsWords>(),
     OptionMember<OP::kIgnoreMixedCaseWords>(),
     OptionMember<OP::kIgnoreWordsWithDigits>(),
-    Property(21, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(21,
+             [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetShortResult(r, c.Dictionaries().MainDictionaryCount());
              }),
-    Property(22, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(
+        22,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Dictionaries().MainDictionaryFiles());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -207,25 +212,25 @@ const std::array kMembers = {
     OptionMember<OP::kSplitWords>(),
     OptionMember<OP::kStripPossessives>(),
     CoreShortMember<&ControlCore::SuggestionDepth, &ControlCore::SetSuggestionDepth>(30),
-    CoreShortMember<&ControlCore::SuggestionDepthIncrement, &ControlCore::SetSuggestionDepthIncrement>(31),
+    CoreShortMember<&ControlCore::SuggestionDepthIncrement,
+                    &ControlCore::SetSuggestionDepthIncrement>(31),
     OptionMember<OP::kSuggestSplitWords>(),
-    Property(33, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetLongResult(r, c.Loop().TextLength());
-             }),
+    Property(33, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetLongResult(r, c.Loop().TextLength()); }),
     OptionMember<OP::kTypographicalSuggestions>(),
-    Property(35, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetTextResult(r, c.Loop().UndoNewText());
-             }),
-    Property(36, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetLongResult(r, c.Loop().UndoOffset());
-             }),
-    Property(37, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetTextResult(r, c.Loop().UndoOldText());
-             }),
-    Property(38, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(35, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetTextResult(r, c.Loop().UndoNewText()); }),
+    Property(36, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetLongResult(r, c.Loop().UndoOffset()); }),
+    Property(37, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetTextResult(r, c.Loop().UndoOldText()); }),
+    Property(38,
+             [](VantorControl& c, DispatchArgs, VARIANT* r) {
                return SetShortResult(r, c.Dictionaries().UserDictionaryCount());
              }),
-    Property(39, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(
+        39,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Dictionaries().UserDictionaryFiles());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -235,7 +240,9 @@ const std::array kMembers = {
     OptionMember<OP::kIgnoreCapitalizedWords>(),
     CoreShortMember<&ControlCore::SuggestionScoreRange, &ControlCore::SetSuggestionScoreRange>(41),
     CoreShortMember<&ControlCore::MinSuggestionScore, &ControlCore::SetMinSuggestionScore>(42),
-    Property(43, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(
+        43,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetBoolResult(r, c.Core().AutoCorrect() != 0);
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -243,20 +250,19 @@ const std::array kMembers = {
           c.MarkModified();
           return S_OK;
         }),
-    Property(44, [](VantorControl&, DispatchArgs, VARIANT* r) {
-               return SetTextResult(r, RevisionNumber());
-             }),
-    Property(45, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetLongResult(r, c.Loop().MisspelledWordCount());
-             }),
-    Property(46, [](VantorControl& c, DispatchArgs, VARIANT* r) {
-               return SetShortResult(r, c.Core().ErrorCode());
-             }),
+    Property(44, [](VantorControl&, DispatchArgs,
+                    VARIANT* r) { return SetTextResult(r, RevisionNumber()); }),
+    Property(45, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetLongResult(r, c.Loop().MisspelledWordCount()); }),
+    Property(46, [](VantorControl& c, DispatchArgs,
+                    VARIANT* r) { return SetShortResult(r, c.Core().ErrorCode()); }),
     OptionMember<OP::kIgnoreNonAlphaWords>(),
     OptionMember<OP::kIgnoreDomainNames>(),
     OptionMember<OP::kAllowAccentedCaps>(),
     OptionMember<OP::kIgnoreHTMLMarkups>(),
-    Property(51, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(
+        51,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetShortResult(r, c.Core().CharacterSet());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -268,7 +274,9 @@ const std::array kMembers = {
     MemberBool<&MP::showOptionsButton>(53),
     MemberBool<&MP::showDictionariesButton>(54),
     OptionMember<OP::kRankedSuggestions>(),
-    Property(DISPID_TEXT, [](VantorControl& c, DispatchArgs, VARIANT* r) {
+    Property(
+        DISPID_TEXT,
+        [](VantorControl& c, DispatchArgs, VARIANT* r) {
           return SetTextResult(r, c.Loop().Text());
         },
         [](VantorControl& c, const VARIANT& v) {
@@ -300,8 +308,8 @@ const std::array kMembers = {
            }),
     Method(59, L"CreateUserDictionary", VT_I2, {VT_BSTR, VT_I2},
            [](VantorControl& c, DispatchArgs a, VARIANT* r) {
-             return SetShortResult(r, c.Dictionaries().CreateUserDictionary(
-                                          TextArg(a[0]).c_str(), ShortArg(a[1])));
+             return SetShortResult(
+                 r, c.Dictionaries().CreateUserDictionary(TextArg(a[0]).c_str(), ShortArg(a[1])));
            }),
     Method(60, L"DeleteFromUserDictionary", VT_EMPTY, {VT_BSTR, VT_BSTR},
            [](VantorControl& c, DispatchArgs a, VARIANT*) {
@@ -346,9 +354,7 @@ const std::array kMembers = {
              return SetShortResult(r, c.Loop().Resume());
            }),
     Method(69, L"Start", VT_I2, {},
-           [](VantorControl& c, DispatchArgs, VARIANT* r) {
-             return SetShortResult(r, c.Start());
-           }),
+           [](VantorControl& c, DispatchArgs, VARIANT* r) { return SetShortResult(r, c.Start()); }),
     Method(70, L"Suggest", VT_EMPTY, {},
            [](VantorControl& c, DispatchArgs, VARIANT*) {
              c.Loop().Suggest();
@@ -383,13 +389,11 @@ const std::array kMembers = {
                                           TextArg(a[0]).c_str(), TextArg(a[1]).c_str(),
                                           ShortArg(a[2]), TextArg(a[3]).c_str()));
            }),
-    Method(77, L"CheckBackgroundNotify", VT_I4,
-           {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4},
+    Method(77, L"CheckBackgroundNotify", VT_I4, {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4},
            [](VantorControl& c, DispatchArgs a, VARIANT* r) {
              return BackgroundResult(c, r, CheckBackgroundNotify(BackgroundCallFrom(c, a, 1)));
            }),
-    Method(78, L"CheckBackgroundRecheck", VT_I4,
-           {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4},
+    Method(78, L"CheckBackgroundRecheck", VT_I4, {VT_I4, VT_BOOL, VT_BOOL, VT_BOOL, VT_BOOL, VT_I4},
            [](VantorControl& c, DispatchArgs a, VARIANT* r) {
              return BackgroundResult(c, r, CheckBackgroundRecheck(BackgroundCallFrom(c, a, 1)));
            }),
@@ -416,18 +420,18 @@ const std::array kMembers = {
             }),
     Indexed(83, L"UserDictionaryWord", VT_BSTR, {VT_BSTR, VT_I4},
             [](VantorControl& c, DispatchArgs a, VARIANT* r) {
-              return SetTextResult(r, c.Dictionaries().UserDictionaryWord(TextArg(a[0]).c_str(),
-                                                                         LongArg(a[1])));
+              return SetTextResult(
+                  r, c.Dictionaries().UserDictionaryWord(TextArg(a[0]).c_str(), LongArg(a[1])));
             }),
     Indexed(84, L"UserDictionaryWordCount", VT_I4, {VT_BSTR},
             [](VantorControl& c, DispatchArgs a, VARIANT* r) {
-              return SetLongResult(
-                  r, c.Dictionaries().UserDictionaryWordCount(TextArg(a[0]).c_str()));
+              return SetLongResult(r,
+                                   c.Dictionaries().UserDictionaryWordCount(TextArg(a[0]).c_str()));
             }),
     Indexed(85, L"UserDictionaryWordAction", VT_I2, {VT_BSTR, VT_BSTR},
             [](VantorControl& c, DispatchArgs a, VARIANT* r) {
               return SetShortResult(r, c.Dictionaries().UserDictionaryWordAction(
-                                          TextArg(a[0]).c_str(), TextArg(a[1]).c_str()));
+                                           TextArg(a[0]).c_str(), TextArg(a[1]).c_str()));
             }),
     Indexed(86, L"UserDictionaryOtherWord", VT_BSTR, {VT_BSTR, VT_BSTR},
             [](VantorControl& c, DispatchArgs a, VARIANT* r) {
@@ -452,9 +456,9 @@ const DispatchMember* FindDispatchMember(DISPID id) {
 }
 
 const DispatchMember* FindDispatchMemberByName(const wchar_t* name) {
-  const auto found = std::find_if(kMembers.begin(), kMembers.end(), [name](const DispatchMember& m) {
-    return _wcsicmp(m.name, name) == 0;
-  });
+  const auto found =
+      std::find_if(kMembers.begin(), kMembers.end(),
+                   [name](const DispatchMember& m) { return _wcsicmp(m.name, name) == 0; });
   return found == kMembers.end() ? nullptr : &*found;
 }
 

@@ -100,8 +100,8 @@ void EventConnectionPoint::Fire(DISPID id, std::span<VARIANT> arguments) {
   }
   DISPPARAMS parameters{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
   for (const ComRef<IDispatch>& sink : sinks) {
-    sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr,
-                 nullptr, nullptr);
+    sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &parameters, nullptr, nullptr,
+                 nullptr);
   }
 }
 

@@ -40,7 +40,8 @@ StoredValue DefaultValue(const PersistedProperty& property) {
 bool StoredFromVariant(const PersistedProperty& property, const VARIANT& value, StoredValue& out) {
   VARIANT converted;
   VariantInit(&converted);
-  if (FAILED(VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, property.type))) return false;
+  if (FAILED(VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, property.type)))
+    return false;
   switch (property.type) {
     case VT_BOOL:
       out = {V_BOOL(&converted) != VARIANT_FALSE ? 1 : 0, {}};

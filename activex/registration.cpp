@@ -18,9 +18,9 @@
 // The per-user type-library registration functions are exported by oleaut32 but not declared
 // by every SDK's headers.
 extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* library, OLECHAR* path,
-                                                  OLECHAR* helpDirectory);
+                                                 OLECHAR* helpDirectory);
 extern "C" HRESULT WINAPI UnRegisterTypeLibForUser(REFGUID libraryId, WORD major, WORD minor,
-                                                    LCID lcid, SYSKIND sysKind);
+                                                   LCID lcid, SYSKIND sysKind);
 
 namespace trov {
 namespace {
@@ -63,8 +63,8 @@ bool SetString(HKEY root, const std::wstring& subkey, const wchar_t* name,
     return false;
   }
   const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-  const LONG status = RegSetValueExW(key, name, 0, REG_SZ,
-                                     reinterpret_cast<const BYTE*>(value.c_str()), bytes);
+  const LONG status =
+      RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes);
   RegCloseKey(key);
   return status == ERROR_SUCCESS;
 }

@@ -104,11 +104,10 @@ class SnapshotEnumerator final : public Interface {
   std::size_t position_;
 };
 
-using ConnectionEnumerator = SnapshotEnumerator<IEnumConnections, ConnectDataTraits,
-                                                IID_IEnumConnections>;
-using ConnectionPointEnumerator = SnapshotEnumerator<IEnumConnectionPoints,
-                                                     ConnectionPointTraits,
-                                                     IID_IEnumConnectionPoints>;
+using ConnectionEnumerator =
+    SnapshotEnumerator<IEnumConnections, ConnectDataTraits, IID_IEnumConnections>;
+using ConnectionPointEnumerator =
+    SnapshotEnumerator<IEnumConnectionPoints, ConnectionPointTraits, IID_IEnumConnectionPoints>;
 
 }  // namespace trov
 

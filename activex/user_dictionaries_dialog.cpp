@@ -65,7 +65,8 @@ INT_PTR UserDictionariesDialog::Handle(UINT message, WPARAM wParam, LPARAM) {
 
 std::string UserDictionariesDialog::SelectedDictionary() const {
   const LRESULT selected = Send(IDC_DICT_LIST, CB_GETCURSEL);
-  return selected == CB_ERR ? std::string() : ComboBoxItemText(Item(IDC_DICT_LIST), static_cast<int>(selected));
+  return selected == CB_ERR ? std::string()
+                            : ComboBoxItemText(Item(IDC_DICT_LIST), static_cast<int>(selected));
 }
 
 void UserDictionariesDialog::SelectAction(char code) {
@@ -88,7 +89,8 @@ void UserDictionariesDialog::Initialise(HWND dialog) {
   const HINSTANCE resources = ModuleInstance();
   for (const ActionRow& row : kActions) {
     const std::string text = ResourceString(resources, row.text);
-    const LRESULT index = Send(IDC_DICT_ACTION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT index =
+        Send(IDC_DICT_ACTION, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     Send(IDC_DICT_ACTION, CB_SETITEMDATA, index, row.code);
   }
   SelectAction(kDefaultAction);
@@ -190,7 +192,8 @@ void UserDictionariesDialog::UpdateButtons() {
 void UserDictionariesDialog::AddWord() {
   const std::string word = ControlText(Item(IDC_DICT_WORDS), TROV_MAX_WORD);
   const LRESULT row = Send(IDC_DICT_ACTION, CB_GETCURSEL);
-  const char action = row == CB_ERR ? kDefaultAction : static_cast<char>(Send(IDC_DICT_ACTION, CB_GETITEMDATA, row));
+  const char action = row == CB_ERR ? kDefaultAction
+                                    : static_cast<char>(Send(IDC_DICT_ACTION, CB_GETITEMDATA, row));
   const std::string otherWord = ControlText(Item(IDC_DICT_OTHER_WORD), TROV_MAX_WORD);
   const int16_t result = control_.Dictionaries().AddToUserDictionary(
       SelectedDictionary().c_str(), word.c_str(), action, otherWord.c_str());

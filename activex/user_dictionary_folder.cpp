@@ -42,8 +42,7 @@ void SeedDefaultDictionaries(const std::string& moduleDirectory, const std::stri
       const std::size_t comma = list.find(L',');
       const std::wstring_view name = list.substr(0, comma);
       const std::string narrow(name.begin(), name.end());
-      CopyFileA((moduleDirectory + "\\" + narrow).c_str(), (folder + "\\" + narrow).c_str(),
-                TRUE);
+      CopyFileA((moduleDirectory + "\\" + narrow).c_str(), (folder + "\\" + narrow).c_str(), TRUE);
       list = comma == std::wstring_view::npos ? std::wstring_view() : list.substr(comma + 1);
     }
   }

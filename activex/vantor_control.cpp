@@ -78,8 +78,7 @@ HRESULT VantorControl::QueryInterface(REFIID riid, void** object) {
     found = static_cast<IPersistPropertyBag*>(this);
   } else if (IsEqualIID(riid, IID_IPersistStorage)) {
     found = static_cast<IPersistStorage*>(this);
-  } else if (IsEqualIID(riid, IID_IProvideClassInfo) ||
-             IsEqualIID(riid, IID_IProvideClassInfo2)) {
+  } else if (IsEqualIID(riid, IID_IProvideClassInfo) || IsEqualIID(riid, IID_IProvideClassInfo2)) {
     found = static_cast<IProvideClassInfo2*>(this);
   } else if (IsEqualIID(riid, IID_IConnectionPointContainer)) {
     found = static_cast<IConnectionPointContainer*>(this);

@@ -86,8 +86,7 @@ class VantorControl final : public IDispatch,
   HRESULT STDMETHODCALLTYPE Close(DWORD saveOption) override;
   HRESULT STDMETHODCALLTYPE SetMoniker(DWORD which, IMoniker* moniker) override;
   HRESULT STDMETHODCALLTYPE GetMoniker(DWORD assign, DWORD which, IMoniker** moniker) override;
-  HRESULT STDMETHODCALLTYPE InitFromData(IDataObject* data, BOOL creation,
-                                         DWORD reserved) override;
+  HRESULT STDMETHODCALLTYPE InitFromData(IDataObject* data, BOOL creation, DWORD reserved) override;
   HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD reserved, IDataObject** data) override;
   HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, LPMSG msg, IOleClientSite* site, LONG index,
                                    HWND parent, LPCRECT rect) override;
@@ -125,9 +124,8 @@ class VantorControl final : public IDispatch,
   HRESULT STDMETHODCALLTYPE EnableModeless(BOOL enable) override;
 
   // ---- IViewObject2 (control_view.cpp) ----
-  HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspectInfo,
-                                 DVTARGETDEVICE* device, HDC targetDc, HDC drawDc,
-                                 LPCRECTL bounds, LPCRECTL windowBounds,
+  HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* device,
+                                 HDC targetDc, HDC drawDc, LPCRECTL bounds, LPCRECTL windowBounds,
                                  BOOL(STDMETHODCALLTYPE* cont)(ULONG_PTR),
                                  ULONG_PTR contArgument) override;
   HRESULT STDMETHODCALLTYPE GetColorSet(DWORD aspect, LONG index, void* aspectInfo,
@@ -231,9 +229,9 @@ class VantorControl final : public IDispatch,
   SIZEL extent_{};  // HIMETRIC
   EventConnectionPoint events_;
   int eventFreezes_ = 0;
-  IOleClientSite* site_ = nullptr;         // holds a reference
+  IOleClientSite* site_ = nullptr;            // holds a reference
   IOleAdviseHolder* adviseHolder_ = nullptr;  // created on first Advise
-  IAdviseSink* viewSink_ = nullptr;        // holds a reference
+  IAdviseSink* viewSink_ = nullptr;           // holds a reference
   DWORD viewAspects_ = 0;
   DWORD viewAdviseFlags_ = 0;
   bool inPlaceActive_ = false;

@@ -77,17 +77,17 @@ void CheckListText(benchmark::State& state, const Language& language) {
   for (auto _ : state) {
     int32_t offset = 0;
     while (TROV_CheckStringExt(session, text.c_str(), static_cast<int32_t>(text.size()), &offset,
-                               word, sizeof word, replacement, sizeof replacement) !=
-           TROV_RESULT_END_OF_TEXT) {
+                               word, sizeof word, replacement,
+                               sizeof replacement) != TROV_RESULT_END_OF_TEXT) {
       ++stops;
       offset += std::max<int32_t>(1, static_cast<int32_t>(std::char_traits<char>::length(word)));
     }
   }
   TROV_CloseSession(session);
   TROV_SetCharSet(1);
-  state.counters["words_per_second"] = benchmark::Counter(
-      static_cast<double>(words) * static_cast<double>(state.iterations()),
-      benchmark::Counter::kIsRate);
+  state.counters["words_per_second"] =
+      benchmark::Counter(static_cast<double>(words) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
   state.counters["stops"] = static_cast<double>(stops) / static_cast<double>(state.iterations());
 }
 

@@ -21,7 +21,8 @@ std::vector<std::string> Words(int count) {
   std::vector<std::string> words;
   for (int i = 0; i < count; ++i) {
     std::string word;
-    for (int n = 5 + static_cast<int>(random() % 6); n > 0; --n) word += static_cast<char>('a' + random() % 26);
+    for (int n = 5 + static_cast<int>(random() % 6); n > 0; --n)
+      word += static_cast<char>('a' + random() % 26);
     words.push_back(word + std::to_string(i));
   }
   return words;

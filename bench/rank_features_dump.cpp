@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
     }
     bool found = false;
     int place = 0;
-    for (const char* word = words; *word != '\0'; word += std::char_traits<char>::length(word) + 1) {
+    for (const char* word = words; *word != '\0';
+         word += std::char_traits<char>::length(word) + 1) {
       const trov::RankFeatures features =
           trov::DescribeCandidate(typed.c_str(), word, place, scores[place], frequencies.get());
       const bool hit = intended == word;

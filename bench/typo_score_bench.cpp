@@ -89,9 +89,8 @@ void ScanDictionary(benchmark::State& state) {
     for (const char* misspelling : {"definately", "recieve", "accomodation"}) {
       Scorer scorer(misspelling);
       for (const ScanWord& word : words) {
-        benchmark::DoNotOptimize(scorer.Score(word.text.c_str(),
-                                              static_cast<int>(word.text.size()), word.unchanged,
-                                              floor));
+        benchmark::DoNotOptimize(scorer.Score(word.text.c_str(), static_cast<int>(word.text.size()),
+                                              word.unchanged, floor));
       }
     }
   }

@@ -185,7 +185,9 @@ class ControlCore {
 
   int16_t Create();
   void FreeTables();
-  DictionaryList& List(DictionaryKind kind) { return kind == DictionaryKind::kMain ? main_ : user_; }
+  DictionaryList& List(DictionaryKind kind) {
+    return kind == DictionaryKind::kMain ? main_ : user_;
+  }
   const DictionaryList& List(DictionaryKind kind) const {
     return kind == DictionaryKind::kMain ? main_ : user_;
   }

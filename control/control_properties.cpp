@@ -36,11 +36,13 @@ constexpr ControlProperty Saved(int32_t id, std::string_view name, PropertyType 
 }
 
 // A Boolean view of one option bit; a new core has the engine's default option word.
-constexpr ControlProperty Option(int32_t id, std::string_view name, OptionProperty option, int order,
-                                 int32_t persistedDefault) {
+constexpr ControlProperty Option(int32_t id, std::string_view name, OptionProperty option,
+                                 int order, int32_t persistedDefault) {
   const bool onInNewSession = (TROV_DEFAULT_OPTIONS & static_cast<uint32_t>(option)) != 0;
-  return {name,  id,          PT::kBool, false, option, onInNewSession ? kTrue : kFalse,
-          order, Number(persistedDefault)};
+  return {name,      id,
+          PT::kBool, false,
+          option,    onInNewSession ? kTrue : kFalse,
+          order,     Number(persistedDefault)};
 }
 
 // Suggestion parameters: a new core's value and the one a saved form defaults to. They differ
@@ -118,8 +120,9 @@ constexpr std::array kProperties = {
 std::span<const ControlProperty> ControlProperties() { return kProperties; }
 
 const ControlProperty* FindControlProperty(int32_t dispatchId) {
-  const auto found = std::find_if(kProperties.begin(), kProperties.end(),
-                                  [dispatchId](const ControlProperty& p) { return p.dispatchId == dispatchId; });
+  const auto found =
+      std::find_if(kProperties.begin(), kProperties.end(),
+                   [dispatchId](const ControlProperty& p) { return p.dispatchId == dispatchId; });
   return found == kProperties.end() ? nullptr : &*found;
 }
 

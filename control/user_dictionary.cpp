@@ -93,13 +93,13 @@ int16_t ControlCore::FindUserDictionaryWord(const char* name, const char* word,
   otherWord[0] = '\0';
   const int16_t id = FindUserDictionary(name);
   if (id < 0) return id;
-  const int16_t action = TROV_FindLexWord(session_, id, TextOrEmpty(word), otherWord.data(), TROV_WORD_BUFFER);
+  const int16_t action =
+      TROV_FindLexWord(session_, id, TextOrEmpty(word), otherWord.data(), TROV_WORD_BUFFER);
   if (action < 0) otherWord[0] = '\0';
   return action;
 }
 
-int16_t ControlCore::ReadListing(int16_t lexicon, Listing& listing,
-                                 ListingStep& failedStep) const {
+int16_t ControlCore::ReadListing(int16_t lexicon, Listing& listing, ListingStep& failedStep) const {
   int32_t size = 0;
   const int16_t info = TROV_GetLexInfo(session_, lexicon, &size, nullptr, nullptr);
   failedStep = ListingStep::kInfo;

@@ -79,9 +79,9 @@ int16_t CheckLoop::CheckNext() {
   if ((flags & TROV_RESULT_AUTO_CHANGE) && state.autoCorrect == 0) {
     // Without AutoCorrect only this session's Change All pairs still change by themselves.
     std::array<char, TROV_WORD_BUFFER> otherWord;
-    const int16_t action = TROV_FindLexWord(core_.Session(), core_.TempLexicon(),
-                                            state.misspelledWord.data(), otherWord.data(),
-                                            TROV_WORD_BUFFER);
+    const int16_t action =
+        TROV_FindLexWord(core_.Session(), core_.TempLexicon(), state.misspelledWord.data(),
+                         otherWord.data(), TROV_WORD_BUFFER);
     if (action != 'a' && action != 'A') {
       flags = (flags & ~TROV_RESULT_AUTO_CHANGE) | TROV_RESULT_COND_CHANGE;
     }
@@ -221,8 +221,8 @@ void CheckLoop::SetReplacementWord(const char* value) {
 bool CheckLoop::TestWord(const char* word) {
   core_.SetErrorCode(0);
   std::array<char, TROV_WORD_BUFFER> replacement;
-  return TROV_CheckText(core_.Session(), TextOrEmpty(word), replacement.data(),
-                        TROV_WORD_BUFFER) == 0;
+  return TROV_CheckText(core_.Session(), TextOrEmpty(word), replacement.data(), TROV_WORD_BUFFER) ==
+         0;
 }
 
 int32_t CheckLoop::WordOffset() const { return HasText() ? core_.State().offset : 0; }

@@ -43,9 +43,8 @@ void CheckLoop::SuggestFor(const char* word) {
     TROV_LogLineExt("out of memory");
     return;
   }
-  const int16_t result =
-      TROV_Suggest(core_.Session(), word, state.suggestDepth, words.get(),
-                   static_cast<int32_t>(wordsSize), scores.get(), capacity);
+  const int16_t result = TROV_Suggest(core_.Session(), word, state.suggestDepth, words.get(),
+                                      static_cast<int32_t>(wordsSize), scores.get(), capacity);
   if (result < 0) return;  // the old list, depth and word stay
   // The words are zero-separated and end with an empty one, the i-th word scored by the i-th
   // score; the walk also stops at the buffer's end and after as many words as there are scores.
@@ -57,8 +56,8 @@ void CheckLoop::SuggestFor(const char* word) {
     if (score < core_.MinSuggestionScore() || score < top - core_.SuggestionScoreRange()) break;
     const char* const foundEnd = std::find(found, end, '\0');
     SuggestedWord entry{};
-    const std::size_t length = std::min(static_cast<std::size_t>(foundEnd - found),
-                                        sizeof entry.word - 1);
+    const std::size_t length =
+        std::min(static_cast<std::size_t>(foundEnd - found), sizeof entry.word - 1);
     std::memcpy(entry.word, found, length);
     entry.score = score;
     kept.push_back(entry);

@@ -161,9 +161,9 @@ void CheckLoop::Undo() {
   // The copy never shrinks, so the text the newest change replaced fits again without growing.
   state.text.Replace(record.offset, Length(state.undoNewText.data()), state.undoOldText.data());
   std::array<char, TROV_WORD_BUFFER> otherWord;
-  const int16_t action = TROV_FindLexWord(core_.Session(), core_.TempLexicon(),
-                                          state.undoOldText.data(), otherWord.data(),
-                                          TROV_WORD_BUFFER);
+  const int16_t action =
+      TROV_FindLexWord(core_.Session(), core_.TempLexicon(), state.undoOldText.data(),
+                       otherWord.data(), TROV_WORD_BUFFER);
   if (action == 'a' || action == 'A') {
     // Undoing a Change All replacement withdraws the pair, or the next Resume would redo it.
     TROV_DelFromLex(core_.Session(), core_.TempLexicon(), state.undoOldText.data());

@@ -18,6 +18,9 @@ configure_and_build() {  # dir, cmake arguments...; $targets (optional) limits w
   cmake --build "$dir" -j "$jobs" ${targets:+--target $targets}
 }
 
+step "formatting (clang-format, check mode)"
+tools/check-format.sh
+
 step "native build and tests"
 configure_and_build "$out/native"
 # The language dictionaries are the same bytes in every build: the others copy these.

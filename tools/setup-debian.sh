@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev
+  cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   googletest libbenchmark-dev nlohmann-json3-dev
   wamerican emacs-nox pkg-config dpkg-dev
   # the word lists of dict/languages.txt

@@ -28,10 +28,10 @@ constexpr COLORREF kMarkColour = RGB(255, 0, 0);
 // Prose made of common words with a misspelling every fifty words.
 std::string Document(std::size_t bytes) {
   static const char* const kWords[] = {
-      "the",   "spelling", "checker", "marks",  "words",  "that",    "are",   "not",
-      "in",    "its",      "dictionary", "while", "you",  "type",    "a",     "letter",
-      "and",   "suggests", "better", "ones",   "when",   "asked",   "for",   "them",
-      "every", "change",   "is",     "checked", "near",  "the",     "caret", "only"};
+      "the",   "spelling", "checker",    "marks",   "words", "that",  "are",   "not",
+      "in",    "its",      "dictionary", "while",   "you",   "type",  "a",     "letter",
+      "and",   "suggests", "better",     "ones",    "when",  "asked", "for",   "them",
+      "every", "change",   "is",         "checked", "near",  "the",   "caret", "only"};
   std::string text;
   std::size_t word = 0;
   while (text.size() < bytes) {

@@ -67,7 +67,8 @@ int16_t OpenFile(const char* name, int32_t memoryBudget, Lexicon& slot) {
 
 // The form in which the check driver looks the word up. The word is cut to 80 characters before
 // its entities are decoded; null reads as an empty word.
-void NormaliseLexiconWord(const char* word, uint32_t options, char (&normalised)[TROV_WORD_BUFFER]) {
+void NormaliseLexiconWord(const char* word, uint32_t options,
+                          char (&normalised)[TROV_WORD_BUFFER]) {
   char cut[TROV_WORD_BUFFER];
   std::strncpy(cut, word != nullptr ? word : "", TROV_MAX_WORD);
   cut[TROV_MAX_WORD] = '\0';
@@ -212,8 +213,8 @@ extern "C" int16_t TROV_ClearLex(int16_t session, int16_t lex) {
   return LexClear(*call.lexicon);
 }
 
-extern "C" int16_t TROV_FindLexWord(int16_t session, int16_t lex, const char* word,
-                                    char* otherWord, int16_t otherWordSize) {
+extern "C" int16_t TROV_FindLexWord(int16_t session, int16_t lex, const char* word, char* otherWord,
+                                    int16_t otherWordSize) {
   const LexiconCall call = EnterLexiconCall("TROV_FindLexWord", session, lex);
   if (call.error < 0) return call.error;
   char normalised[TROV_WORD_BUFFER];
@@ -256,7 +257,8 @@ extern "C" int16_t TROV_GetLexInfo(int16_t session, int16_t lex, int32_t* size, 
   if (call.error < 0) return call.error;
   const Lexicon& lexicon = *call.lexicon;
   if (format != nullptr) {
-    const bool paged = lexicon.type == LEX_BUILTIN_COMPRESSED || lexicon.type == LEX_COMPRESSED_PAGED;
+    const bool paged =
+        lexicon.type == LEX_BUILTIN_COMPRESSED || lexicon.type == LEX_COMPRESSED_PAGED;
     *format = paged ? 0 : 1;
   }
   if (language != nullptr) *language = LexLanguage(lexicon);

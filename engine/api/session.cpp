@@ -84,7 +84,7 @@ Lexicon* ApiFrame::FindLexicon(Session& session, int16_t id) {
   return nullptr;
 }
 
-std::unique_ptr<Lexicon*[]> ApiFrame::CopyLexiconList(Session& session) {
+std::unique_ptr<Lexicon* []> ApiFrame::CopyLexiconList(Session& session) {
   const int32_t count = session.lexicons.Count();
   std::unique_ptr<Lexicon*[]> list(new (std::nothrow) Lexicon*[count + 1]);
   if (!list) return list;

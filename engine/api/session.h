@@ -12,10 +12,10 @@
 namespace trov {
 
 struct Session {
-  int16_t inUse;        // non-zero while open; 0 marks a free slot
-  GrowTable lexicons;   // of Lexicon; a lexicon id is an index into it
-  int16_t language;     // the Language option
-  uint32_t options;     // the option flag word
+  int16_t inUse;       // non-zero while open; 0 marks a free slot
+  GrowTable lexicons;  // of Lexicon; a lexicon id is an index into it
+  int16_t language;    // the Language option
+  uint32_t options;    // the option flag word
   // The ranked suggestions' word frequencies, owned by the session (a plain pointer keeps the
   // record trivially copyable); null until a table is loaded. A search copies the shared pointer
   // under the lock, so a table replaced meanwhile lives until that search ends.

@@ -14,8 +14,8 @@ int16_t GrowTable::Init(int32_t elementSize, int32_t initialCapacity) {
   count_ = 0;
   capacity_ = 0;
   if (initialCapacity <= 0) return 0;
-  data_ = static_cast<std::byte*>(
-      std::calloc(static_cast<std::size_t>(initialCapacity), static_cast<std::size_t>(elementSize)));
+  data_ = static_cast<std::byte*>(std::calloc(static_cast<std::size_t>(initialCapacity),
+                                              static_cast<std::size_t>(elementSize)));
   if (data_ == nullptr) {
     LogLine("out of memory");
     return TROV_ERR_NO_MEMORY;

@@ -87,7 +87,7 @@
 // RankedSuggestions: suggestions re-ranked by how likely each is the word meant (word frequencies
 // from TROV_LoadWordFrequencies, typing slips, sound); off keeps the default ranking.
 #define TROV_OPT_RANKED_SUGGESTIONS ((uint32_t)0x2000000)
-#define TROV_OPT_LANGUAGE ((uint32_t)0x80000002)               // Language (16-bit code)
+#define TROV_OPT_LANGUAGE ((uint32_t)0x80000002)  // Language (16-bit code)
 
 #define TROV_DEFAULT_OPTIONS ((uint32_t)0xB8690)  // option word of a new session
 #define TROV_LANGUAGE_AM ((int16_t)0x616D)        // "am", a new session's language

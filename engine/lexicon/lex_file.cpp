@@ -67,7 +67,8 @@ int16_t LexFile::CloseHandle() {
 bool LexFile::Flush() {
   if (fill_ == 0) return true;
   const std::size_t wanted = static_cast<std::size_t>(fill_);
-  const std::size_t written = RefusedByTestHook() ? 0 : std::fwrite(buffer_.get(), 1, wanted, handle_);
+  const std::size_t written =
+      RefusedByTestHook() ? 0 : std::fwrite(buffer_.get(), 1, wanted, handle_);
   bufferStart_ += static_cast<int32_t>(written);
   fill_ = 0;
   return written == wanted;

@@ -64,9 +64,8 @@ int16_t MemLex::AddWord(const char* word, int32_t action, const char* otherWord)
   if (const int16_t check = CheckStorableWord(word); check < 0) return check;
   const int32_t count = Count();
   // A word beyond the last one goes straight to the end: loading a sorted file stays linear.
-  const int32_t position = count > 0 && ExactCompare(word, WordAt(count - 1)) > 0
-                               ? count
-                               : InsertPosition(*this, word);
+  const int32_t position =
+      count > 0 && ExactCompare(word, WordAt(count - 1)) > 0 ? count : InsertPosition(*this, word);
   MemLexEntry added{CopyString(word), otherWord ? CopyString(otherWord) : nullptr, action};
   if (added.word == nullptr || (otherWord != nullptr && added.otherWord == nullptr)) {
     FreeEntry(added);

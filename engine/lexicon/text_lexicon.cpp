@@ -32,13 +32,11 @@ constexpr int16_t Code(char first, char second) {
 }
 
 constexpr std::array<LocaleLanguage, 20> kLocaleLanguages{{
-    {1033, Code('a', 'm')}, {2057, Code('b', 'r')}, {4105, Code('c', 'a')},
-    {1027, Code('s', 'c')}, {1029, Code('c', 's')}, {1030, Code('d', 'a')},
-    {1043, Code('d', 'u')}, {1035, Code('f', 'i')}, {1036, Code('f', 'r')},
-    {1031, Code('g', 'e')}, {1038, Code('h', 'u')}, {1040, Code('i', 't')},
-    {1044, Code('n', 'b')}, {2068, Code('n', 'n')}, {1045, Code('p', 'l')},
-    {1046, Code('p', 'b')}, {2070, Code('p', 'o')}, {1049, Code('r', 'u')},
-    {1034, Code('s', 'p')}, {1053, Code('s', 'w')},
+    {1033, Code('a', 'm')}, {2057, Code('b', 'r')}, {4105, Code('c', 'a')}, {1027, Code('s', 'c')},
+    {1029, Code('c', 's')}, {1030, Code('d', 'a')}, {1043, Code('d', 'u')}, {1035, Code('f', 'i')},
+    {1036, Code('f', 'r')}, {1031, Code('g', 'e')}, {1038, Code('h', 'u')}, {1040, Code('i', 't')},
+    {1044, Code('n', 'b')}, {2068, Code('n', 'n')}, {1045, Code('p', 'l')}, {1046, Code('p', 'b')},
+    {2070, Code('p', 'o')}, {1049, Code('r', 'u')}, {1034, Code('s', 'p')}, {1053, Code('s', 'w')},
 }};
 
 // A header token is read up to this many characters.
@@ -136,8 +134,8 @@ void FormatEntryLine(const MemLex& words, int32_t index, bool external,
 // A name beside target, in the same directory, that no other writer is using.
 void MakeTemporaryName(const char* target, char (&name)[kTemporaryNameBuffer]) {
   static std::atomic<uint64_t> counter{0};
-  const auto ticks = static_cast<uint64_t>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto ticks =
+      static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   const uint64_t unique = ticks * 0x9E3779B97F4A7C15ull + counter.fetch_add(1);
   std::snprintf(name, sizeof name, "%s.%016" PRIx64 ".tmp", target, unique);
 }
@@ -381,8 +379,8 @@ int16_t OpenTextLexicon(const char* path, Lexicon& slot) {
 }
 
 int16_t CreateTextLexicon(const char* path, int16_t language, Lexicon& slot) {
-  return FillSlot(slot,
-                  [path, language](TextLexicon& lexicon) { return lexicon.Create(path, language); });
+  return FillSlot(
+      slot, [path, language](TextLexicon& lexicon) { return lexicon.Create(path, language); });
 }
 
 int16_t LanguageFromHeaderNumber(int32_t number) {
@@ -395,7 +393,8 @@ int16_t LanguageFromHeaderNumber(int32_t number) {
 void MakeBackupFileName(const char* path, char (&backupName)[kBackupNameBuffer]) {
   CopyBounded(backupName, path);
   char* dot = std::strrchr(backupName, '.');
-  const std::size_t stem = dot ? static_cast<std::size_t>(dot - backupName) : std::strlen(backupName);
+  const std::size_t stem =
+      dot ? static_cast<std::size_t>(dot - backupName) : std::strlen(backupName);
   const std::size_t kept = stem < sizeof backupName - 5 ? stem : sizeof backupName - 5;
   std::memcpy(backupName + kept, ".bak", 5);
 }

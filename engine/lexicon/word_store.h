@@ -35,8 +35,8 @@ int32_t ExactIndex(const Store& store, const char* word) {
     const char* entry = store.WordAt(middle);
     const auto wordFirst = static_cast<unsigned char>(word[0]);
     const auto entryFirst = static_cast<unsigned char>(entry[0]);
-    const int order = wordFirst != entryFirst ? (wordFirst < entryFirst ? -1 : 1)
-                                              : ExactCompare(word, entry);
+    const int order =
+        wordFirst != entryFirst ? (wordFirst < entryFirst ? -1 : 1) : ExactCompare(word, entry);
     if (order == 0) return middle;
     if (order < 0) {
       high = middle - 1;

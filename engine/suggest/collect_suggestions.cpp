@@ -149,7 +149,8 @@ void Scans(Search& search) {
 }
 
 bool MeetsAt(const std::string& left, const std::string& right, bool (*is)(unsigned char)) {
-  return is(static_cast<unsigned char>(left.back())) || is(static_cast<unsigned char>(right.front()));
+  return is(static_cast<unsigned char>(left.back())) ||
+         is(static_cast<unsigned char>(right.front()));
 }
 
 bool IsHyphen(unsigned char c) { return c == '-'; }
@@ -165,7 +166,8 @@ void SplitWords(Search& search) {
     if (search.Has(TROV_OPT_SPLIT_CONTRACTED_WORDS) && MeetsAt(left, right, IsApostropheByte)) {
       continue;
     }
-    if (!Passes(search, left.c_str(), checkOptions) || !Passes(search, right.c_str(), checkOptions)) {
+    if (!Passes(search, left.c_str(), checkOptions) ||
+        !Passes(search, right.c_str(), checkOptions)) {
       continue;
     }
     const std::string candidate = left + " " + right;

@@ -48,8 +48,8 @@ size_t SharedEnds(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-RankFeatures DescribeCandidate(const char* typed, const char* candidate, int place,
-                               int typoScore, const WordFrequencies* frequencies) {
+RankFeatures DescribeCandidate(const char* typed, const char* candidate, int place, int typoScore,
+                               const WordFrequencies* frequencies) {
   const std::string a = Lowered(typed);
   const std::string b = Lowered(candidate);
   RankFeatures features{};

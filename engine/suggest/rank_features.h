@@ -24,7 +24,7 @@ enum RankFeature : size_t {
   kSplitWord,         // 1 for two words joined by a space
   kSharedEnds,        // characters shared at the start and at the end, per typed character
   kLastLetterDiffers,
-  kCapitalised,       // 1 for a capitalised candidate (a name, say) of a lower-case typed word
+  kCapitalised,  // 1 for a capitalised candidate (a name, say) of a lower-case typed word
   kFeatureCount
 };
 
@@ -32,8 +32,8 @@ using RankFeatures = std::array<double, kFeatureCount>;
 
 // The features of candidate (as the default ranking listed it, at place, 0 first, with the
 // default score typoScore) for typed; frequencies may be null.
-RankFeatures DescribeCandidate(const char* typed, const char* candidate, int place,
-                               int typoScore, const WordFrequencies* frequencies);
+RankFeatures DescribeCandidate(const char* typed, const char* candidate, int place, int typoScore,
+                               const WordFrequencies* frequencies);
 
 }  // namespace trov
 

@@ -38,9 +38,7 @@ struct Ranked {
 
 }  // namespace
 
-int16_t RankedSearchDepth(int16_t depth) {
-  return static_cast<int16_t>(std::max(1, depth - 15));
-}
+int16_t RankedSearchDepth(int16_t depth) { return static_cast<int16_t>(std::max(1, depth - 15)); }
 
 double RankCost(const RankFeatures& features) {
   double cost = 0.0;

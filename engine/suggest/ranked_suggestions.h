@@ -26,8 +26,9 @@ int16_t RankedSearchDepth(int16_t depth);
 double RankCost(const RankFeatures& features);
 
 // CollectSuggestions' arguments and result; list receives the likeliest candidates, best first,
-// the first scored 99 and each later one less by its added cost in points (at least 1), so scores still fall along the list.
-// frequencies may be null: the ranking then goes by the other features alone.
+// the first scored 99 and each later one less by its added cost in points (at least 1), so scores
+// still fall along the list. frequencies may be null: the ranking then goes by the other features
+// alone.
 int32_t CollectRankedSuggestions(const char* word, int16_t depth, Lexicon* const* lexicons,
                                  uint32_t options, const WordFrequencies* frequencies,
                                  SuggestionList& list);

@@ -18,7 +18,9 @@ constexpr double kDeletion = 1.0;
 constexpr double kDoubleTypedOnce = 0.4;  // a doubled letter of the word typed once
 constexpr double kTransposition = 0.7;
 
-bool IsVowel(char c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
+bool IsVowel(char c) {
+  return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y';
+}
 
 double SubstitutionCost(char typed, char intended) {
   if (typed == intended) return 0.0;

@@ -66,8 +66,7 @@ int16_t WordFrequencies::Parse(std::string bytes, std::shared_ptr<const WordFreq
   }
 }
 
-int16_t WordFrequencies::Load(const char* fileName,
-                              std::shared_ptr<const WordFrequencies>& table) {
+int16_t WordFrequencies::Load(const char* fileName, std::shared_ptr<const WordFrequencies>& table) {
   std::FILE* file = std::fopen(fileName, "rb");
   if (file == nullptr) return TROV_ERR_FILE_OPEN;
   std::string bytes;

@@ -96,8 +96,7 @@ void MenuPhotographer::Photograph(HWND pad, HWND editor, POINT click, DWORD padT
                                   const std::wstring& bitmapFile) {
   // The status bar's counts come once the pad has been idle a moment; an open menu holds them.
   Sleep(2 * kSettleMs);
-  PostMessageW(pad, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(editor),
-               MAKELPARAM(click.x, click.y));
+  PostMessageW(pad, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(editor), MAKELPARAM(click.x, click.y));
   HWND menu = WaitForMenu(padThread);
   if (menu == nullptr) {
     std::fprintf(stderr, "vantor_pad: no suggestion menu appeared\n");

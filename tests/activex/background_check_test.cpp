@@ -21,7 +21,8 @@ const std::vector<std::wstring> kKnownWords = {L"the", L"cat", L"sat", L"on",
 // A host's side of background checking: its window, and the calls it makes after each change.
 class Host {
  public:
-  Host(AutomationClient& control, const char* className) : control_(control), window_(className, "") {}
+  Host(AutomationClient& control, const char* className)
+      : control_(control), window_(className, "") {}
 
   HWND handle() const { return window_.handle(); }
   std::string Text() const { return window_.Text(); }
@@ -185,8 +186,8 @@ TEST_P(BackgroundCheckTest, APasteChecksFromTheStartOfItsFirstWord) {
 }
 
 TEST_P(BackgroundCheckTest, AnAutomaticChangeOnASeparatorKeepsTheCaretAfterIt) {
-  control_->Call(L"AddToUserDictionary",
-                 {Var::Text(Dictionary()), Var::Text(L"alot"), Var::Short('a'), Var::Text(L"a lot")});
+  control_->Call(L"AddToUserDictionary", {Var::Text(Dictionary()), Var::Text(L"alot"),
+                                          Var::Short('a'), Var::Text(L"a lot")});
   host_->Type("the alot ");
   EXPECT_EQ(host_->Text(), "the a lot ");
   const CHARRANGE caret = host_->Selection();
@@ -238,12 +239,13 @@ TEST_P(BackgroundCheckTest, TheMenuOffersSuggestionsAndReplacesTheWord) {
   ASSERT_EQ(host_->Marks(), "....xxx...............");
   std::vector<std::string> items;
   long shown = 0;
-  DialogDriver::Run([&] { shown = host_->Menu(-1, 5); }, [&](DialogDriver& d) {
-    HWND menu = d.WaitForMenu();
-    if (menu == nullptr) return;
-    items = d.MenuItems(menu);
-    d.ChooseMenuItem(menu, 0);
-  });
+  DialogDriver::Run([&] { shown = host_->Menu(-1, 5); },
+                    [&](DialogDriver& d) {
+                      HWND menu = d.WaitForMenu();
+                      if (menu == nullptr) return;
+                      items = d.MenuItems(menu);
+                      d.ChooseMenuItem(menu, 0);
+                    });
   EXPECT_EQ(shown, 1);
   ASSERT_GE(items.size(), 4u);
   EXPECT_EQ(items[0], "dog");
@@ -259,26 +261,31 @@ TEST_P(BackgroundCheckTest, IgnoreAllUnmarksEveryOccurrenceAndAddKeepsTheWord) {
   host_->SetText("zzq the zzq cat qqz");
   host_->Recheck();
   ASSERT_EQ(host_->Marks(), "xxx.....xxx.....xxx");
-  DialogDriver::Run([&] { host_->Menu(-1, 9); }, [](DialogDriver& d) {
-    if (HWND menu = d.WaitForMenu()) d.ChooseMenuItem(menu, static_cast<int>(d.MenuItems(menu).size()) - 3);
-  });
+  DialogDriver::Run([&] { host_->Menu(-1, 9); },
+                    [](DialogDriver& d) {
+                      if (HWND menu = d.WaitForMenu())
+                        d.ChooseMenuItem(menu, static_cast<int>(d.MenuItems(menu).size()) - 3);
+                    });
   EXPECT_EQ(host_->Marks(), "................xxx");
-  DialogDriver::Run([&] { host_->Menu(-1, 17); }, [](DialogDriver& d) {
-    if (HWND menu = d.WaitForMenu()) d.ChooseMenuItem(menu, static_cast<int>(d.MenuItems(menu).size()) - 2);
-  });
+  DialogDriver::Run([&] { host_->Menu(-1, 17); },
+                    [](DialogDriver& d) {
+                      if (HWND menu = d.WaitForMenu())
+                        d.ChooseMenuItem(menu, static_cast<int>(d.MenuItems(menu).size()) - 2);
+                    });
   EXPECT_EQ(host_->Marks(), "...................");
-  EXPECT_EQ(control_->Number(L"UserDictionaryWordAction", {Var::Text(Dictionary()), Var::Text(L"qqz")}),
-            'i');
-  EXPECT_EQ(control_->Number(L"UserDictionaryWordAction", {Var::Text(Dictionary()), Var::Text(L"zzq")}),
-            -3)
+  EXPECT_EQ(
+      control_->Number(L"UserDictionaryWordAction", {Var::Text(Dictionary()), Var::Text(L"qqz")}),
+      'i');
+  EXPECT_EQ(
+      control_->Number(L"UserDictionaryWordAction", {Var::Text(Dictionary()), Var::Text(L"zzq")}),
+      -3)
       << "Ignore All lasts for the session only";
 }
 
 TEST_P(BackgroundCheckTest, NoMenuOnAnUnmarkedWordOrOutsideTheText) {
   host_->SetText("the cat sat");
   host_->Recheck();
-  DialogDriver::Run([&] { EXPECT_EQ(host_->Menu(-1, 5), 0); },
-                    [](DialogDriver&) {});
+  DialogDriver::Run([&] { EXPECT_EQ(host_->Menu(-1, 5), 0); }, [](DialogDriver&) {});
   EXPECT_EQ(host_->Menu(-1, -1), -3);
   EXPECT_EQ(control_->Number(L"ErrorCode"), -3);
 }

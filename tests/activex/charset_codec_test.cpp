@@ -56,7 +56,10 @@ TEST(CharSetCodec, KnownCharactersOfEachSet) {
 TEST(CharSetCodec, CharactersOutsideTheSetBecomeQuestionMarks) {
   EXPECT_EQ(WideToCharSetByte(1, 0x0416), '?');  // Cyrillic Zhe is not in Windows-1252
   EXPECT_EQ(WideToCharSetByte(5, 0x00E9), '?');  // e acute is not in ISO 8859-5
-  EXPECT_EQ(WideToCharSet(2, L"a\x20AC" L"b"), "a?b");
+  EXPECT_EQ(WideToCharSet(2,
+                          L"a\x20AC"
+                          L"b"),
+            "a?b");
 }
 
 TEST(CharSetCodec, StringsConvertCharacterByCharacter) {

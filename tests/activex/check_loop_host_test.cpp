@@ -105,15 +105,14 @@ TEST_F(ControlTest, SuggestionsAndConditionalChangesThroughAutomation) {
   AutomationClient control = NewControl();
   UsePrivateDictionary(control, kKnownWords);
   const std::wstring file = (directory_ / "words.tlx").wstring();
-  EXPECT_EQ(control.Call(L"AddToUserDictionary", {Var::Text(file), Var::Text(L"mta"),
-                                                  Var::Short('a'), Var::Text(L"mat")})
+  EXPECT_EQ(control
+                .Call(L"AddToUserDictionary",
+                      {Var::Text(file), Var::Text(L"mta"), Var::Short('a'), Var::Text(L"mat")})
                 .number(),
             0);
-  EXPECT_EQ(control.Get(L"UserDictionaryWordAction", {Var::Text(file), Var::Text(L"mta")})
-                .number(),
+  EXPECT_EQ(control.Get(L"UserDictionaryWordAction", {Var::Text(file), Var::Text(L"mta")}).number(),
             'a');
-  EXPECT_EQ(control.Text(L"UserDictionaryOtherWord", {Var::Text(file), Var::Text(L"mta")}),
-            L"mat");
+  EXPECT_EQ(control.Text(L"UserDictionaryOtherWord", {Var::Text(file), Var::Text(L"mta")}), L"mat");
   EXPECT_EQ(control.Number(L"UserDictionaryWordCount", {Var::Text(file)}), 7);
   EXPECT_EQ(control.Text(L"UserDictionaryWord", {Var::Text(file), Var::Long(0)}), L"cat");
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr char kCaption[] = "Check Spelling";
 constexpr char kMessageCaption[] = "Vantor Spelling Control";
-const std::vector<std::wstring> kKnownWords = {L"the", L"cat", L"sat", L"on",
+const std::vector<std::wstring> kKnownWords = {L"the", L"cat", L"sat",  L"on",
                                                L"mat", L"dog", L"Paris"};
 
 enum Event : DISPID {
@@ -112,8 +112,7 @@ TEST_F(CheckSpellingDialogTest, TypingOffersUndoEditAndChangesToTheTypedWord) {
   });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(control.Text(L"Text"), L"the dog sat on teh mat");
-  EXPECT_EQ(recorder_.events,
-            std::vector<DISPID>({kMisspelled, kReplaced, kMisspelled, kEnd}));
+  EXPECT_EQ(recorder_.events, std::vector<DISPID>({kMisspelled, kReplaced, kMisspelled, kEnd}));
 }
 
 TEST_F(CheckSpellingDialogTest, DoubledWordsAreDeletedOrChangedOnceTheUserTypes) {
@@ -135,8 +134,7 @@ TEST_F(CheckSpellingDialogTest, DoubledWordsAreDeletedOrChangedOnceTheUserTypes)
   });
   EXPECT_EQ(result, 0);
   EXPECT_EQ(control.Text(L"Text"), L"the cat sat on dog the mat");
-  EXPECT_EQ(recorder_.events,
-            std::vector<DISPID>({kDoubled, kDeleted, kDoubled, kReplaced, kEnd}));
+  EXPECT_EQ(recorder_.events, std::vector<DISPID>({kDoubled, kDeleted, kDoubled, kReplaced, kEnd}));
   EXPECT_EQ(recorder_.offsets, std::vector<long>({7}));
 }
 
@@ -223,7 +221,8 @@ TEST_F(CheckSpellingDialogTest, AddPutsTheWordIntoTheChosenDictionaryOrSaysWhyNo
     EXPECT_EQ(d.ComboSelection(dialog, IDC_CHECK_ADD_WORDS_TO), 0);
     // Each entry carries the dictionary's full path.
     HWND list = GetDlgItem(dialog, IDC_CHECK_ADD_WORDS_TO);
-    const auto* path = reinterpret_cast<const std::string*>(SendMessageA(list, CB_GETITEMDATA, 1, 0));
+    const auto* path =
+        reinterpret_cast<const std::string*>(SendMessageA(list, CB_GETITEMDATA, 1, 0));
     ASSERT_NE(path, nullptr);
     EXPECT_EQ(*path, extraPath);
     d.SelectComboItem(dialog, IDC_CHECK_ADD_WORDS_TO, 1);
@@ -249,8 +248,7 @@ TEST_F(CheckSpellingDialogTest, AddPutsTheWordIntoTheChosenDictionaryOrSaysWhyNo
   EXPECT_EQ(result, 0);
   EXPECT_EQ(control.Number(L"UserDictionaryWordAction", {Var::Text(extra), Var::Text(L"zzq")}),
             'i');
-  EXPECT_EQ(control.Number(L"UserDictionaryWordAction", {Var::Text(extra), Var::Text(L"qqz")}),
-            -3);
+  EXPECT_EQ(control.Number(L"UserDictionaryWordAction", {Var::Text(extra), Var::Text(L"qqz")}), -3);
   EXPECT_EQ(recorder_.events, std::vector<DISPID>({kMisspelled, kMisspelled, kEnd}));
 }
 

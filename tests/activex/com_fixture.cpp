@@ -9,9 +9,9 @@ namespace trov::test {
 void ControlTest::SetUp() {
   ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
   static std::atomic<int> counter{0};
-  directory_ = std::filesystem::temp_directory_path() /
-               ("vantor_activex_" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(counter++));
+  directory_ =
+      std::filesystem::temp_directory_path() /
+      ("vantor_activex_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++));
   // Wine reuses process ids: a run that was killed may have left this very folder behind.
   std::error_code ignored;
   std::filesystem::remove_all(directory_, ignored);
@@ -41,12 +41,13 @@ void ControlTest::UsePrivateDictionary(AutomationClient& control,
   ASSERT_EQ(control.Put(L"UserDictionaryFiles", Var::Text(L"")), S_OK);
   const std::wstring file = (directory_ / "words.tlx").wstring();
   constexpr int16_t kAnyLanguage = 0x7878;
-  ASSERT_EQ(control.Call(L"CreateUserDictionary", {Var::Text(file), Var::Short(kAnyLanguage)})
-                .number(),
-            0);
+  ASSERT_EQ(
+      control.Call(L"CreateUserDictionary", {Var::Text(file), Var::Short(kAnyLanguage)}).number(),
+      0);
   for (const std::wstring& word : words) {
-    ASSERT_EQ(control.Call(L"AddToUserDictionary",
-                           {Var::Text(file), Var::Text(word), Var::Short('i'), Var::Text(L"")})
+    ASSERT_EQ(control
+                  .Call(L"AddToUserDictionary",
+                        {Var::Text(file), Var::Text(word), Var::Short('i'), Var::Text(L"")})
                   .number(),
               0)
         << std::string(word.begin(), word.end());

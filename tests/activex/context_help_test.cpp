@@ -109,9 +109,10 @@ std::vector<HelpRequest> HtmlHelpRequests(const fs::path& fake) {
   if (module == nullptr) return requests;  // never loaded: never asked
   using Count = int(WINAPI*)();
   using Call = int(WINAPI*)(int, char*, int, HWND*);
-  auto count = reinterpret_cast<Count>(
-      reinterpret_cast<void*>(GetProcAddress(module, "FakeHelpCallCount")));
-  auto call = reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(module, "FakeHelpCall")));
+  auto count =
+      reinterpret_cast<Count>(reinterpret_cast<void*>(GetProcAddress(module, "FakeHelpCallCount")));
+  auto call =
+      reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(module, "FakeHelpCall")));
   EXPECT_TRUE(count != nullptr && call != nullptr) << "another module took the fake's place";
   if (count == nullptr || call == nullptr) return requests;
   for (int i = 0; i < count(); ++i) {
@@ -153,29 +154,34 @@ class ContextHelpTest : public ControlTest {
                             const std::function<std::size_t()>& requestsSoFar) {
     UsePrivateDictionary(control, {L"the", L"cat"});
     control.Put(L"Text", Var::Text(L"the cta"));
-    DialogDriver::Run([&] { control.Call(L"ShowOptionsDialog"); }, [&](DialogDriver& d) {
-      HWND dialog = d.WaitForDialog("Spelling-checker options");
-      if (dialog == nullptr) return;
-      dialogs.push_back(dialog);
-      d.Click(dialog, IDC_OPT_HELP);
-      d.Click(dialog, IDCANCEL);
-    });
-    DialogDriver::Run([&] { control.Call(L"ShowUserDictionaryDialog"); }, [&](DialogDriver& d) {
-      HWND dialog = d.WaitForDialog("User Dictionaries");
-      if (dialog == nullptr) return;
-      dialogs.push_back(dialog);
-      d.Click(dialog, IDC_DICT_HELP);
-      d.Click(dialog, IDOK);
-    });
-    DialogDriver::Run([&] { control.Call(L"Start"); }, [&](DialogDriver& d) {
-      HWND dialog = d.WaitForDialog("Check Spelling");
-      if (dialog == nullptr) return;
-      dialogs.push_back(dialog);
-      const std::size_t before = requestsSoFar();
-      d.PressAccessKey(dialog, 'H');  // the button lies below the dialog's visible part
-      for (int wait = 0; wait < 500 && requestsSoFar() == before; ++wait) Sleep(10);
-      d.Click(dialog, IDCANCEL);
-    });
+    DialogDriver::Run([&] { control.Call(L"ShowOptionsDialog"); },
+                      [&](DialogDriver& d) {
+                        HWND dialog = d.WaitForDialog("Spelling-checker options");
+                        if (dialog == nullptr) return;
+                        dialogs.push_back(dialog);
+                        d.Click(dialog, IDC_OPT_HELP);
+                        d.Click(dialog, IDCANCEL);
+                      });
+    DialogDriver::Run([&] { control.Call(L"ShowUserDictionaryDialog"); },
+                      [&](DialogDriver& d) {
+                        HWND dialog = d.WaitForDialog("User Dictionaries");
+                        if (dialog == nullptr) return;
+                        dialogs.push_back(dialog);
+                        d.Click(dialog, IDC_DICT_HELP);
+                        d.Click(dialog, IDOK);
+                      });
+    DialogDriver::Run([&] { control.Call(L"Start"); },
+                      [&](DialogDriver& d) {
+                        HWND dialog = d.WaitForDialog("Check Spelling");
+                        if (dialog == nullptr) return;
+                        dialogs.push_back(dialog);
+                        const std::size_t before = requestsSoFar();
+                        d.PressAccessKey(dialog,
+                                         'H');  // the button lies below the dialog's visible part
+                        for (int wait = 0; wait < 500 && requestsSoFar() == before; ++wait)
+                          Sleep(10);
+                        d.Click(dialog, IDCANCEL);
+                      });
   }
 };
 

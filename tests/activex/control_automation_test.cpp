@@ -72,7 +72,8 @@ const ExpectedDefault kDefaults[] = {
 void ExpectDefaults(AutomationClient& control) {
   for (const ExpectedDefault& expected : kDefaults) {
     const Var value = control.Get(expected.name);
-    EXPECT_EQ(control.last(), S_OK) << std::string(expected.name, expected.name + wcslen(expected.name));
+    EXPECT_EQ(control.last(), S_OK)
+        << std::string(expected.name, expected.name + wcslen(expected.name));
     if (expected.text != nullptr) {
       EXPECT_EQ(value.text(), expected.text);
     } else {
@@ -107,15 +108,14 @@ TEST_F(AutomationTest, ReadOnlyPropertiesRefuseASetWithTheStandardError) {
   EXPECT_EQ(control.Number(L"WordCount"), 3);
 
   EXCEPINFO exception{};
-  control.Invoke(control.Id(L"WordCount"), DISPATCH_PROPERTYPUT, {Var::Long(9)}, true,
-                 &exception);
+  control.Invoke(control.Id(L"WordCount"), DISPATCH_PROPERTYPUT, {Var::Long(9)}, true, &exception);
   EXPECT_EQ(control.last(), DISP_E_EXCEPTION);
   EXPECT_EQ(exception.scode, CTL_E_SETNOTSUPPORTED);
   SysFreeString(exception.bstrSource);
   SysFreeString(exception.bstrDescription);
   // A parameterised property is read-only as well.
-  control.Invoke(control.Id(L"Suggestion"), DISPATCH_PROPERTYPUT,
-                 {Var::Short(0), Var::Text(L"x")}, true, nullptr);
+  control.Invoke(control.Id(L"Suggestion"), DISPATCH_PROPERTYPUT, {Var::Short(0), Var::Text(L"x")},
+                 true, nullptr);
   EXPECT_NE(control.last(), S_OK);
 }
 
@@ -146,8 +146,8 @@ TEST_F(AutomationTest, ArgumentsAreCoercedAndCheckedLikeAScriptSendsThem) {
   VariantInit(&result);
   DISPPARAMS parameters{&reference, nullptr, 1, 0};
   EXPECT_EQ(control.dispatch()->Invoke(control.Id(L"TestWord"), IID_NULL, 0,
-                                       DISPATCH_METHOD | DISPATCH_PROPERTYGET, &parameters,
-                                       &result, nullptr, nullptr),
+                                       DISPATCH_METHOD | DISPATCH_PROPERTYGET, &parameters, &result,
+                                       nullptr, nullptr),
             S_OK);
   EXPECT_EQ(V_VT(&result), VT_BOOL);
 }
@@ -211,8 +211,7 @@ TEST_F(AutomationTest, EveryRowOfThePropertyTableIsAMemberWithItsTypeAndAccess) 
     EXPECT_EQ(control.last(), S_OK);
     EXPECT_EQ(value.type(), VariantTypeOf(property.type));
     // Writing back what was read changes nothing, and only read-only members refuse it.
-    EXPECT_EQ(control.Put(name.c_str(), value),
-              property.readOnly ? CTL_E_SETNOTSUPPORTED : S_OK);
+    EXPECT_EQ(control.Put(name.c_str(), value), property.readOnly ? CTL_E_SETNOTSUPPORTED : S_OK);
   }
 }
 

@@ -66,8 +66,8 @@ HWND EditOf(HWND control) {
 
 LRESULT SendWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
-  if (SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs,
-                          &result) == 0) {
+  if (SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kSendTimeoutMs, &result) ==
+      0) {
     ADD_FAILURE() << "the dialog did not answer message " << message;
   }
   return static_cast<LRESULT>(result);

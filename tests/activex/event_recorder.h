@@ -35,8 +35,8 @@ class EventRecorder final : public IDispatch {
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters,
-                                   VARIANT*, EXCEPINFO*, UINT*) override {
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                   EXCEPINFO*, UINT*) override {
     events.push_back(id);
     if (id == 10 && parameters->cArgs == 1) offsets.push_back(V_I4(&parameters->rgvarg[0]));
     if (onEvent) onEvent(id);

@@ -227,9 +227,9 @@ TEST_F(PersistenceTest, TheRankingRoundTripsAfterTheOtherValues) {
   EXPECT_EQ(stored, 1);
   stream->Seek({}, STREAM_SEEK_SET, nullptr);
   AutomationClient fromStream = NewControl();
-  ASSERT_EQ(Query<IPersistStreamInit>(fromStream.dispatch(), IID_IPersistStreamInit)
-                ->Load(stream.Get()),
-            S_OK);
+  ASSERT_EQ(
+      Query<IPersistStreamInit>(fromStream.dispatch(), IID_IPersistStreamInit)->Load(stream.Get()),
+      S_OK);
   ExpectChangedProperties(fromStream);
   EXPECT_EQ(fromStream.Number(L"RankedSuggestions"), -1);
 
@@ -240,9 +240,9 @@ TEST_F(PersistenceTest, TheRankingRoundTripsAfterTheOtherValues) {
   EXPECT_EQ(bag.values[L"RankedSuggestions"].number(), -1);
   EXPECT_EQ(bag.values[L"_Version"].number(), 0x10001);
   AutomationClient fromBag(AutomationClient::CreateControl());
-  ASSERT_EQ(Query<IPersistPropertyBag>(fromBag.dispatch(), IID_IPersistPropertyBag)
-                ->Load(&bag, nullptr),
-            S_OK);
+  ASSERT_EQ(
+      Query<IPersistPropertyBag>(fromBag.dispatch(), IID_IPersistPropertyBag)->Load(&bag, nullptr),
+      S_OK);
   EXPECT_EQ(fromBag.Number(L"RankedSuggestions"), -1);
 }
 
@@ -253,12 +253,11 @@ TEST_F(PersistenceTest, StorageHoldsTheStreamForm) {
   ASSERT_EQ(CreateILockBytesOnHGlobal(nullptr, TRUE, bytes.Put()), S_OK);
   ComRef<IStorage> storage;
   ASSERT_EQ(StgCreateDocfileOnILockBytes(
-                bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0,
-                storage.Put()),
+                bytes.Get(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, storage.Put()),
             S_OK);
-  ASSERT_EQ(Query<IPersistStorage>(source.dispatch(), IID_IPersistStorage)
-                ->Save(storage.Get(), FALSE),
-            S_OK);
+  ASSERT_EQ(
+      Query<IPersistStorage>(source.dispatch(), IID_IPersistStorage)->Save(storage.Get(), FALSE),
+      S_OK);
   AutomationClient target(AutomationClient::CreateControl());
   ASSERT_EQ(Query<IPersistStorage>(target.dispatch(), IID_IPersistStorage)->Load(storage.Get()),
             S_OK);
@@ -288,8 +287,7 @@ TEST_F(SafetyTest, OptionsAreReportedAndSetPerInterfaceFamily) {
   EXPECT_EQ(supported, 3u);
   EXPECT_EQ(enabled, 0u);
   EXPECT_EQ(safety->GetInterfaceSafetyOptions(IID_IDispatch, nullptr, &enabled), E_POINTER);
-  EXPECT_EQ(safety->GetInterfaceSafetyOptions(IID_IOleObject, &supported, &enabled),
-            E_NOINTERFACE);
+  EXPECT_EQ(safety->GetInterfaceSafetyOptions(IID_IOleObject, &supported, &enabled), E_NOINTERFACE);
   EXPECT_EQ(safety->GetInterfaceSafetyOptions(IID_IPersistMemory, &supported, &enabled),
             E_NOINTERFACE);  // listed, but not implemented
 
@@ -325,9 +323,9 @@ TEST_F(SafetyTest, RestrictedModeKeepsToTheOneUserDictionary) {
   // Loading while marked safe ignores the stored list.
   MemoryBag bag;
   bag.values[L"UserDictionaryFiles"] = Var::Text(L"correct.tlx");
-  ASSERT_EQ(Query<IPersistPropertyBag>(control.dispatch(), IID_IPersistPropertyBag)
-                ->Load(&bag, nullptr),
-            S_OK);
+  ASSERT_EQ(
+      Query<IPersistPropertyBag>(control.dispatch(), IID_IPersistPropertyBag)->Load(&bag, nullptr),
+      S_OK);
   EXPECT_EQ(control.Text(L"UserDictionaryFiles"), L"userdic.tlx");
   EXPECT_EQ(control.Number(L"UserDictionaryCount"), 1);
 

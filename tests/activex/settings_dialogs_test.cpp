@@ -172,9 +172,9 @@ TEST_F(SettingsDialogsTest, DictionariesAreListedByShortNameInAlphabeticalOrder)
   Open(control, L"ShowUserDictionaryDialog", [](DialogDriver& d) {
     HWND dialog = d.WaitForDialog(kDictionariesCaption);
     if (dialog == nullptr) return;
-    EXPECT_EQ(d.ComboItems(dialog, IDC_DICT_LIST),
-              std::vector<std::string>(
-                  {"vantor_dialog_test_alpha.tlx", "vantor_dialog_test_zeta.tlx"}));
+    EXPECT_EQ(
+        d.ComboItems(dialog, IDC_DICT_LIST),
+        std::vector<std::string>({"vantor_dialog_test_alpha.tlx", "vantor_dialog_test_zeta.tlx"}));
     EXPECT_EQ(d.ComboSelection(dialog, IDC_DICT_LIST), 0);
     EXPECT_EQ(d.ComboItems(dialog, IDC_DICT_WORDS), std::vector<std::string>({"alpha"}));
     d.SelectComboItem(dialog, IDC_DICT_LIST, 1);
@@ -201,8 +201,8 @@ class UserDictionaryDialogTest : public SettingsDialogsTest {
   }
   std::wstring File() const { return (directory_ / "words.tlx").wstring(); }
   void Add(const wchar_t* word, char action, const wchar_t* other) {
-    control_->Call(L"AddToUserDictionary", {Var::Text(File()), Var::Text(word),
-                                            Var::Short(action), Var::Text(other)});
+    control_->Call(L"AddToUserDictionary",
+                   {Var::Text(File()), Var::Text(word), Var::Short(action), Var::Text(other)});
   }
   long Action(const wchar_t* word) {
     return control_->Number(L"UserDictionaryWordAction", {Var::Text(File()), Var::Text(word)});

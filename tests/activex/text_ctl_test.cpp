@@ -20,8 +20,8 @@ class ClassMapping {
  public:
   ClassMapping(const char* className, const char* value) : name_(className) {
     HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVantorRegistryKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                    &key, nullptr);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kVantorRegistryKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                    nullptr);
     RegSetValueExA(key, className, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                    static_cast<DWORD>(strlen(value) + 1));
     RegCloseKey(key);
@@ -163,8 +163,7 @@ TEST(TextCtlText, SelectionReplacementAndRangesOnEveryKind) {
     EXPECT_EQ(selection.end, 7) << className;
 
     std::array<char, 16> range{};
-    EXPECT_EQ(TextCtl_GetTextRange(w, 8, 11, range.data(), static_cast<int32_t>(range.size())),
-              3)
+    EXPECT_EQ(TextCtl_GetTextRange(w, 8, 11, range.data(), static_cast<int32_t>(range.size())), 3)
         << className;
     EXPECT_STREQ(range.data(), "sat") << className;
     // Reading a range through the selection puts the selection back.
@@ -202,8 +201,7 @@ TEST(TextCtlText, FindTextIsWholeWordOnRichEditsAndSubstringOnEdits) {
   for (const char* className : {"RICHEDIT", "RichEdit20A", "RichEdit20W"}) {
     EXPECT_EQ(TextCtl_FindText(TestWindow(className, "concatenate").handle(), "cat", 0), -1)
         << className;
-    EXPECT_EQ(TextCtl_FindText(TestWindow(className, "a concatenate Cat").handle(), "cat", 0),
-              14)
+    EXPECT_EQ(TextCtl_FindText(TestWindow(className, "a concatenate Cat").handle(), "cat", 0), 14)
         << className;
   }
   EXPECT_EQ(TextCtl_FindText(TestWindow("TX32", "the cat").handle(), "cat", 0), 4);
@@ -230,8 +228,7 @@ TEST(TextCtlFormat, ColoursAndEffects) {
               kEffectBold | kEffectUnderline)
         << className;
     TextCtl_SetEffects(w, kEffectBold, 0);
-    EXPECT_EQ(TextCtl_GetEffects(w) & (kEffectBold | kEffectUnderline),
-              kEffectUnderline)
+    EXPECT_EQ(TextCtl_GetEffects(w) & (kEffectBold | kEffectUnderline), kEffectUnderline)
         << className;
   }
 }

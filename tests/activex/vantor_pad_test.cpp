@@ -93,8 +93,8 @@ class Pad {
       CHARFORMAT2W format{};
       format.cbSize = sizeof format;
       Send(editor_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-      const bool marked = !(format.dwEffects & CFE_AUTOCOLOR) &&
-                          format.crTextColor == pad::Marking{}.colour;
+      const bool marked =
+          !(format.dwEffects & CFE_AUTOCOLOR) && format.crTextColor == pad::Marking{}.colour;
       marks.push_back(marked ? 'x' : '.');
     }
     Select(kept.cpMin, kept.cpMax);
@@ -228,7 +228,8 @@ class VantorPadTest : public ::testing::Test {
     const auto deadline = std::chrono::steady_clock::now() + kPadLifetime;
     while (IsWindow(window)) {
       if (abandoned || std::chrono::steady_clock::now() > deadline) {
-        if (!abandoned) ADD_FAILURE() << "the pad was still open after " << kPadLifetime.count() << " s";
+        if (!abandoned)
+          ADD_FAILURE() << "the pad was still open after " << kPadLifetime.count() << " s";
         DestroyWindow(window);
         break;
       }
@@ -300,7 +301,8 @@ TEST_F(VantorPadTest, CheckAsYouTypeMarksProblemWordsAndTheMenuCorrectsThem) {
       EXPECT_EQ(items.back(), "&Add");
       d.ChooseMenuItem(menu, 0);
     }
-    EXPECT_TRUE(WaitUntil([&] { return pad.Text().starts_with(L"The cat sat on the mat and ate a word "); }));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return pad.Text().starts_with(L"The cat sat on the mat and ate a word "); }));
     EXPECT_EQ(pad.Marks().substr(0, 46), "......................................xxxxxxx.");
     EXPECT_TRUE(pad.ShowsStatus(pad::kMarksPart, L"Marked words: 2"));
 
@@ -317,9 +319,9 @@ TEST_F(VantorPadTest, CheckAsYouTypeMarksProblemWordsAndTheMenuCorrectsThem) {
     pad.ContextMenuKey(5);
     if (HWND menu = d.WaitForMenu()) {
       const std::vector<std::string> items = d.MenuItems(menu);
-      EXPECT_EQ(items, std::vector<std::string>({"&Undo\tCtrl+Z", "", "Cu&t\tCtrl+X",
-                                                 "&Copy\tCtrl+C", "&Paste\tCtrl+V", "",
-                                                 "Select &All\tCtrl+A"}));
+      EXPECT_EQ(items,
+                std::vector<std::string>({"&Undo\tCtrl+Z", "", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
+                                          "&Paste\tCtrl+V", "", "Select &All\tCtrl+A"}));
       d.ChooseMenuItem(menu, -1);
     }
     EXPECT_TRUE(pad.NoMenuOpen());
@@ -338,8 +340,8 @@ TEST_F(VantorPadTest, CheckAsYouTypeMarksProblemWordsAndTheMenuCorrectsThem) {
 TEST_F(VantorPadTest, ALongDocumentIsCountedAndTypedInWithoutStalls) {
   std::string text;
   for (int line = 0; line < 1500; ++line) {
-    text += std::string(line % 10 == 0 ? "A wrod" : "A word") + " on line " +
-            std::to_string(line) + ".\r\n";
+    text += std::string(line % 10 == 0 ? "A wrod" : "A word") + " on line " + std::to_string(line) +
+            ".\r\n";
   }
   Drive(WriteFile("long.txt", text), [](DialogDriver& d, const Pad& pad) {
     pad.Run(pad::kToolsCheckAsYouType);

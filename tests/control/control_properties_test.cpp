@@ -86,20 +86,31 @@ TEST(ControlPropertyTable, SavedFormOrderIsOneToNWithoutGapsAndOnlyWritableRows)
 
 TEST(ControlPropertyTable, EveryOptionBitHasExactlyOneSavedBooleanProperty) {
   const OptionProperty options[] = {
-      OptionProperty::kIgnoreCapitalizedWords, OptionProperty::kIgnoreMixedCaseWords,
-      OptionProperty::kIgnoreWordsWithDigits,  OptionProperty::kIgnoreAllCapsWords,
-      OptionProperty::kCatchMixedCaseWords,    OptionProperty::kCatchWordsWithDigits,
-      OptionProperty::kCatchDoubledWords,      OptionProperty::kCaseSensitive,
-      OptionProperty::kSplitHyphenatedWords,   OptionProperty::kSplitContractedWords,
-      OptionProperty::kSplitWords,             OptionProperty::kSuggestSplitWords,
-      OptionProperty::kPhoneticSuggestions,    OptionProperty::kTypographicalSuggestions,
-      OptionProperty::kStripPossessives,       OptionProperty::kIgnoreNonAlphaWords,
-      OptionProperty::kIgnoreDomainNames,      OptionProperty::kAllowAccentedCaps,
-      OptionProperty::kIgnoreHTMLMarkups,      OptionProperty::kBackupUserDictionary,
+      OptionProperty::kIgnoreCapitalizedWords,
+      OptionProperty::kIgnoreMixedCaseWords,
+      OptionProperty::kIgnoreWordsWithDigits,
+      OptionProperty::kIgnoreAllCapsWords,
+      OptionProperty::kCatchMixedCaseWords,
+      OptionProperty::kCatchWordsWithDigits,
+      OptionProperty::kCatchDoubledWords,
+      OptionProperty::kCaseSensitive,
+      OptionProperty::kSplitHyphenatedWords,
+      OptionProperty::kSplitContractedWords,
+      OptionProperty::kSplitWords,
+      OptionProperty::kSuggestSplitWords,
+      OptionProperty::kPhoneticSuggestions,
+      OptionProperty::kTypographicalSuggestions,
+      OptionProperty::kStripPossessives,
+      OptionProperty::kIgnoreNonAlphaWords,
+      OptionProperty::kIgnoreDomainNames,
+      OptionProperty::kAllowAccentedCaps,
+      OptionProperty::kIgnoreHTMLMarkups,
+      OptionProperty::kBackupUserDictionary,
       OptionProperty::kRankedSuggestions,
   };
   std::size_t rowsWithOption = 0;
-  for (const ControlProperty& property : ControlProperties()) rowsWithOption += property.option.has_value();
+  for (const ControlProperty& property : ControlProperties())
+    rowsWithOption += property.option.has_value();
   EXPECT_EQ(rowsWithOption, std::size(options));
   for (OptionProperty option : options) {
     const ControlProperty& property = trov::PropertyOfOption(option);

@@ -29,9 +29,7 @@ class CoreTest : public ::testing::Test {
     return dir.Write(name, LexiconBytes(lines));
   }
   std::string Read(const std::string& name) const { return dir.Read(dir.File(name)); }
-  bool Exists(const std::string& name) const {
-    return std::filesystem::exists(dir.File(name));
-  }
+  bool Exists(const std::string& name) const { return std::filesystem::exists(dir.File(name)); }
   // The action of word in the temporary dictionary, or the lookup's failure.
   int16_t TempAction(const char* word) {
     std::array<char, TROV_WORD_BUFFER> other;

@@ -72,7 +72,8 @@ int16_t OpenDictionarySession(int32_t memoryBudget) {
 // Searches run after the engine lock is released; each session's lexicons keep their own scan
 // state, so sessions searched on several threads at once answer as one searched alone.
 TEST(Concurrency, SuggestionSearchesOfSeparateSessionsRunAtOnce) {
-  const std::vector<const char*> words = {"recieve", "teh", "acomodate", "wierd", "thier", "xylofone"};
+  const std::vector<const char*> words = {"recieve", "teh",   "acomodate",
+                                          "wierd",   "thier", "xylofone"};
   const int16_t alone = OpenDictionarySession(-1);
   ASSERT_GE(alone, 0);
   std::vector<std::string> expected;

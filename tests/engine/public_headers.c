@@ -10,10 +10,14 @@ static const uint32_t defaultOptions = TROV_DEFAULT_OPTIONS;
 int16_t trov_c_header_verdict(int16_t flags);
 int16_t trov_c_header_verdict(int16_t flags) {
   switch (flags) {
-    case 0: return 0;
-    case TROV_RESULT_MISSPELLED: return 1;
-    case TROV_ERR_BAD_SESSION: return 2;
-    default: return (int16_t)((TROV_CharClassExt((uint8_t)wordBuffer[0]) & TROV_CHAR_UPPER) != 0 &&
-                              defaultOptions != 0);
+    case 0:
+      return 0;
+    case TROV_RESULT_MISSPELLED:
+      return 1;
+    case TROV_ERR_BAD_SESSION:
+      return 2;
+    default:
+      return (int16_t)((TROV_CharClassExt((uint8_t)wordBuffer[0]) & TROV_CHAR_UPPER) != 0 &&
+                       defaultOptions != 0);
   }
 }

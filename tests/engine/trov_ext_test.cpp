@@ -265,8 +265,10 @@ TEST(ExtensionLog, CallersLinesTakeTheEngineLogsFormat) {
     trov_test::LogCapture log;
     TROV_LogLineExt("%hd error opening %s", static_cast<int16_t>(-4), "user.tlx");
     TROV_LogLineExt("out of memory");
-    EXPECT_EQ(log.Messages(), (std::vector<std::string>{"-4 error opening user.tlx", "out of memory"}));
-    for (const std::string& line : log.Lines()) EXPECT_TRUE(trov_test::LogCapture::HasTimePrefix(line));
+    EXPECT_EQ(log.Messages(),
+              (std::vector<std::string>{"-4 error opening user.tlx", "out of memory"}));
+    for (const std::string& line : log.Lines())
+      EXPECT_TRUE(trov_test::LogCapture::HasTimePrefix(line));
   }
 }
 

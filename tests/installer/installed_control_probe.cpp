@@ -104,10 +104,9 @@ int wmain(int argc, wchar_t** argv) {
   HMODULE library = module.empty() ? nullptr : LoadLibraryW(module.c_str());
   Check(library != nullptr, "the registered module loads");
   using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-  auto get = library == nullptr
-                 ? nullptr
-                 : reinterpret_cast<GetClassObject>(
-                       reinterpret_cast<void*>(GetProcAddress(library, "DllGetClassObject")));
+  auto get = library == nullptr ? nullptr
+                                : reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(
+                                      GetProcAddress(library, "DllGetClassObject")));
   IClassFactory* factory = nullptr;
   IDispatch* dispatch = nullptr;
   if (get != nullptr &&

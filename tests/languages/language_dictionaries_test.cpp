@@ -82,12 +82,12 @@ TEST_P(LanguageDictionary, AcceptsTheWordsOfItsListThatTheSetHolds) {
     (apostrophe ? rejectedWithApostrophe : rejected)
         .push_back(speller_->Charset().ToUtf8(words_[i]));
   }
-  std::printf("[ %s ] %zu of %zu held words checked (every %zu.), %d left out by the set, %zu "
-              "with an apostrophe rejected%s%s\n",
-              std::string(GetParam().code).c_str(), checked, words_.size(), stride,
-              conversion_.LeftOut(), rejectedWithApostrophe.size(),
-              rejectedWithApostrophe.empty() ? "" : ", first: ",
-              rejectedWithApostrophe.empty() ? "" : rejectedWithApostrophe.front().c_str());
+  std::printf(
+      "[ %s ] %zu of %zu held words checked (every %zu.), %d left out by the set, %zu "
+      "with an apostrophe rejected%s%s\n",
+      std::string(GetParam().code).c_str(), checked, words_.size(), stride, conversion_.LeftOut(),
+      rejectedWithApostrophe.size(), rejectedWithApostrophe.empty() ? "" : ", first: ",
+      rejectedWithApostrophe.empty() ? "" : rejectedWithApostrophe.front().c_str());
   std::string shown;
   for (std::size_t i = 0; i < rejected.size() && i < 12; ++i) shown += " " + rejected[i];
   EXPECT_TRUE(rejected.empty()) << rejected.size() << " rejected:" << shown;
@@ -118,7 +118,8 @@ TEST_P(LanguageDictionary, SuggestsTheWordForOneEditMisspellings) {
       ++found;
     }
   }
-  const double share = tried == 0 ? 0.0 : 100.0 * static_cast<double>(found) / static_cast<double>(tried);
+  const double share =
+      tried == 0 ? 0.0 : 100.0 * static_cast<double>(found) / static_cast<double>(tried);
   std::printf("[ %s ] top-%zu share: %zu of %zu misspellings (%.0f%%)\n",
               std::string(GetParam().code).c_str(), kTopSuggestions, found, tried, share);
   RecordProperty("top5_share_percent", static_cast<int>(share + 0.5));

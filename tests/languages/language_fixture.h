@@ -24,8 +24,8 @@ class LanguageDictionary : public ::testing::TestWithParam<Language> {
     const Language& language = GetParam();
     if (!std::filesystem::exists(std::filesystem::path(TROV_DICT_DIR) /
                                  MainDictionaryFile(language))) {
-      GTEST_SKIP() << MainDictionaryFile(language) << " is not built (install "
-                   << language.package << ")";
+      GTEST_SKIP() << MainDictionaryFile(language) << " is not built (install " << language.package
+                   << ")";
     }
     const std::vector<std::string> arguments = {"--lang", std::string(language.code)};
     const ParsedArguments parsed = ParseArguments(kCheck, arguments);

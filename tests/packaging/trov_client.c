@@ -7,10 +7,14 @@
 
 static const char* Verdict(int16_t flags) {
   switch (flags) {
-    case 0: return "correct";
-    case TROV_RESULT_MISSPELLED: return "misspelled";
-    case TROV_RESULT_MISSPELLED | TROV_RESULT_CAPITALIZATION: return "capitalization";
-    default: return "other";
+    case 0:
+      return "correct";
+    case TROV_RESULT_MISSPELLED:
+      return "misspelled";
+    case TROV_RESULT_MISSPELLED | TROV_RESULT_CAPITALIZATION:
+      return "capitalization";
+    default:
+      return "other";
   }
 }
 
@@ -29,12 +33,13 @@ int main(int argc, char** argv) {
   }
   const char* words[] = {"spelling", "speling", "monday"};
   for (size_t i = 0; i < sizeof words / sizeof words[0]; ++i) {
-    printf("%s: %s\n", words[i], Verdict(TROV_CheckText(session, words[i], replacement,
-                                                          sizeof replacement)));
+    printf("%s: %s\n", words[i],
+           Verdict(TROV_CheckText(session, words[i], replacement, sizeof replacement)));
   }
-  if (TROV_Suggest(session, "speling", 50, suggestions, sizeof suggestions, scores, 16) < 0) return 1;
+  if (TROV_Suggest(session, "speling", 50, suggestions, sizeof suggestions, scores, 16) < 0)
+    return 1;
   printf("best for speling: %s\n", suggestions);
-  printf("closed: %d\n", TROV_CloseSession(session) == 0 && TROV_CloseSession(session) ==
-                                                            TROV_ERR_BAD_SESSION);
+  printf("closed: %d\n",
+         TROV_CloseSession(session) == 0 && TROV_CloseSession(session) == TROV_ERR_BAD_SESSION);
   return 0;
 }

@@ -42,7 +42,8 @@ inline std::unique_ptr<char[]> NoMemory(std::size_t) { return nullptr; }
 class CheckLoopTest : public CoreTest {
  protected:
   void SetUp() override {
-    Lexicon("main.tlx", {"a", "big", "cat", "dog", "here", "is", "mat", "on", "Paris", "sat", "the"});
+    Lexicon("main.tlx",
+            {"a", "big", "cat", "dog", "here", "is", "mat", "on", "Paris", "sat", "the"});
     Lexicon("user.tlx", {"sta\tasat", "alot\tca lot"});
     ASSERT_EQ(core.SetList(trov::DictionaryKind::kMain, dir.File("main.tlx")), 0);
     ASSERT_EQ(core.SetList(trov::DictionaryKind::kUser, dir.File("user.tlx")), 0);

@@ -207,7 +207,8 @@ TEST_F(CheckLoopUndo, UndoOfAChangeAllReplacementWithdrawsThePair) {
   EXPECT_EQ(TempAction("qat"), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(loop.Resume(), TROV_RESULT_MISSPELLED);
   EXPECT_EQ(loop.WordOffset(), 19);
-  EXPECT_EQ(listener.Take(), (Events{On(CheckEvent::kUndoChange), On(CheckEvent::kMisspelledWord)}));
+  EXPECT_EQ(listener.Take(),
+            (Events{On(CheckEvent::kUndoChange), On(CheckEvent::kMisspelledWord)}));
 }
 
 TEST_F(CheckLoopUndo, UndoKeepsIgnoreAllWords) {

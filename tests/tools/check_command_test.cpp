@@ -11,16 +11,15 @@ namespace {
 using CheckCommandTest = ToolTest;
 
 TEST_F(CheckCommandTest, ReportsEachKindOfProblemAtItsLineAndColumn) {
-  WriteFile("a.txt", "Teh quick brown fox jumpd over the the lazy dog.\nOn monday we recieve it.\n");
+  WriteFile("a.txt",
+            "Teh quick brown fox jumpd over the the lazy dog.\nOn monday we recieve it.\n");
   const ToolRun run = Run({"check", "--no-suggestions", Path("a.txt")});
   EXPECT_EQ(run.status, kExitProblems);
   const std::string f = Path("a.txt");
-  EXPECT_EQ(run.out, f + ":1:1: auto-change: Teh -> The\n" +
-                         f + ":1:21: misspelled: jumpd\n" +
-                         f + ":1:36: doubled word: the\n" +
-                         f + ":2:4: capitalization: monday -> Monday\n" +
-                         f + ":2:14: auto-change: recieve -> receive\n" +
-                         f + ":2:22: misspelled: it\n");
+  EXPECT_EQ(run.out,
+            f + ":1:1: auto-change: Teh -> The\n" + f + ":1:21: misspelled: jumpd\n" + f +
+                ":1:36: doubled word: the\n" + f + ":2:4: capitalization: monday -> Monday\n" + f +
+                ":2:14: auto-change: recieve -> receive\n" + f + ":2:22: misspelled: it\n");
   EXPECT_EQ(run.err, "");
 }
 
@@ -49,7 +48,9 @@ TEST_F(CheckCommandTest, ColumnsCountCharactersAndForeignCharactersSeparateWords
 }
 
 TEST_F(CheckCommandTest, RefusedInputsNameTheFileAndTheCause) {
-  WriteFile("bad.txt", "line one\nab\xFF" "cd\n");
+  WriteFile("bad.txt",
+            "line one\nab\xFF"
+            "cd\n");
   WriteFile("binary.txt", std::string("ab\0cd\n", 6));
   std::filesystem::create_directory(folder_ / "folder");
   const struct {
@@ -130,11 +131,10 @@ TEST_F(CheckCommandTest, SuggestionsOfTheSearchFollowTheWord) {
 
 TEST_F(CheckCommandTest, OptionsReachTheCheck) {
   WriteFile("a.txt", "the the NASA\n");
-  EXPECT_EQ(Run({"check", "--no-suggestions", Path("a.txt")}).out,
-            Path("a.txt") + ":1:5: doubled word: the\n" + Path("a.txt") +
-                ":1:9: misspelled: NASA\n");
-  const ToolRun relaxed =
-      Run({"check", "--no-catch-doubled", "--ignore-all-caps", Path("a.txt")});
+  EXPECT_EQ(
+      Run({"check", "--no-suggestions", Path("a.txt")}).out,
+      Path("a.txt") + ":1:5: doubled word: the\n" + Path("a.txt") + ":1:9: misspelled: NASA\n");
+  const ToolRun relaxed = Run({"check", "--no-catch-doubled", "--ignore-all-caps", Path("a.txt")});
   EXPECT_EQ(relaxed.status, kExitClean);
   EXPECT_EQ(relaxed.out, "");
 }
@@ -143,8 +143,8 @@ TEST_F(CheckCommandTest, OtherEncodingsAreReadAndPositionsStayInCharacters) {
   WriteFile("latin1.txt", "caf\xE9 wrld\n");
   const ToolRun asUtf8 = Run({"check", Path("latin1.txt")});
   EXPECT_EQ(asUtf8.status, kExitError);
-  const ToolRun run = Run({"check", "--encoding", "ISO-8859-1", "--no-suggestions",
-                           Path("latin1.txt")});
+  const ToolRun run =
+      Run({"check", "--encoding", "ISO-8859-1", "--no-suggestions", Path("latin1.txt")});
   EXPECT_EQ(run.status, kExitProblems) << run.err;
   EXPECT_EQ(run.out, Path("latin1.txt") + ":1:6: misspelled: wrld\n");
 }

@@ -55,8 +55,8 @@ TEST_F(DictCommandTest, CompiledWordListsServeAsMainDictionaries) {
   ASSERT_EQ(compile.status, kExitClean) << compile.err;
   EXPECT_EQ(compile.out.rfind(Path("greek.clx") + ": 4 words, ", 0), 0u) << compile.out;
   WriteFile("a.txt", "alpha café delta\n");
-  const ToolRun run = Run({"check", "--no-suggestions", "--main", Path("greek.clx"), "--user", "",
-                           Path("a.txt")});
+  const ToolRun run =
+      Run({"check", "--no-suggestions", "--main", Path("greek.clx"), "--user", "", Path("a.txt")});
   EXPECT_EQ(run.out, Path("a.txt") + ":1:12: misspelled: delta\n");
 }
 
@@ -101,12 +101,15 @@ TEST_F(FixCommandTest, NothingIsWrittenUnlessTheUserAgrees) {
 TEST_F(FixCommandTest, UntouchedCharactersAreWrittenBackExactly) {
   // CR LF line ends, a byte-order mark, a character no set holds, a typographic apostrophe.
   const std::string original =
-      "\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x98\x83wrld don\xE2\x80\x99t\r\nna\xC3\xAFve helo\r\n";
+      "\xEF\xBB\xBF"
+      "caf\xC3\xA9 \xE2\x98\x83wrld don\xE2\x80\x99t\r\nna\xC3\xAFve helo\r\n";
   WriteFile("a.txt", original);
   const ToolRun run = Run({"fix", "--no-backup", Path("a.txt")}, "r world\nr héllo\ni\ny\n");
   EXPECT_EQ(run.status, kExitClean) << run.err;
-  EXPECT_EQ(ReadFile("a.txt"), "\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x98\x83world don\xE2\x80\x99t\r\n"
-                               "na\xC3\xAFve h\xC3\xA9llo\r\n");
+  EXPECT_EQ(ReadFile("a.txt"),
+            "\xEF\xBB\xBF"
+            "caf\xC3\xA9 \xE2\x98\x83world don\xE2\x80\x99t\r\n"
+            "na\xC3\xAFve h\xC3\xA9llo\r\n");
   EXPECT_FALSE(Exists("a.txt.bak"));
 }
 
@@ -171,7 +174,8 @@ TEST_F(FixCommandTest, AnswersWorkPastThe16BitOffsets) {
 }
 
 TEST_F(FixCommandTest, RefusedFiles) {
-  EXPECT_EQ(Run({"fix", "-"}).err, "vantor: fix needs exactly one FILE (it writes the file back)\n");
+  EXPECT_EQ(Run({"fix", "-"}).err,
+            "vantor: fix needs exactly one FILE (it writes the file back)\n");
   EXPECT_EQ(Run({"fix", Path("missing.txt")}).err,
             "vantor: " + Path("missing.txt") + ": no such file\n");
   WriteFile("bad.txt", "\xC3(\n");

@@ -26,7 +26,9 @@ class DocumentTest : public ToolTest {
 };
 
 TEST_F(DocumentTest, EveryCharacterIsOneEngineByte) {
-  const Document document = Decode("\xEF\xBB\xBF" "é\xE2\x98\x83\xE2\x80\x99x\n\xF0\x9F\x98\x80y");
+  const Document document = Decode(
+      "\xEF\xBB\xBF"
+      "é\xE2\x98\x83\xE2\x80\x99x\n\xF0\x9F\x98\x80y");
   EXPECT_EQ(document.EngineText(), "\xE9\x1A'x\n\x1Ay");
   EXPECT_EQ(document.PositionOf(3).line, 1u);
   EXPECT_EQ(document.PositionOf(3).column, 4u);
@@ -42,7 +44,9 @@ TEST_F(DocumentTest, UnchangedDocumentsAreWrittenBackByteForByte) {
 }
 
 TEST_F(DocumentTest, EditsKeepTheOriginalsAroundThem) {
-  Document document = Decode("\xE2\x98\x83" "abc don\xE2\x80\x99t \xE2\x98\x83");
+  Document document = Decode(
+      "\xE2\x98\x83"
+      "abc don\xE2\x80\x99t \xE2\x98\x83");
   std::string text = document.EngineText();
   text.replace(1, 3, "xyz\xE9");  // abc -> xyzé, in the engine's set
   document.UpdateEngineText(text);
@@ -65,9 +69,9 @@ TEST_F(DocumentTest, NewCharactersTheEncodingCannotHoldAreRefused) {
 
 TEST_F(DocumentTest, InvalidTextIsRefusedWithItsPosition) {
   for (const auto& [bytes, message] : std::vector<std::pair<std::string, std::string>>{
-           {"ab\n\xC0\xAF", "invalid UTF-8 (byte 0xC0 at line 2, column 1)"},   // overlong
-           {"\xED\xA0\x80", "invalid UTF-8 (byte 0xED at line 1, column 1)"},   // surrogate
-           {"abc\xE2\x98", "invalid UTF-8 (byte 0xE2 at line 1, column 4)"},    // cut short
+           {"ab\n\xC0\xAF", "invalid UTF-8 (byte 0xC0 at line 2, column 1)"},  // overlong
+           {"\xED\xA0\x80", "invalid UTF-8 (byte 0xED at line 1, column 1)"},  // surrogate
+           {"abc\xE2\x98", "invalid UTF-8 (byte 0xE2 at line 1, column 4)"},   // cut short
            {std::string("a\nb\0", 4), "binary file (NUL character at line 2, column 2)"}}) {
     const auto decoded = Document::Decode(bytes, TextEncoding::Utf8(), charset_);
     ASSERT_EQ(decoded.index(), 1u);
@@ -88,8 +92,8 @@ TEST_F(DocumentTest, ReplacingAFileKeepsABackupAndLeavesNoTemporaryFile) {
 }
 
 TEST(ToolOptionsTest, ValuesSwitchesAndOperands) {
-  const std::vector<std::string> arguments = {"--depth=70", "--max-suggestions", "5",
-                                              "--no-catch-doubled", "--html", "a", "--", "--b"};
+  const std::vector<std::string> arguments = {
+      "--depth=70", "--max-suggestions", "5", "--no-catch-doubled", "--html", "a", "--", "--b"};
   const ParsedArguments parsed = ParseArguments(kCheck, arguments);
   ASSERT_EQ(parsed.error, "");
   EXPECT_EQ(parsed.options.minSuggestionDepth, 70);

@@ -45,27 +45,36 @@ class EngineTextDecoderTest : public ::testing::Test {
 };
 
 TEST_F(EngineTextDecoderTest, CharactersCutByPiecesDecodeAsWhole) {
-  ExpectSameAnyCut("\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x98\x83 don\xE2\x80\x99t\r\n\xF0\x9F\x98\x80y");
-  ExpectSameAnyCut("\xEF\xBB" "x");  // looks like a byte-order mark, is not one: invalid
+  ExpectSameAnyCut(
+      "\xEF\xBB\xBF"
+      "caf\xC3\xA9 \xE2\x98\x83 don\xE2\x80\x99t\r\n\xF0\x9F\x98\x80y");
+  ExpectSameAnyCut(
+      "\xEF\xBB"
+      "x");  // looks like a byte-order mark, is not one: invalid
   ExpectSameAnyCut("\xEF\xBB\xBF");
-  ExpectSameAnyCut("ab\xEF\xBB\xBF" "c");  // a byte-order mark inside the text is a character
+  ExpectSameAnyCut(
+      "ab\xEF\xBB\xBF"
+      "c");  // a byte-order mark inside the text is a character
   // Long ASCII runs broken at every offset modulo eight.
   std::string mixed;
-  for (int i = 0; i < 9; ++i) mixed += std::string(static_cast<std::size_t>(7 + i), 'a' + i) + "\xC3\xA9\x7F\x01";
+  for (int i = 0; i < 9; ++i)
+    mixed += std::string(static_cast<std::size_t>(7 + i), 'a' + i) + "\xC3\xA9\x7F\x01";
   ExpectSameAnyCut(mixed);
-  EXPECT_EQ(Whole("\xEF\xBB\xBF" "ab"), "ab");
+  EXPECT_EQ(Whole("\xEF\xBB\xBF"
+                  "ab"),
+            "ab");
   EXPECT_EQ(FedInPieces("", 1, 1), "");
 }
 
 TEST_F(EngineTextDecoderTest, FaultsAreReportedAtTheirPlaceWhereverThePiecesEnd) {
-  ExpectSameAnyCut("ab\n\xC0\xAF");           // overlong
-  ExpectSameAnyCut("x\n\ny\xED\xA0\x80z");    // surrogate
-  ExpectSameAnyCut("abc\xE2\x98");            // cut short at the end
-  ExpectSameAnyCut("\xEF");                   // a lone start of a byte-order mark
+  ExpectSameAnyCut("ab\n\xC0\xAF");         // overlong
+  ExpectSameAnyCut("x\n\ny\xED\xA0\x80z");  // surrogate
+  ExpectSameAnyCut("abc\xE2\x98");          // cut short at the end
+  ExpectSameAnyCut("\xEF");                 // a lone start of a byte-order mark
   ExpectSameAnyCut("\xEF\xBB");
   ExpectSameAnyCut(std::string("a\nbc\0d", 6));
   ExpectSameAnyCut(std::string("abcdefghijklmnopq\0rs", 20));  // NUL inside an eight-byte stretch
-  ExpectSameAnyCut("\xE2\x98\x83\xE2z");      // a sequence broken by an ASCII byte
+  ExpectSameAnyCut("\xE2\x98\x83\xE2z");                       // a sequence broken by an ASCII byte
   EXPECT_EQ(FedInPieces("ab\n\xE2\x98 x", 4, 1),
             "error: invalid UTF-8 (byte 0xE2 at line 2, column 1); use --encoding to name the "
             "file's encoding");

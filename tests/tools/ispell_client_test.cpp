@@ -31,10 +31,10 @@ TEST_F(IspellClientTest, VersionAnswersNameAnIspellReleaseAndTheProduct) {
 
 TEST_F(IspellClientTest, OptionsThatClientsPassAreAccepted) {
   const std::vector<std::vector<std::string>> sets = {
-      {"-a", "-m", "-B"},                                        // Emacs, default dictionary
+      {"-a", "-m", "-B"},  // Emacs, default dictionary
       {"-a", "-m", "-C", "-S", "-W", "0", "-t", "-n"},
       {"-a", "-m", "-d", Path("trovam.tlx"), "-p", Path("p.tlx")},
-      {"-a", "-dtrovam.tlx", "-Ttex", "--encoding=utf-8"},       // values attached, and --encoding
+      {"-a", "-dtrovam.tlx", "-Ttex", "--encoding=utf-8"},  // values attached, and --encoding
       {"-a", "-T", "latin1", "-i", "ISO-8859-1"},
       {"pipe", "-H", "-T", "sgml"},
   };
@@ -53,7 +53,8 @@ TEST_F(IspellClientTest, UnknownOptionsAndBadValuesAreClearErrors) {
   } cases[] = {
       {{"-a", "-x"}, "vantor: unknown option -x (see 'vantor pipe --help')\n"},
       {{"-a", "-mB"}, "vantor: unknown option -mB (see 'vantor pipe --help')\n"},
-      {{"-a", "-W", "many"}, "vantor: option -W needs a number from 0 to 80 (see 'vantor pipe --help')\n"},
+      {{"-a", "-W", "many"},
+       "vantor: option -W needs a number from 0 to 80 (see 'vantor pipe --help')\n"},
       {{"-a", "-T", "rtf"},
        "vantor: unknown input type 'rtf' for -T (html, sgml, tex, nroff, utf8, latin1) "
        "(see 'vantor pipe --help')\n"},
@@ -90,7 +91,12 @@ TEST_F(IspellClientTest, OptionsChangeTheAnswers) {
 
 TEST_F(IspellClientTest, ALineThatIsNotUtf8TurnsTheSessionToLatin1) {
   // UTF-8 first; from the first Latin-1 line on, lines and answers are Latin-1.
-  const auto lines = Lines(Run({"-a"}, "^café\n^caf\xE9" " cafe\n^cafe\n*na\xEF" "f\n^na\xEF" "f\n").out);
+  const auto lines = Lines(Run({"-a"},
+                               "^café\n^caf\xE9"
+                               " cafe\n^cafe\n*na\xEF"
+                               "f\n^na\xEF"
+                               "f\n")
+                               .out);
   ASSERT_EQ(lines.size(), 10u);
   EXPECT_EQ(lines[1], "*");
   EXPECT_EQ(lines[3], "*");
@@ -101,7 +107,12 @@ TEST_F(IspellClientTest, ALineThatIsNotUtf8TurnsTheSessionToLatin1) {
   // A named encoding stays.
   const auto named = Lines(Run({"-a", "--encoding=UTF-8"}, "^caf\xE9\n").out);
   EXPECT_EQ(named.at(1).rfind("& caf ", 0), 0u) << named.at(1);
-  EXPECT_EQ(Run({"-l"}, "cafe\nna\xEF" "f caf\xE9\n").out, "cafe\nna\xEF" "f\n");
+  EXPECT_EQ(Run({"-l"},
+                "cafe\nna\xEF"
+                "f caf\xE9\n")
+                .out,
+            "cafe\nna\xEF"
+            "f\n");
 }
 
 TEST_F(IspellClientTest, ListModeGivesEachMisspelledWordOnALineOfItsOwn) {
@@ -152,7 +163,7 @@ TEST_F(IspellClientTest, NamedPersonalDictionaryIsCreatedOnSaveAndAFileOfOtherTe
   EXPECT_EQ(Lines(Run({"-a", "-p", Path("mine.tlx")}, "^zorp\n").out).at(1), "*");
   EXPECT_NE(Lines(Run({"-a"}, "^zorp\n").out).at(1), "*");  // not the default one
   for (const std::string& bytes : {std::string("just some words\nwithout a header\n"),
-                                  std::string("\x89PNG\r\n\x1A\n\0\0", 10)}) {
+                                   std::string("\x89PNG\r\n\x1A\n\0\0", 10)}) {
     WriteFile("notes.txt", bytes);
     const ToolRun refused = Run({"-a", "-p", Path("notes.txt")}, "*zorp\n#\n");
     EXPECT_EQ(refused.status, kExitError);

@@ -93,7 +93,8 @@ TEST_F(SuggestCommandTest, StdinGivesOneWordPerLineAndSkipsBlankLines) {
 TEST_F(SuggestCommandTest, WordsOutsideTheCharacterSetAreRefused) {
   const ToolRun run = Run({"suggest", "\xE2\x98\x83", "the"});
   EXPECT_EQ(run.status, kExitError);
-  EXPECT_EQ(run.err, "vantor: cannot check '\xE2\x98\x83': not representable in the character set\n");
+  EXPECT_EQ(run.err,
+            "vantor: cannot check '\xE2\x98\x83': not representable in the character set\n");
   EXPECT_EQ(Fields(Lines(run.out).at(0))[0], "the");
   EXPECT_EQ(Run({"suggest"}).status, kExitError);
   EXPECT_EQ(Run({"suggest", "--stdin", "word"}).status, kExitError);

@@ -57,14 +57,15 @@ class TextWindowTest : public ToolTest {
   // Words and separators chosen to put doubled words, blank runs, long lines, CR line ends and
   // (for HTML) tags and entities across every kind of place a window may be cut.
   static std::string MakeText(unsigned seed, bool html, std::size_t size) {
-    static const std::vector<std::string> kWords = {"the", "quick", "brown", "fox", "teh", "jumpd",
-                                                    "Monday", "monday", "cat", "cats", "hello",
-                                                    "e.g.", "don't", "well-known", "x"};
-    static const std::vector<std::string> kSeparators = {" ", " ", " ", "\n", "\n\n\n", " \n \t\n",
-                                                         ". ", ", ", "\r", "\r\n", "-\n"};
-    static const std::vector<std::string> kMarkup = {"<b>", "</b>", "<a\nhref=\"x\">", "<p\n\n>",
-                                                     "caf&eacute;", "&amp;", "&eacute;t&eacute;",
-                                                     "<", ">", "&x\n;"};
+    static const std::vector<std::string> kWords = {
+        "the", "quick", "brown", "fox",  "teh",   "jumpd",      "Monday", "monday",
+        "cat", "cats",  "hello", "e.g.", "don't", "well-known", "x"};
+    static const std::vector<std::string> kSeparators = {
+        " ", " ", " ", "\n", "\n\n\n", " \n \t\n", ". ", ", ", "\r", "\r\n", "-\n"};
+    static const std::vector<std::string> kMarkup = {
+        "<b>",         "</b>",  "<a\nhref=\"x\">",   "<p\n\n>",
+        "caf&eacute;", "&amp;", "&eacute;t&eacute;", "<",
+        ">",           "&x\n;"};
     std::mt19937 random(seed);
     std::string text;
     while (text.size() < size) {

@@ -184,8 +184,7 @@ int32_t CheckBackgroundRecheck(const BackgroundCall& call) {
   return 0;
 }
 
-int32_t CheckBackgroundMenu(const BackgroundCall& call, int32_t x, int32_t y,
-                            HINSTANCE resources) {
+int32_t CheckBackgroundMenu(const BackgroundCall& call, int32_t x, int32_t y, HINSTANCE resources) {
   BackgroundState& state = TheBackgroundState();
   state.TakeOver(call.window, call.core, call.loop, call.userDictionary);
   const MarkedText text(state.window, state.style);

@@ -20,7 +20,7 @@ namespace trov {
 struct BackgroundCall {
   HWND window;
   ControlCore& core;
-  CheckLoop& loop;            // its suggestion search serves the menu
+  CheckLoop& loop;             // its suggestion search serves the menu
   std::string userDictionary;  // the control's first user dictionary, where Add writes; or empty
   MarkingStyle style;
 };

@@ -81,8 +81,8 @@ void TrackSuggestionMenu(BackgroundState& state, const std::string& word, POINT 
   loop.SuggestFor(word.c_str());
   const int offered = std::min<int>(loop.SuggestionCount(), kSuggestionSlots);
   for (int i = 0; i < offered; ++i) {
-    ModifyMenuA(popup, IDM_FIRST_SUGGESTION + i, MF_BYCOMMAND | MF_STRING,
-                IDM_FIRST_SUGGESTION + i, loop.Suggestion(static_cast<int16_t>(i)).c_str());
+    ModifyMenuA(popup, IDM_FIRST_SUGGESTION + i, MF_BYCOMMAND | MF_STRING, IDM_FIRST_SUGGESTION + i,
+                loop.Suggestion(static_cast<int16_t>(i)).c_str());
   }
   for (int id = IDM_FIRST_SUGGESTION + offered; id <= IDM_LAST_SUGGESTION; ++id) {
     DeleteMenu(popup, static_cast<UINT>(id), MF_BYCOMMAND);
@@ -94,7 +94,8 @@ void TrackSuggestionMenu(BackgroundState& state, const std::string& word, POINT 
       TrackPopupMenu(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
                      clientPoint.x, clientPoint.y, 0, state.window, nullptr));
   if (command >= IDM_FIRST_SUGGESTION && command < IDM_FIRST_SUGGESTION + offered) {
-    ReplaceWithSuggestion(state, loop.Suggestion(static_cast<int16_t>(command - IDM_FIRST_SUGGESTION)));
+    ReplaceWithSuggestion(state,
+                          loop.Suggestion(static_cast<int16_t>(command - IDM_FIRST_SUGGESTION)));
   } else if (command == IDM_IGNORE_ALL) {
     IgnoreAll(state);
   } else if (command == IDM_ADD) {

@@ -15,7 +15,7 @@
 namespace trov {
 
 struct BackgroundState {
-  HWND window = nullptr;      // the window last registered
+  HWND window = nullptr;  // the window last registered
   ControlCore* core = nullptr;
   CheckLoop* loop = nullptr;
   std::string userDictionary;  // where Add writes; empty for none

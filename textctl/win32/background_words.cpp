@@ -53,8 +53,8 @@ std::string Trimmed(const std::string& word) {
 
 int16_t WordChecker::Check(const std::string& word, std::string& replacement) const {
   std::array<char, TROV_WORD_BUFFER> buffer{};
-  int16_t flags = TROV_CheckText(state_.core->Session(), word.c_str(), buffer.data(),
-                                 TROV_WORD_BUFFER);
+  int16_t flags =
+      TROV_CheckText(state_.core->Session(), word.c_str(), buffer.data(), TROV_WORD_BUFFER);
   replacement = buffer.data();
   if (flags > 0 && (flags & TROV_RESULT_AUTO_CHANGE) && state_.core->AutoCorrect() == 0) {
     flags = static_cast<int16_t>((flags & ~TROV_RESULT_AUTO_CHANGE) | TROV_RESULT_COND_CHANGE);

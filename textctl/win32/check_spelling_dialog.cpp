@@ -40,13 +40,18 @@ class CheckSpellingDialog {
  private:
   HWND Item(int id) const { return GetDlgItem(dialog_, id); }
   std::string Text(UINT id) const { return ResourceString(host_.Resources(), id); }
-  std::string EditText() const { return ControlText(Item(IDC_CHECK_WORD), TROV_PROBLEM_BUFFER - 1); }
-  bool EditCanUndo() const { return SendDlgItemMessageA(dialog_, IDC_CHECK_WORD, EM_CANUNDO, 0, 0); }
+  std::string EditText() const {
+    return ControlText(Item(IDC_CHECK_WORD), TROV_PROBLEM_BUFFER - 1);
+  }
+  bool EditCanUndo() const {
+    return SendDlgItemMessageA(dialog_, IDC_CHECK_WORD, EM_CANUNDO, 0, 0);
+  }
   bool EditModified() const {
     return SendDlgItemMessageA(dialog_, IDC_CHECK_WORD, EM_GETMODIFY, 0, 0) != 0;
   }
   int SelectedSuggestion() const {
-    return static_cast<int>(SendDlgItemMessageA(dialog_, IDC_CHECK_SUGGESTIONS, LB_GETCURSEL, 0, 0));
+    return static_cast<int>(
+        SendDlgItemMessageA(dialog_, IDC_CHECK_SUGGESTIONS, LB_GETCURSEL, 0, 0));
   }
   void SetEditWord(const std::string& word);
   // What Change and Change All put in: the typed text, else the chosen suggestion.
@@ -264,7 +269,8 @@ void CheckSpellingDialog::FillAddWordsTo() {
     const std::size_t slash = entry.fileName.rfind('\\');
     const std::string shown =
         slash == std::string::npos ? entry.fileName : entry.fileName.substr(slash + 1);
-    const LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    const LRESULT index =
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
     if (index < 0) continue;
     // The list owns a copy of the full path; ReleaseAddWordsTo frees it.
     auto* path = new std::string(entry.fileName);
@@ -324,8 +330,9 @@ void CheckSpellingDialog::ChangeAll() {
 void CheckSpellingDialog::AddToDictionary() {
   CheckLoop& loop = host_.Loop();
   const LRESULT selected = SendDlgItemMessageA(dialog_, IDC_CHECK_ADD_WORDS_TO, CB_GETCURSEL, 0, 0);
-  const LRESULT data =
-      selected == CB_ERR ? 0 : SendDlgItemMessageA(dialog_, IDC_CHECK_ADD_WORDS_TO, CB_GETITEMDATA, selected, 0);
+  const LRESULT data = selected == CB_ERR ? 0
+                                          : SendDlgItemMessageA(dialog_, IDC_CHECK_ADD_WORDS_TO,
+                                                                CB_GETITEMDATA, selected, 0);
   if (data != 0 && data != CB_ERR) {
     const auto* path = reinterpret_cast<const std::string*>(data);
     const int16_t added = host_.Dictionaries().AddToUserDictionary(

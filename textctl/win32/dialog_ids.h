@@ -11,9 +11,9 @@
 #define IDC_CHECK_PROMPT 213
 #define IDC_CHECK_WORD 214
 #define IDC_CHECK_SUGGESTIONS 216
-#define IDC_CHECK_IGNORE 3       // Ignore, or Undo edit after typing
+#define IDC_CHECK_IGNORE 3  // Ignore, or Undo edit after typing
 #define IDC_CHECK_IGNORE_ALL 4
-#define IDC_CHECK_CHANGE 5       // Change, or Delete
+#define IDC_CHECK_CHANGE 5  // Change, or Delete
 #define IDC_CHECK_CHANGE_ALL 6
 #define IDC_CHECK_ADD 7
 #define IDC_CHECK_SUGGEST 8

@@ -107,9 +107,7 @@ void MarkedText::UnmarkRange(int32_t a, int32_t b) const {
 
 COLORREF MarkedText::NeighbourColour(int32_t a, int32_t b) const {
   KeptSelection kept(window_);
-  const auto plain = [this](int32_t i) {
-    return !IsSpace(CharAt(i)) && !IsMarkedAt(i);
-  };
+  const auto plain = [this](int32_t i) { return !IsSpace(CharAt(i)) && !IsMarkedAt(i); };
   int32_t found = -1;
   for (int32_t i = a; i >= 0 && found < 0; --i) {
     if (plain(i)) found = i;
@@ -129,7 +127,9 @@ WindowWord MarkedText::WordAround(int32_t position) const {
   std::array<char, TROV_PROBLEM_BUFFER> text{};
   const int32_t read = TextCtl_GetTextRange(window_, first, position + kWordReach, text.data(),
                                             static_cast<int32_t>(text.size()));
-  const auto at = [&](int32_t i) { return static_cast<unsigned char>(text[static_cast<std::size_t>(i)]); };
+  const auto at = [&](int32_t i) {
+    return static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+  };
   int32_t i = std::min(position, first + read) - first;
   i = std::min(i, kWordReach);
   while (i > 0 && IsWordish(at(i - 1))) --i;
@@ -137,8 +137,8 @@ WindowWord MarkedText::WordAround(int32_t position) const {
   WindowWord found;
   found.start = first + i;
   bool innerPeriod = false;
-  for (int32_t j = i; j < read && IsWordish(at(j)) &&
-                      found.word.size() < static_cast<std::size_t>(TROV_MAX_WORD);
+  for (int32_t j = i;
+       j < read && IsWordish(at(j)) && found.word.size() < static_cast<std::size_t>(TROV_MAX_WORD);
        ++j) {
     if (at(j) == kPeriod && j > i && j + 1 < read && IsWordChar(at(j - 1)) &&
         IsWordChar(at(j + 1))) {

@@ -15,7 +15,7 @@
 namespace trov {
 namespace {
 
-constexpr int32_t kOutOfMemory = -12;  // the engine's result for a failed allocation
+constexpr int32_t kOutOfMemory = -12;        // the engine's result for a failed allocation
 constexpr std::size_t kWideWordLimit = 100;  // the Unicode search's word buffer, in characters
 
 static_assert(sizeof(CHARFORMATA) == 60, "rich edit 1.0 takes the 60-byte character format");
@@ -154,7 +154,8 @@ int32_t TxSelectedText(HWND window, char* buffer, int32_t size) {
   if (memory == nullptr) return 0;
   if (const auto* text = static_cast<const char*>(GlobalLock(memory))) {
     const std::size_t available = GlobalSize(memory);
-    const std::size_t count = std::min(strnlen(text, available), static_cast<std::size_t>(size - 1));
+    const std::size_t count =
+        std::min(strnlen(text, available), static_cast<std::size_t>(size - 1));
     std::memcpy(buffer, text, count);
     buffer[count] = '\0';
     GlobalUnlock(memory);
@@ -179,9 +180,8 @@ int32_t WideRange(HWND window, int32_t first, int32_t last, char* buffer) {
   buffer[0] = '\0';
   if (!wide) return 0;
   TEXTRANGEW range{{first, last}, wide.get()};
-  const auto delivered = static_cast<std::size_t>(
-      std::max<LRESULT>(0, SendMessageW(window, EM_GETTEXTRANGE, 0,
-                                        reinterpret_cast<LPARAM>(&range))));
+  const auto delivered = static_cast<std::size_t>(std::max<LRESULT>(
+      0, SendMessageW(window, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
   const std::size_t kept = std::min(delivered, count);
   for (std::size_t i = 0; i < kept; ++i) buffer[i] = static_cast<char>(wide[i] & 0xFF);
   buffer[kept] = '\0';
@@ -207,8 +207,8 @@ int32_t WideFindText(HWND window, const char* word, int32_t start) {
     wide[i] = static_cast<wchar_t>(static_cast<unsigned char>(word[i]));
   }
   FINDTEXTW find{{start, -1}, wide.data()};
-  return static_cast<int32_t>(SendMessageW(window, EM_FINDTEXTW, FR_DOWN | FR_WHOLEWORD,
-                                           reinterpret_cast<LPARAM>(&find)));
+  return static_cast<int32_t>(
+      SendMessageW(window, EM_FINDTEXTW, FR_DOWN | FR_WHOLEWORD, reinterpret_cast<LPARAM>(&find)));
 }
 
 }  // namespace
@@ -388,8 +388,7 @@ void TextCtl_Unfreeze(HWND window) {
   }
 }
 
-int32_t TextCtl_GetTextRange(HWND window, int32_t first, int32_t last, char* buffer,
-                             int32_t size) {
+int32_t TextCtl_GetTextRange(HWND window, int32_t first, int32_t last, char* buffer, int32_t size) {
   if (buffer == nullptr || size <= 0) return 0;
   buffer[0] = '\0';
   first = std::max(first, 0);

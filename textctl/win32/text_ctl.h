@@ -44,8 +44,7 @@ void TextCtl_SetEffects(HWND window, int mask, int effects);
 void TextCtl_Freeze(HWND window);
 void TextCtl_Unfreeze(HWND window);
 // Characters first..last (exclusive) into buffer, bounded by size; the number delivered.
-int32_t TextCtl_GetTextRange(HWND window, int32_t first, int32_t last, char* buffer,
-                             int32_t size);
+int32_t TextCtl_GetTextRange(HWND window, int32_t first, int32_t last, char* buffer, int32_t size);
 // The first occurrence of word at or after start, or -1; -12 when memory runs out. Rich edits
 // match whole words regardless of case, other kinds plain substrings.
 int32_t TextCtl_FindText(HWND window, const char* word, int32_t start);

@@ -13,9 +13,9 @@ constexpr DWORD kMappingLimit = 128;  // bytes of the registry value, terminator
 char LowerAscii(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(),
-                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
 }
 
 bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
@@ -40,8 +40,8 @@ int KindOfContainedName(std::string_view className) {
   if (contains("richedit20a")) return TEXTCTL_RICHEDIT2A;
   if (contains("richedit20w") || contains("richedit50w")) return TEXTCTL_RICHEDITW;
   if (contains("richedit")) return TEXTCTL_RICHEDIT1;
-  constexpr std::array<std::string_view, 10> kTxVersions = {
-      "tx11", "tx12", "tx13", "tx14", "tx15", "tx16", "tx17", "tx18", "tx19", "tx32"};
+  constexpr std::array<std::string_view, 10> kTxVersions = {"tx11", "tx12", "tx13", "tx14", "tx15",
+                                                            "tx16", "tx17", "tx18", "tx19", "tx32"};
   for (std::string_view version : kTxVersions) {
     if (contains(version)) return TEXTCTL_TX;
   }

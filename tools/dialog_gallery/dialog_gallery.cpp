@@ -92,8 +92,7 @@ IClassFactory* ClassObject(REFCLSID clsid) {
   auto get = reinterpret_cast<GetClassObject>(
       reinterpret_cast<void*>(GetProcAddress(module, "DllGetClassObject")));
   IClassFactory* factory = nullptr;
-  if (get == nullptr ||
-      FAILED(get(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+  if (get == nullptr || FAILED(get(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
     return nullptr;
   }
   return factory;
@@ -122,8 +121,8 @@ IDispatch* CreateControl() {
   factory->Release();
   if (dispatch == nullptr) return nullptr;
   IPersistStreamInit* persist = nullptr;
-  if (SUCCEEDED(dispatch->QueryInterface(IID_IPersistStreamInit,
-                                         reinterpret_cast<void**>(&persist)))) {
+  if (SUCCEEDED(
+          dispatch->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)))) {
     persist->InitNew();
     persist->Release();
   }
@@ -192,7 +191,8 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM context) {
 }
 
 HWND WaitForWindow(DWORD thread, const char* caption) {
-  for (int tries = 0; tries < 3000; ++tries) {  // a minute: a new prefix first builds its font cache
+  for (int tries = 0; tries < 3000;
+       ++tries) {  // a minute: a new prefix first builds its font cache
     Search search{caption, nullptr};
     EnumThreadWindows(thread, MatchCaption, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr) return search.found;

@@ -51,7 +51,7 @@ bool WriteWordList(const std::string& path, const std::vector<std::string>& word
 struct SetConversion {
   int32_t words = 0;             // non-empty lines read
   int32_t missingCharacter = 0;  // words with a character that has no byte in the set
-  int32_t notLetter = 0;         // words with a non-ASCII character the set does not class as a letter
+  int32_t notLetter = 0;  // words with a non-ASCII character the set does not class as a letter
   std::vector<std::string> examples;  // the first few words left out, as UTF-8
 
   int32_t LeftOut() const { return missingCharacter + notLetter; }

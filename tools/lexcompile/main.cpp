@@ -93,10 +93,11 @@ bool ReadList(const Arguments& args, const std::string& path, std::vector<std::s
   if (args.engineSet == 0) return ReadWordList(path, args.utf8 ? args.charset : "", words, error);
   SetConversion conversion;
   if (!ReadWordListInSet(path, args.engineSet, words, conversion, error)) return false;
-  std::printf("%s: %d words, %d not held by set %d (%d with a character the set lacks, %d with a "
-              "character it does not class as a letter)\n",
-              path.c_str(), conversion.words, conversion.LeftOut(), args.engineSet,
-              conversion.missingCharacter, conversion.notLetter);
+  std::printf(
+      "%s: %d words, %d not held by set %d (%d with a character the set lacks, %d with a "
+      "character it does not class as a letter)\n",
+      path.c_str(), conversion.words, conversion.LeftOut(), args.engineSet,
+      conversion.missingCharacter, conversion.notLetter);
   for (const std::string& example : conversion.examples) {
     std::printf("  left out: %s\n", example.c_str());
   }

@@ -30,7 +30,8 @@ Fit ToSet(const std::string& utf8, int16_t charSet, std::string& out) {
     }
     // ASCII marks (apostrophe, hyphen, period) are part of entries as the lists spell them; a
     // character beyond ASCII that the set does not class as a letter would split the word.
-    if (byte >= 0x80 && !(TROV_CharSetClassExt(charSet, static_cast<uint8_t>(byte)) & kLetterClass) &&
+    if (byte >= 0x80 &&
+        !(TROV_CharSetClassExt(charSet, static_cast<uint8_t>(byte)) & kLetterClass) &&
         fit == Fit::kHeld) {
       fit = Fit::kNotLetter;
     }

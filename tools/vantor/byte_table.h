@@ -16,7 +16,7 @@ namespace vantor {
 inline constexpr char32_t kUndefinedByte = 0xFFFFFFFF;
 
 struct ByteTable {
-  std::array<char32_t, 256> toUnicode{};            // kUndefinedByte where the encoding has none
+  std::array<char32_t, 256> toUnicode{};  // kUndefinedByte where the encoding has none
   std::unordered_map<char32_t, unsigned char> fromUnicode;
 
   std::optional<unsigned char> Encode(char32_t codePoint) const {

@@ -34,7 +34,8 @@ char32_t ConvertOneByte(iconv_t converter, unsigned char byte) {
   uint32_t out[2] = {0, 0};
   char* outPointer = reinterpret_cast<char*>(out);
   std::size_t outLeft = sizeof out;
-  if (iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) == static_cast<std::size_t>(-1)) {
+  if (iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) ==
+      static_cast<std::size_t>(-1)) {
     return kUndefinedByte;
   }
   if (sizeof out - outLeft != sizeof(uint32_t)) return kUndefinedByte;

@@ -72,7 +72,8 @@ class FileChecker {
     problem.flags = flags;
     const std::string word = state.misspelledWord.data();
     problem.word = charset.ToUtf8(word);
-    if (flags & kFlagsWithReplacement) problem.replacement = charset.ToUtf8(state.replacementWord.data());
+    if (flags & kFlagsWithReplacement)
+      problem.replacement = charset.ToUtf8(state.replacementWord.data());
     const bool wantsSuggestions = context_.options.suggestionsInReport &&
                                   problem.replacement.empty() && (flags & kSuggestionFlags) &&
                                   !(flags & TROV_RESULT_DOUBLED_WORD);

@@ -149,7 +149,8 @@ class DictionaryTool {
     if (lexicon < 0) return Fail(operands_[1] + ": " + EngineErrorText(lexicon));
     const int16_t result =
         speller_.Core().AddToUserDictionary(path.c_str(), word->c_str(), action[0], other->c_str());
-    if (result < 0) return Fail(operands_[1] + ": " + operands_[2] + ": " + EngineErrorText(result));
+    if (result < 0)
+      return Fail(operands_[1] + ": " + operands_[2] + ": " + EngineErrorText(result));
     return kExitClean;
   }
 
@@ -160,7 +161,8 @@ class DictionaryTool {
     const int16_t lexicon = OpenAsUserDictionary(path);
     if (lexicon < 0) return Fail(operands_[1] + ": " + EngineErrorText(lexicon));
     const int16_t result = speller_.Core().DeleteFromUserDictionary(path.c_str(), word->c_str());
-    if (result < 0) return Fail(operands_[1] + ": " + operands_[2] + ": " + EngineErrorText(result));
+    if (result < 0)
+      return Fail(operands_[1] + ": " + operands_[2] + ": " + EngineErrorText(result));
     return kExitClean;
   }
 
@@ -210,8 +212,8 @@ class DictionaryTool {
       if (line.empty()) continue;
       auto word = speller_.Charset().FromEncoding(line, speller_.Encoding());
       if (!word) {
-        Fail(name + ": line " + std::to_string(lineNumber) +
-             ": not a word of character set " + std::to_string(speller_.Charset().Set()));
+        Fail(name + ": line " + std::to_string(lineNumber) + ": not a word of character set " +
+             std::to_string(speller_.Charset().Set()));
         return false;
       }
       words.push_back(std::move(*word));

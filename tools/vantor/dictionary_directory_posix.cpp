@@ -11,8 +11,7 @@ std::string DictionaryDirectory() {
   if (error || !program.has_parent_path()) return ".";
   // Installed, the program is in <prefix>/bin and its dictionaries in <prefix>/share/vantor; found
   // from the program's own place, an install works under any prefix and the tool needs no option.
-  const std::filesystem::path installed =
-      program.parent_path() / VANTOR_INSTALLED_DICTIONARIES;
+  const std::filesystem::path installed = program.parent_path() / VANTOR_INSTALLED_DICTIONARIES;
   if (std::filesystem::is_directory(installed, error)) return installed.lexically_normal().string();
   return program.parent_path().string();
 }

@@ -30,8 +30,8 @@ std::variant<Document, std::string> Document::Decode(std::string bytes,
       const auto status = character.status == EngineTextDecoder::Character::Status::kIncomplete
                               ? EngineTextDecoder::Character::Status::kInvalid
                               : character.status;
-      return decoder.ErrorMessage(status, static_cast<unsigned char>(source[position]),
-                                  where.line, where.column);
+      return decoder.ErrorMessage(status, static_cast<unsigned char>(source[position]), where.line,
+                                  where.column);
     }
     document.engineText_ += static_cast<char>(character.engineByte);
     document.origins_.push_back(
@@ -71,7 +71,8 @@ void Document::UpdateEngineText(std::string newText) {
   std::size_t head = 0;
   while (head < shorter && old[head] == newText[head]) ++head;
   std::size_t tail = 0;
-  while (tail < shorter - head && old[old.size() - 1 - tail] == newText[newText.size() - 1 - tail]) {
+  while (tail < shorter - head &&
+         old[old.size() - 1 - tail] == newText[newText.size() - 1 - tail]) {
     ++tail;
   }
   if (head == old.size() && head == newText.size()) return;

@@ -42,7 +42,7 @@ class Document {
 
  private:
   struct Origin {
-    uint32_t start;   // in source_; kNewCharacter for characters the engine text put in
+    uint32_t start;  // in source_; kNewCharacter for characters the engine text put in
     uint32_t length;
   };
   static constexpr uint32_t kNewCharacter = UINT32_MAX;
@@ -52,8 +52,8 @@ class Document {
   std::string source_;
   std::string prefix_;  // a byte-order mark, kept but not checked
   std::string engineText_;
-  std::string readEngineText_;  // the engine text as decoded
-  std::vector<Origin> origins_;        // one per engine byte
+  std::string readEngineText_;           // the engine text as decoded
+  std::vector<Origin> origins_;          // one per engine byte
   std::vector<std::size_t> lineStarts_;  // engine offsets where lines begin
 };
 

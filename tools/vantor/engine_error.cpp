@@ -24,7 +24,8 @@ std::string EngineErrorText(int16_t code) {
       {TROV_ERR_BAD_FORMAT, "not a valid dictionary file"},
   };
   for (const Meaning& meaning : kMeanings) {
-    if (meaning.code == code) return std::string(meaning.text) + " (error " + std::to_string(code) + ")";
+    if (meaning.code == code)
+      return std::string(meaning.text) + " (error " + std::to_string(code) + ")";
   }
   return "error " + std::to_string(code);
 }

@@ -50,9 +50,9 @@ class EngineTextDecoder {
   const EngineCharset& charset_;
   std::array<unsigned char, 128> asciiToEngine_{};
   bool asciiUnchanged_ = true;  // every ASCII byte is its own engine byte
-  std::string pending_;  // the start of a character cut by the end of the last piece
+  std::string pending_;         // the start of a character cut by the end of the last piece
   bool started_ = false;
-  std::size_t line_ = 1;    // where the next character goes, for messages
+  std::size_t line_ = 1;  // where the next character goes, for messages
   std::size_t column_ = 1;
   std::string error_;
 };

@@ -76,14 +76,17 @@ class FixSession {
     }
   }
 
-  std::string Utf8(const std::string& engineText) const { return speller_.Charset().ToUtf8(engineText); }
+  std::string Utf8(const std::string& engineText) const {
+    return speller_.Charset().ToUtf8(engineText);
+  }
 
   void Show() {
     const auto offset = static_cast<std::size_t>(loop_.WordOffset());
     const TextPosition position = document_.PositionOf(offset);
     const std::string word = loop_.MisspelledWord();
-    out_ << '\n' << name_ << ':' << position.line << ':' << position.column << ": "
-         << ProblemKind(flags_) << ": " << Utf8(word) << '\n';
+    out_ << '\n'
+         << name_ << ':' << position.line << ':' << position.column << ": " << ProblemKind(flags_)
+         << ": " << Utf8(word) << '\n';
     out_ << "  " << Utf8(std::string(document_.LineAround(offset))) << '\n';
     out_ << "  " << std::string(position.column - 1, ' ') << std::string(word.size(), '^') << '\n';
     const std::string replacement = loop_.ReplacementWord();
@@ -122,17 +125,34 @@ class FixSession {
   // True when the answer was acted on.
   bool Handle(char key, const std::string& argument) {
     switch (key) {
-      case 'i': loop_.IgnoreWord(); return true;
-      case 'I': loop_.IgnoreAllWord(); return true;
-      case 'r': return ReplaceWith(argument.empty() ? AskWord() : FromUser(argument));
-      case 'c': return ChangeAll(argument);
-      case 'd': return Delete();
-      case 'a': return AddToUserDictionary();
-      case 'u': return Undo();
-      case 's': loop_.Suggest(); Show(); return false;
-      case 'q': return true;
-      case '?': out_ << kAnswerHelp; return false;
-      default: out_ << "Unknown answer; ? lists them.\n"; return false;
+      case 'i':
+        loop_.IgnoreWord();
+        return true;
+      case 'I':
+        loop_.IgnoreAllWord();
+        return true;
+      case 'r':
+        return ReplaceWith(argument.empty() ? AskWord() : FromUser(argument));
+      case 'c':
+        return ChangeAll(argument);
+      case 'd':
+        return Delete();
+      case 'a':
+        return AddToUserDictionary();
+      case 'u':
+        return Undo();
+      case 's':
+        loop_.Suggest();
+        Show();
+        return false;
+      case 'q':
+        return true;
+      case '?':
+        out_ << kAnswerHelp;
+        return false;
+      default:
+        out_ << "Unknown answer; ? lists them.\n";
+        return false;
     }
   }
 

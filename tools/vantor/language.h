@@ -14,11 +14,11 @@ struct Language {
   std::string_view tag;   // e.g. de-DE
   std::string_view name;  // e.g. German
   int characterSet;
-  std::string_view package;   // the Debian package of the word list
-  std::string_view wordList;  // its file in /usr/share/dict
+  std::string_view package;       // the Debian package of the word list
+  std::string_view wordList;      // its file in /usr/share/dict
   std::string_view listEncoding;  // of that file: UTF-8 or ISO-8859-1
-  bool phonetic;             // whether phonetic suggestions make sense in it
-  std::string_view ispellName;  // what editors pass to -d, e.g. deutsch
+  bool phonetic;                  // whether phonetic suggestions make sense in it
+  std::string_view ispellName;    // what editors pass to -d, e.g. deutsch
 };
 
 std::span<const Language> Languages();

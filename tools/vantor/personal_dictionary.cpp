@@ -20,8 +20,8 @@ std::string Environment(const char* name) {
 constexpr int32_t kWholeFile = -1;
 
 std::string Refusal(const std::string& path, int16_t code) {
-  return "cannot use " + path + " as the personal dictionary, left as it is: " +
-         EngineErrorText(code);
+  return "cannot use " + path +
+         " as the personal dictionary, left as it is: " + EngineErrorText(code);
 }
 
 }  // namespace

@@ -18,8 +18,8 @@
 namespace vantor {
 namespace {
 
-constexpr uint32_t kSplitOptions = TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_WORDS |
-                                   TROV_OPT_SPLIT_CONTRACTED_WORDS;
+constexpr uint32_t kSplitOptions =
+    TROV_OPT_SPLIT_HYPHENATED_WORDS | TROV_OPT_SPLIT_WORDS | TROV_OPT_SPLIT_CONTRACTED_WORDS;
 
 class PipeSession {
  public:
@@ -61,16 +61,36 @@ class PipeSession {
     }
     const std::string argument = line.substr(1);
     switch (line[0]) {
-      case '*': AddToPersonal(argument); return;
-      case '&': AddToPersonal(LowerCase(argument)); return;
-      case '@': AcceptForSession(argument); return;
-      case '#': SavePersonal(); return;
-      case '!': terse_ = true; return;
-      case '%': terse_ = false; return;
-      case '^': CheckLine(line, 1); return;
+      case '*':
+        AddToPersonal(argument);
+        return;
+      case '&':
+        AddToPersonal(LowerCase(argument));
+        return;
+      case '@':
+        AcceptForSession(argument);
+        return;
+      case '#':
+        SavePersonal();
+        return;
+      case '!':
+        terse_ = true;
+        return;
+      case '%':
+        terse_ = false;
+        return;
+      case '^':
+        CheckLine(line, 1);
+        return;
       // TeX mode on and off, the formatter's string type and "$$" settings: plain text only.
-      case '+': case '-': case '~': case '$': return;
-      default: CheckLine(line, 0); return;
+      case '+':
+      case '-':
+      case '~':
+      case '$':
+        return;
+      default:
+        CheckLine(line, 0);
+        return;
     }
   }
 
@@ -159,9 +179,11 @@ class PipeSession {
       return;
     }
     std::vector<std::string> suggestions;
-    if ((flags & kFlagsWithReplacement) && replacement[0] != '\0') suggestions.push_back(replacement);
+    if ((flags & kFlagsWithReplacement) && replacement[0] != '\0')
+      suggestions.push_back(replacement);
     for (const trov::SuggestedWord& entry : speller_.SuggestFor(word)) {
-      if (suggestions.empty() || suggestions.front() != entry.word) suggestions.push_back(entry.word);
+      if (suggestions.empty() || suggestions.front() != entry.word)
+        suggestions.push_back(entry.word);
     }
     if (suggestions.empty()) {
       out_ << "# " << Show(word) << ' ' << offset << '\n';
@@ -230,7 +252,7 @@ class PipeSession {
   std::size_t shortWordLength_;
   bool listOnly_;  // -l: only the misspelled words, one a line, and no commands
   bool terse_;
-  const TextEncoding* encoding_;         // of the client's lines and of the answers
+  const TextEncoding* encoding_;        // of the client's lines and of the answers
   std::optional<TextEncoding> latin1_;  // what encoding_ may become; none when one was named
 };
 

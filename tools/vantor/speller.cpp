@@ -13,7 +13,8 @@ std::vector<std::string> SplitList(const std::string& list) {
   std::size_t start = 0;
   while (start <= list.size() && !list.empty()) {
     const std::size_t comma = list.find(',', start);
-    names.push_back(list.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    names.push_back(
+        list.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -115,8 +116,10 @@ void Speller::WarnAboutUnopened(trov::DictionaryKind kind, const std::vector<std
   const auto& opened = core_.Dictionaries(kind);
   for (const std::string& path : paths) {
     bool found = false;
-    for (const auto& entry : opened) found = found || trov::SameIgnoringAsciiCase(entry.fileName, path);
-    if (!found) warnings_.push_back("cannot open dictionary " + path + " (" + WhyNotOpened(path) + ")");
+    for (const auto& entry : opened)
+      found = found || trov::SameIgnoringAsciiCase(entry.fileName, path);
+    if (!found)
+      warnings_.push_back("cannot open dictionary " + path + " (" + WhyNotOpened(path) + ")");
   }
 }
 

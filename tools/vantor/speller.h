@@ -49,9 +49,8 @@ class Speller {
  public:
   // The speller, or a message saying why there is none (unknown encoding, no dictionary).
   // Dictionaries that fail to open beside others that do are listed in Warnings().
-  static std::variant<std::unique_ptr<Speller>, std::string> Open(const ToolOptions& options,
-                                                                  const std::string& dictionaryDirectory,
-                                                                  bool needDictionaries);
+  static std::variant<std::unique_ptr<Speller>, std::string> Open(
+      const ToolOptions& options, const std::string& dictionaryDirectory, bool needDictionaries);
   ~Speller();
   Speller(const Speller&) = delete;
   Speller& operator=(const Speller&) = delete;

@@ -11,18 +11,20 @@ namespace {
 // Answers one word at a time through the shared speller; words arrive in the text encoding.
 class WordSuggester {
  public:
-  WordSuggester(Speller& speller, const ToolContext& context) : speller_(speller), context_(context) {}
+  WordSuggester(Speller& speller, const ToolContext& context)
+      : speller_(speller), context_(context) {}
 
   // False when the word cannot be checked (invalid in the encoding, or not in the character set).
   bool Answer(const std::string& word) {
     std::ostream& out = context_.streams.out;
     const auto engineWord = speller_.Charset().FromEncoding(word, speller_.Encoding());
     if (!engineWord || engineWord->empty() || engineWord->size() > TROV_MAX_WORD) {
-      ReportError(context_.streams.err,
-                  "cannot check '" + speller_.Encoding().ToUtf8(word) + "': " +
-                      (engineWord && engineWord->size() > TROV_MAX_WORD
-                           ? "longer than 80 characters"
-                           : engineWord ? "empty" : "not representable in the character set"));
+      ReportError(
+          context_.streams.err,
+          "cannot check '" + speller_.Encoding().ToUtf8(word) + "': " +
+              (engineWord && engineWord->size() > TROV_MAX_WORD ? "longer than 80 characters"
+               : engineWord                                     ? "empty"
+                            : "not representable in the character set"));
       return false;
     }
     char replacement[TROV_WORD_BUFFER] = {};

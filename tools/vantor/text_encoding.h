@@ -55,7 +55,8 @@ class EngineCharset {
   std::string ToEncoding(std::string_view engineText, const TextEncoding& encoding) const;
   // Text in the given encoding as engine bytes; nullopt when it is not valid in that encoding or
   // holds a character the set cannot represent.
-  std::optional<std::string> FromEncoding(std::string_view text, const TextEncoding& encoding) const;
+  std::optional<std::string> FromEncoding(std::string_view text,
+                                          const TextEncoding& encoding) const;
 
  private:
   EngineCharset(int set, ByteTable table) : set_(set), table_(std::move(table)) {}

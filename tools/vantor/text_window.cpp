@@ -61,8 +61,8 @@ bool TextWindow::InsideTag(std::size_t from, std::size_t to) const {
 
 void TextWindow::Slide() {
   std::size_t keep = cut_;
-  const std::size_t lastNonBlank = cut_ == 0 ? std::string::npos
-                                             : decoded_.find_last_not_of(kBlanks, cut_ - 1);
+  const std::size_t lastNonBlank =
+      cut_ == 0 ? std::string::npos : decoded_.find_last_not_of(kBlanks, cut_ - 1);
   if (lastNonBlank != std::string::npos) {
     // Words and the backward walk to the word before never cross a line end.
     const std::size_t lineEnd = decoded_.find_last_of(kLineEnds, lastNonBlank);
@@ -77,7 +77,8 @@ void TextWindow::Slide() {
 
 TextPosition TextWindow::PositionOf(std::size_t offset) {
   if (offset <= countedTo_) return {line_, column_};
-  const std::string_view passed = std::string_view(decoded_).substr(countedTo_, offset - countedTo_);
+  const std::string_view passed =
+      std::string_view(decoded_).substr(countedTo_, offset - countedTo_);
   const std::size_t lastLineEnd = passed.rfind('\n');
   if (lastLineEnd == std::string_view::npos) {
     column_ += passed.size();

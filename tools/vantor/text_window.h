@@ -46,7 +46,7 @@ class TextWindow {
   InputStream& input_;
   EngineTextDecoder& decoder_;
   const bool tagsSkipped_;
-  std::string decoded_;     // the window's text and, after the cut, text decoded ahead
+  std::string decoded_;  // the window's text and, after the cut, text decoded ahead
   std::size_t cut_ = 0;
   std::size_t resume_ = 0;
   bool inputEnded_ = false;

@@ -51,7 +51,8 @@ void PrintOverview(std::ostream& out) {
 }
 
 void PrintHelp(const Subcommand& subcommand, std::ostream& out) {
-  out << "usage: " << subcommand.usage << "\n\n" << subcommand.summary << "\noptions:\n"
+  out << "usage: " << subcommand.usage << "\n\n"
+      << subcommand.summary << "\noptions:\n"
       << OptionHelp(subcommand.command);
 }
 

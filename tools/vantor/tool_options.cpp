@@ -16,7 +16,7 @@ constexpr unsigned kChecking = kCheck | kFix | kSuggest | kPipe;
 constexpr unsigned kEveryCommand = kChecking | kDict;
 
 struct SwitchSpec {
-  std::string_view name;  // "--NAME" sets it, "--no-NAME" clears it
+  std::string_view name;    // "--NAME" sets it, "--no-NAME" clears it
   OptionProperty property;  // on by default as a control placed on a form has it
   std::string_view help;
 };
@@ -35,21 +35,16 @@ constexpr SwitchSpec kSwitches[] = {
      "compare case and report capitalisation errors"},
     {"split-hyphenated", OptionProperty::kSplitHyphenatedWords,
      "check the parts of hyphenated words"},
-    {"split-contracted", OptionProperty::kSplitContractedWords,
-     "check the parts of contractions"},
+    {"split-contracted", OptionProperty::kSplitContractedWords, "check the parts of contractions"},
     {"split-words", OptionProperty::kSplitWords, "accept run-together known words"},
     {"suggest-split", OptionProperty::kSuggestSplitWords, "suggest words split in two"},
     {"phonetic", OptionProperty::kPhoneticSuggestions, "suggest by sound as well"},
-    {"typographical", OptionProperty::kTypographicalSuggestions,
-     "suggest typing-error variants"},
-    {"strip-possessives", OptionProperty::kStripPossessives,
-     "look words up without 's"},
-    {"ignore-non-alpha", OptionProperty::kIgnoreNonAlphaWords,
-     "accept words without letters"},
+    {"typographical", OptionProperty::kTypographicalSuggestions, "suggest typing-error variants"},
+    {"strip-possessives", OptionProperty::kStripPossessives, "look words up without 's"},
+    {"ignore-non-alpha", OptionProperty::kIgnoreNonAlphaWords, "accept words without letters"},
     {"ignore-domain-names", OptionProperty::kIgnoreDomainNames,
      "accept e-mail addresses, URLs and domain names"},
-    {"allow-accented-caps", OptionProperty::kAllowAccentedCaps,
-     "accept accented capitals"},
+    {"allow-accented-caps", OptionProperty::kAllowAccentedCaps, "accept accented capitals"},
     {"html", OptionProperty::kIgnoreHTMLMarkups, "skip HTML markup, decode entities"},
     {"backup-dictionary", OptionProperty::kBackupUserDictionary,
      "back up a user dictionary before changing it"},
@@ -271,7 +266,8 @@ bool SwitchDefault(OptionProperty option) {
 
 ToolOptions DefaultToolOptions() {
   ToolOptions options;
-  for (const SwitchSpec& entry : kSwitches) options.switches[entry.property] = SwitchDefault(entry.property);
+  for (const SwitchSpec& entry : kSwitches)
+    options.switches[entry.property] = SwitchDefault(entry.property);
   options.autoCorrect = SavedDefault("AutoCorrect") != 0;
   options.maxSuggestions = static_cast<int16_t>(SavedDefault("MaxSuggestions"));
   options.minSuggestionDepth = static_cast<int16_t>(SavedDefault("MinSuggestionDepth"));
@@ -279,8 +275,10 @@ ToolOptions DefaultToolOptions() {
   options.minSuggestionScore = static_cast<int16_t>(SavedDefault("MinSuggestionScore"));
   options.suggestionScoreRange = static_cast<int16_t>(SavedDefault("SuggestionScoreRange"));
   options.characterSet = static_cast<int16_t>(SavedDefault("CharacterSet"));
-  options.mainDictionaries = trov::FindControlProperty("MainDictionaryFiles")->persistedDefault.text;
-  options.userDictionaries = trov::FindControlProperty("UserDictionaryFiles")->persistedDefault.text;
+  options.mainDictionaries =
+      trov::FindControlProperty("MainDictionaryFiles")->persistedDefault.text;
+  options.userDictionaries =
+      trov::FindControlProperty("UserDictionaryFiles")->persistedDefault.text;
   return options;
 }
 
@@ -352,7 +350,8 @@ std::string OptionHelp(Command command) {
   };
   if (command & (kChecking | kDict)) {
     for (const SwitchSpec& entry : kSwitches) {
-      line(std::string(SwitchDefault(entry.property) ? "--no-" : "--") + std::string(entry.name), entry.help);
+      line(std::string(SwitchDefault(entry.property) ? "--no-" : "--") + std::string(entry.name),
+           entry.help);
     }
   }
   for (const FlagSpec& entry : kFlags) {

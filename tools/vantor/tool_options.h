@@ -43,11 +43,11 @@ struct ToolOptions {
   std::string language = "am";  // two letters, for dictionaries created by "dict create"
   // --lang (or VANTOR_LANG): a language of language.h; empty for American English.
   std::string lang;
-  bool json = false;            // check: one JSON object per problem
+  bool json = false;  // check: one JSON object per problem
   bool suggestionsInReport = true;
-  bool scores = false;          // suggest: ":score" after each suggestion
-  bool wordsFromStdin = false;  // suggest: one word per line
-  bool backupOnWrite = true;    // fix: keep FILE.bak with the original
+  bool scores = false;             // suggest: ":score" after each suggestion
+  bool wordsFromStdin = false;     // suggest: one word per line
+  bool backupOnWrite = true;       // fix: keep FILE.bak with the original
   std::string personalDictionary;  // pipe: -p FILE; empty for the default one
   int shortWordLength = 0;         // pipe: -W N accepts words of N characters or fewer
   bool listMisspelled = false;     // pipe: -l lists the misspelled words instead of answering

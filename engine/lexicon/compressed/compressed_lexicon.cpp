@@ -333,8 +333,8 @@ int16_t CompressedLexicon::MatchPattern(const char* pattern, bool caseSensitive,
   // built only then) those are found by lookup, in the order a visit of the index meets them.
   // A visit that must stop once the list is full takes the long way.
   const CompressedWordIndex* words = WordIndex();
-  if (length >= static_cast<std::size_t>(kKeyLength) && words != nullptr &&
-      words->HasKeyTable() && !StopsWhenListFull()) {
+  if (length >= static_cast<std::size_t>(kKeyLength) && words != nullptr && words->HasKeyTable() &&
+      !StopsWhenListFull()) {
     AdmittedKeys admitted;
     if (FindAdmittedKeys(pattern, caseSensitive, admitted)) {
       for (int k = 0; k < admitted.count; ++k) {

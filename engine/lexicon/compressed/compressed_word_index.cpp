@@ -173,11 +173,12 @@ void CompressedWordIndex::Forget() {
 const uint8_t* CompressedWordIndex::Key(int32_t index) const { return segments_[index].key; }
 
 CompressedWordIndex::KeyRange CompressedWordIndex::KeysBeginningWith(uint8_t first,
-                                                                    uint8_t second) const {
+                                                                     uint8_t second) const {
   const CompressedSegment* begin = segments_ + firstWithByte_[first];
   const CompressedSegment* end = segments_ + firstWithByte_[first + 1];
-  const auto [from, to] = std::equal_range(
-      begin, end, second, [](const auto& a, const auto& b) { return SecondByte(a) < SecondByte(b); });
+  const auto [from, to] = std::equal_range(begin, end, second, [](const auto& a, const auto& b) {
+    return SecondByte(a) < SecondByte(b);
+  });
   return {static_cast<int32_t>(from - segments_), static_cast<int32_t>(to - segments_)};
 }
 

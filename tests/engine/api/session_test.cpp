@@ -71,9 +71,9 @@ TEST_F(SessionTest, BadSessionIdsAreRefusedAndLogged) {
   EXPECT_EQ(TROV_CloseSession(second), TROV_ERR_BAD_SESSION);                      // closed
   EXPECT_EQ(TROV_GetOption(first, TROV_OPT_CASE_SENSITIVE), 1) << "nothing changed";
   const std::vector<std::string> expected = {
-      "TROV_OpenSession: session 0 opened",    "TROV_OpenSession: session 1 opened",
-      "TROV_CloseSession: Session 1 closed",   "TROV_GetOption: bad session id -1",
-      "TROV_SetOption: bad session id 2",      "TROV_CloseSession: bad session id 1",
+      "TROV_OpenSession: session 0 opened",  "TROV_OpenSession: session 1 opened",
+      "TROV_CloseSession: Session 1 closed", "TROV_GetOption: bad session id -1",
+      "TROV_SetOption: bad session id 2",    "TROV_CloseSession: bad session id 1",
   };
   EXPECT_EQ(log.Messages(), expected);
 }

@@ -39,7 +39,8 @@ TEST(Log, StartLineCarriesDateAndEveryLineTheTime) {
   EXPECT_TRUE(date == dayBefore || date == dayAfter) << lines[0];
   EXPECT_EQ(lines[0].substr(19), " Logging started");
   EXPECT_EQ(lines[1].substr(9), "TROV_OpenSession: session " + std::to_string(session) + " opened");
-  EXPECT_EQ(lines[2].substr(9), "TROV_CloseSession: Session " + std::to_string(session) + " closed");
+  EXPECT_EQ(lines[2].substr(9),
+            "TROV_CloseSession: Session " + std::to_string(session) + " closed");
 }
 
 TEST(Log, BadSessionLineIsExactlyOneLine) {

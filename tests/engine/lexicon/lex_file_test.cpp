@@ -126,8 +126,10 @@ TEST_F(LexFileTest, SeeksInsideAndOutsideTheBufferReadTheRightBytes) {
   for (int step = 0; step < 2000; ++step) {
     // Mostly short hops near the position (inside the buffer), sometimes far ones.
     const int32_t here = file->Tell();
-    const int32_t target = random() % 4 == 0 ? static_cast<int32_t>(random() % 5000)
-                                             : std::clamp<int32_t>(here + static_cast<int32_t>(random() % 200) - 60, 0, 4999);
+    const int32_t target =
+        random() % 4 == 0
+            ? static_cast<int32_t>(random() % 5000)
+            : std::clamp<int32_t>(here + static_cast<int32_t>(random() % 200) - 60, 0, 4999);
     ASSERT_EQ(random() % 2 == 0 ? file->Seek(target, 0) : file->Seek(target - here, 1), 0);
     ASSERT_EQ(file->Tell(), target);
     const int32_t count = static_cast<int32_t>(random() % 300);
@@ -158,7 +160,8 @@ TEST_F(LexFileTest, WriteLineEndsWithCrLfAndSeekFlushesFirst) {
   EXPECT_EQ(file->WriteLine(""), 0);
   EXPECT_EQ(file->WriteByte('x'), 1);
   ASSERT_EQ(file->Seek(1, 0), 0);
-  EXPECT_EQ(ScratchDir::Read(path), "#LID 24941\r\n\r\nx") << "waiting bytes written before the seek";
+  EXPECT_EQ(ScratchDir::Read(path), "#LID 24941\r\n\r\nx")
+      << "waiting bytes written before the seek";
   EXPECT_EQ(file->WriteByte('X'), 1);
   EXPECT_EQ(LexFile::Close(std::move(file)), 0);
   EXPECT_EQ(ScratchDir::Read(path), "#XID 24941\r\n\r\nx");

@@ -33,7 +33,8 @@ class LexiconApiTest : public ::testing::Test {
     char buffer[1024];
     if (TROV_GetLex(session, lex, buffer, sizeof buffer) < 0) return "error";
     std::string listing;
-    for (const char* p = buffer; *p != '\0'; p += std::strlen(p) + 1) listing += std::string(p) + ";";
+    for (const char* p = buffer; *p != '\0'; p += std::strlen(p) + 1)
+      listing += std::string(p) + ";";
     return listing;
   }
 
@@ -63,11 +64,11 @@ TEST_F(LexiconApiTest, OpenCreateAndCloseAreLogged) {
   ASSERT_EQ(TROV_OpenLex(session, path.c_str(), -1), 2);
   ASSERT_EQ(TROV_CloseLex(session, 1), 0);
   EXPECT_EQ(TROV_CloseLex(session, 1), TROV_ERR_BAD_LEX);
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "TROV_CreateLex: temporary lex created; id=0",
-                                "TROV_CreateLex: temporary lex created; id=1",
-                                "TROV_OpenLex: " + path + " opened; id=2",
-                                "TROV_CloseLex: closing 1", "TROV_CloseLex: bad lex id 1"}));
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{"TROV_CreateLex: temporary lex created; id=0",
+                                      "TROV_CreateLex: temporary lex created; id=1",
+                                      "TROV_OpenLex: " + path + " opened; id=2",
+                                      "TROV_CloseLex: closing 1", "TROV_CloseLex: bad lex id 1"}));
 }
 
 TEST_F(LexiconApiTest, BadIdsAreLoggedByEveryFunction) {
@@ -85,17 +86,13 @@ TEST_F(LexiconApiTest, BadIdsAreLoggedByEveryFunction) {
   EXPECT_EQ(TROV_GetLex(session, 2, buffer, sizeof buffer), TROV_ERR_BAD_LEX);
   EXPECT_EQ(TROV_GetLexInfo(session, 9, &size, nullptr, nullptr), TROV_ERR_BAD_LEX);
   EXPECT_EQ(TROV_GetLexInfo(-2, 0, &size, nullptr, nullptr), TROV_ERR_BAD_SESSION);
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "TROV_OpenLex: bad session id 7",
-                                "TROV_CreateLex: bad session id -1",
-                                "TROV_CloseLex: bad lex id 1",
-                                "TROV_AddToLex: bad lex id -1",
-                                "TROV_DelFromLex: bad lex id 5",
-                                "TROV_ClearLex: bad session id 3",
-                                "TROV_FindLexWord: bad lex id 4",
-                                "TROV_GetLex: bad lex id 2",
-                                "TROV_GetLexInfo: bad lex id 9",
-                                "TROV_GetLexInfo: bad session id -2"}));
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{
+                "TROV_OpenLex: bad session id 7", "TROV_CreateLex: bad session id -1",
+                "TROV_CloseLex: bad lex id 1", "TROV_AddToLex: bad lex id -1",
+                "TROV_DelFromLex: bad lex id 5", "TROV_ClearLex: bad session id 3",
+                "TROV_FindLexWord: bad lex id 4", "TROV_GetLex: bad lex id 2",
+                "TROV_GetLexInfo: bad lex id 9", "TROV_GetLexInfo: bad session id -2"}));
   EXPECT_EQ(size, 0) << "nothing is stored on failure";
 }
 
@@ -108,7 +105,7 @@ TEST_F(LexiconApiTest, ListErrorsAreLoggedAndNotFoundIsNot) {
   EXPECT_EQ(TROV_FindLexWord(session, lex, "none", nullptr, 0), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(TROV_DelFromLex(session, lex, "none"), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{"TROV_GetLex: returning -8",
-                                                       "TROV_DelFromLex: returning -3"}));
+                                                      "TROV_DelFromLex: returning -3"}));
 }
 
 TEST_F(LexiconApiTest, PossessivesAreStrippedOnAddAndFindButNotOnDelete) {
@@ -130,7 +127,8 @@ TEST_F(LexiconApiTest, WordsAreCutTo80Characters) {
   const std::string word(100, 'w');
   ASSERT_EQ(TROV_AddToLex(session, lex, word.c_str(), 'i', nullptr), 0);
   EXPECT_EQ(Listing(lex), std::string(80, 'w') + "\ti;");
-  EXPECT_EQ(TROV_FindLexWord(session, lex, (std::string(80, 'w') + "xyz").c_str(), nullptr, 0), 'i');
+  EXPECT_EQ(TROV_FindLexWord(session, lex, (std::string(80, 'w') + "xyz").c_str(), nullptr, 0),
+            'i');
 }
 
 TEST_F(LexiconApiTest, OtherWordIsStoredAtFullLength) {
@@ -209,8 +207,8 @@ TEST_F(LexiconApiTest, CompressedFileAnswersIgnoreAndRefusesChanges) {
   EXPECT_EQ(language, 0x616D);
   ASSERT_EQ(TROV_GetLexInfo(session, paged, nullptr, &format, nullptr), 0);
   EXPECT_EQ(format, 0);
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"TROV_GetLex: returning -13",
-                                                       "TROV_GetLex: returning -13"}))
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{"TROV_GetLex: returning -13", "TROV_GetLex: returning -13"}))
       << "the backups answer -13 silently";
   EXPECT_EQ(dir.Listing(), "main.clx;");
 }
@@ -255,8 +253,7 @@ TEST_F(BuiltinLexiconTest, NamedWordListOpensWithoutTouchingTheFileSystem) {
   EXPECT_EQ(size, 8 + 9 + 1);  // "Paris\ti", "teh\tathe", each with its NUL, and the last NUL
   EXPECT_EQ(format, 1);
   EXPECT_EQ(language, 0x6672);
-  EXPECT_EQ(log.Messages(),
-            (std::vector<std::string>{"TROV_OpenLex: builtin-list opened; id=0"}));
+  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"TROV_OpenLex: builtin-list opened; id=0"}));
 }
 
 TEST_F(BuiltinLexiconTest, RowsOfOtherTypesAreRefused) {
@@ -264,10 +261,10 @@ TEST_F(BuiltinLexiconTest, RowsOfOtherTypesAreRefused) {
   for (const char* name : {"resident", "free", "seven"}) {
     EXPECT_EQ(TROV_OpenLex(session, name, -1), TROV_ERR_UNSUPPORTED) << name;
   }
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "TROV_OpenLex: resident: Unknown memory-based lexicon type",
-                                "TROV_OpenLex: free: Unknown memory-based lexicon type",
-                                "TROV_OpenLex: seven: Unknown memory-based lexicon type"}));
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{"TROV_OpenLex: resident: Unknown memory-based lexicon type",
+                                      "TROV_OpenLex: free: Unknown memory-based lexicon type",
+                                      "TROV_OpenLex: seven: Unknown memory-based lexicon type"}));
   EXPECT_EQ(Temporary(), 0) << "the refused opens left the slot free";
 }
 

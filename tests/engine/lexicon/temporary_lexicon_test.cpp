@@ -30,10 +30,12 @@ class TemporaryLexiconTest : public ::testing::Test {
   // The listing as one string per entry.
   std::vector<std::string> Listing() {
     std::vector<char> buffer(4096);
-    const int16_t count = TROV_GetLex(session, lex, buffer.data(), static_cast<int32_t>(buffer.size()));
+    const int16_t count =
+        TROV_GetLex(session, lex, buffer.data(), static_cast<int32_t>(buffer.size()));
     EXPECT_GE(count, 0);
     std::vector<std::string> entries;
-    for (const char* p = buffer.data(); *p != '\0'; p += std::strlen(p) + 1) entries.emplace_back(p);
+    for (const char* p = buffer.data(); *p != '\0'; p += std::strlen(p) + 1)
+      entries.emplace_back(p);
     EXPECT_EQ(static_cast<size_t>(count), entries.size());
     return entries;
   }
@@ -94,7 +96,8 @@ TEST_F(TemporaryLexiconTest, ListsInByteOrder) {
   for (const char* word : {"apple", "Zoo", "\xE9t\xE9", "Apple"}) {
     ASSERT_EQ(TROV_AddToLex(session, lex, word, 'i', nullptr), 0) << word;
   }
-  EXPECT_EQ(Listing(), (std::vector<std::string>{"Apple\ti", "Zoo\ti", "apple\ti", "\xE9t\xE9\ti"}));
+  EXPECT_EQ(Listing(),
+            (std::vector<std::string>{"Apple\ti", "Zoo\ti", "apple\ti", "\xE9t\xE9\ti"}));
 }
 
 TEST_F(TemporaryLexiconTest, ListingBytesAndItsSize) {
@@ -138,8 +141,8 @@ TEST_F(TemporaryLexiconTest, InvalidCharactersAreRefusedAndLogged) {
   EXPECT_EQ(TROV_AddToLex(session, lex, "tab\there", 'i', nullptr), TROV_ERR_BAD_CHAR);
   EXPECT_EQ(TROV_AddToLex(session, lex, "New York", 'i', nullptr), 0);
   EXPECT_EQ(TROV_AddToLex(session, lex, "na\xEFve", 'i', nullptr), 0) << "accented letter of set 1";
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "AddWord: tab\there contains invalid character (0x9)"}));
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{"AddWord: tab\there contains invalid character (0x9)"}));
   EXPECT_EQ(Listing(), (std::vector<std::string>{"New York\ti", "na\xEFve\ti"}));
 }
 
@@ -153,8 +156,9 @@ TEST_F(TemporaryLexiconTest, ByteWithoutAClassIsRefused) {
   EXPECT_EQ(TROV_AddToLex(session, lex, word.c_str(), 'i', nullptr), TROV_ERR_BAD_CHAR);
   char hex[8];
   std::snprintf(hex, sizeof hex, "0x%x", static_cast<unsigned>(classless));
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"AddWord: " + word +
-                                                       " contains invalid character (" + hex + ")"}));
+  EXPECT_EQ(
+      log.Messages(),
+      (std::vector<std::string>{"AddWord: " + word + " contains invalid character (" + hex + ")"}));
   EXPECT_EQ(TROV_AddToLex(session, lex, "", 'i', nullptr), 0) << "an empty word passes";
 }
 
@@ -163,7 +167,7 @@ TEST_F(TemporaryLexiconTest, UnknownActionIsRefusedBeforeTheSessionIsChecked) {
   EXPECT_EQ(TROV_AddToLex(-1, lex, "word", 'x', nullptr), TROV_ERR_BAD_ACTION);
   EXPECT_EQ(TROV_AddToLex(session, lex, "word", 0, nullptr), TROV_ERR_BAD_ACTION);
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{"TROV_AddToLex: unknown action 120",
-                                                       "TROV_AddToLex: unknown action 0"}));
+                                                      "TROV_AddToLex: unknown action 0"}));
   EXPECT_EQ(Listing(), std::vector<std::string>{});
 }
 
@@ -207,7 +211,8 @@ TEST(TemporaryLexiconFinds, ExactFindsFollowEveryChange) {
       held.clear();
     }
     const std::string probe = randomWord();
-    EXPECT_EQ(TROV_FindLexWord(session, lex, probe.c_str(), nullptr, 0) >= 0, held.count(probe) == 1)
+    EXPECT_EQ(TROV_FindLexWord(session, lex, probe.c_str(), nullptr, 0) >= 0,
+              held.count(probe) == 1)
         << "step " << step << ": " << probe;
   }
   TROV_CloseSession(session);

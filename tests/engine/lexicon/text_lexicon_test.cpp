@@ -82,12 +82,12 @@ TEST_F(TextLexiconTest, HeaderNumberForms) {
     int16_t language;
   };
   const Case cases[] = {
-      {"# my words", 0},               // a comment: no number
-      {"#LID", 0},                     // no second token
-      {"#LID -5", -5},                 // signed
-      {"#LID\t1036", 0x6672},          // any white space separates
-      {"  #LID   1040 extra", 0x6974}, // leading blanks and a third token
-      {"#LID 12ab", 12},               // digits up to the first other character
+      {"# my words", 0},                // a comment: no number
+      {"#LID", 0},                      // no second token
+      {"#LID -5", -5},                  // signed
+      {"#LID\t1036", 0x6672},           // any white space separates
+      {"  #LID   1040 extra", 0x6974},  // leading blanks and a third token
+      {"#LID 12ab", 12},                // digits up to the first other character
       {"#LID 1234567890", static_cast<int16_t>(123456789)},  // token cut to 9 characters
   };
   for (const Case& c : cases) {
@@ -138,9 +138,9 @@ TEST_F(TextLexiconTest, RefusedWordIsLoggedTwiceAndNotWritten) {
   const int16_t lex = OpenWith("user.tlx", "#LID 24941\r\n");
   LogCapture log;
   EXPECT_EQ(TROV_AddToLex(session, lex, "a\x01", 'i', nullptr), TROV_ERR_BAD_CHAR);
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "AddWord: a\x01 contains invalid character (0x1)",
-                                "Can't add word to " + path + " (-19)"}));
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{"AddWord: a\x01 contains invalid character (0x1)",
+                                      "Can't add word to " + path + " (-19)"}));
   EXPECT_EQ(FileBytes(), "#LID 24941\r\n");
 }
 
@@ -210,8 +210,8 @@ TEST_F(TextLexiconTest, LfOnlyFileReadsInLinesOf242Characters) {
   const std::string secondLine = bigger.substr(242, 242);
   // The log is a text file: line ends, and the LF characters inside the message, may come back
   // as CR LF.
-  std::string logText = std::regex_replace(ScratchDir::Read(log.Path().string()),
-                                           std::regex("\r\n"), "\n");
+  std::string logText =
+      std::regex_replace(ScratchDir::Read(log.Path().string()), std::regex("\r\n"), "\n");
   logText = std::regex_replace(logText, std::regex("(^|\n)\\d\\d:\\d\\d:\\d\\d "), "$1");
   logText.erase(0, logText.find('\n') + 1);  // the "Logging started" line
   EXPECT_EQ(logText, "TROV_OpenLex: " + dir.File("small.tlx") + " opened; id=0\n" +
@@ -222,10 +222,15 @@ TEST_F(TextLexiconTest, LfOnlyFileReadsInLinesOf242Characters) {
 
 TEST_F(TextLexiconTest, InvalidByteInALineFailsTheOpen) {
   LogCapture log;
-  EXPECT_EQ(OpenWith("bad.tlx", "#LID 24941\r\ngood\r\nba\x01" "d\r\n"), TROV_ERR_BAD_CHAR);
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "AddWord: ba\x01" "d contains invalid character (0x1)",
-                                "Can't load " + path, "TROV_OpenLex(" + path + "): returning -19"}));
+  EXPECT_EQ(OpenWith("bad.tlx",
+                     "#LID 24941\r\ngood\r\nba\x01"
+                     "d\r\n"),
+            TROV_ERR_BAD_CHAR);
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{"AddWord: ba\x01"
+                                      "d contains invalid character (0x1)",
+                                      "Can't load " + path,
+                                      "TROV_OpenLex(" + path + "): returning -19"}));
 }
 
 TEST_F(TextLexiconTest, NulByteEndsTheWordList) {
@@ -241,8 +246,8 @@ TEST_F(TextLexiconTest, MissingFileFailsWithItsLogLines) {
   LogCapture log;
   const std::string missing = dir.File("missing.tlx");
   EXPECT_EQ(TROV_OpenLex(session, missing.c_str(), -1), TROV_ERR_FILE_OPEN);
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "TROV_OpenLex(" + missing + "): returning -4"}));
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{"TROV_OpenLex(" + missing + "): returning -4"}));
 }
 
 TEST_F(TextLexiconTest, CreateWritesTheHeaderAndLogs) {
@@ -261,8 +266,8 @@ TEST_F(TextLexiconTest, CreateOnAnExistingFileLeavesItAlone) {
   LogCapture log;
   EXPECT_EQ(TROV_CreateLex(session, path.c_str(), 24941), TROV_ERR_EXISTS);
   EXPECT_EQ(FileBytes(), "keep\r\n");
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{path + " already exists",
-                                                       "TROV_CreateLex: returning -14"}));
+  EXPECT_EQ(log.Messages(),
+            (std::vector<std::string>{path + " already exists", "TROV_CreateLex: returning -14"}));
 }
 
 TEST_F(TextLexiconTest, CreateInAMissingDirectoryFails) {
@@ -283,7 +288,7 @@ TEST_F(TextLexiconTest, DeleteOfAnAbsentWordIsLogged) {
   LogCapture log;
   EXPECT_EQ(TROV_DelFromLex(session, lex, "Teh"), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{"Teh doesn't exist in " + path,
-                                                       "TROV_DelFromLex: returning -3"}));
+                                                      "TROV_DelFromLex: returning -3"}));
 }
 
 TEST_F(TextLexiconTest, FailedWriteLeavesFileAndMemoryAsTheyWere) {
@@ -296,7 +301,7 @@ TEST_F(TextLexiconTest, FailedWriteLeavesFileAndMemoryAsTheyWere) {
   EXPECT_EQ(FileBytes(), bytes);
   EXPECT_EQ(TROV_FindLexWord(session, lex, "new", nullptr, 0), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{path + ": file write err",
-                                                       "Can't write " + path + " (-23)"}));
+                                                      "Can't write " + path + " (-23)"}));
   EXPECT_EQ(dir.Listing(), "user.tlx;") << "no temporary file is left behind";
 }
 
@@ -337,7 +342,7 @@ TEST_F(TextLexiconTest, FailedWriteOfAClearKeepsTheFileButClearsMemory) {
   EXPECT_EQ(FileBytes(), bytes);
   EXPECT_EQ(TROV_FindLexWord(session, lex, "one", nullptr, 0), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{path + ": file write err",
-                                                       "Can't write " + path + " (-23)"}));
+                                                      "Can't write " + path + " (-23)"}));
 }
 
 TEST_F(TextLexiconTest, FailureInTheMiddleOfALongRewriteKeepsTheWholeOldFile) {
@@ -388,20 +393,22 @@ TEST_F(TextLexiconTest, DeleteOfAWordAnotherWriterRemovedFails) {
   LogCapture log;
   EXPECT_EQ(TROV_DelFromLex(session, lex, "two"), TROV_ERR_NOT_FOUND);
   EXPECT_EQ(log.Messages(), (std::vector<std::string>{"Can't delete two from " + path,
-                                                       "TROV_DelFromLex: returning -3"}));
+                                                      "TROV_DelFromLex: returning -3"}));
 }
 
 TEST_F(TextLexiconTest, UnreadableChangeByAnotherWriterRefusesTheChange) {
   const int16_t lex = OpenWith("user.tlx", "#LID 24941\r\nmine\r\n");
-  const std::string theirs = "#LID 24941\r\ngood\r\nb\x01" "d\r\n";
+  const std::string theirs =
+      "#LID 24941\r\ngood\r\nb\x01"
+      "d\r\n";
   dir.Rewrite("user.tlx", theirs);
   LogCapture log;
   EXPECT_EQ(TROV_AddToLex(session, lex, "added", 'i', nullptr), TROV_ERR_BAD_CHAR);
   EXPECT_EQ(FileBytes(), theirs) << "never rewritten from a partial list";
   EXPECT_EQ(TROV_FindLexWord(session, lex, "mine", nullptr, 0), 'i') << "memory kept";
-  EXPECT_EQ(log.Messages(), (std::vector<std::string>{
-                                "AddWord: b\x01" "d contains invalid character (0x1)",
-                                "Can't load " + path}));
+  EXPECT_EQ(log.Messages(), (std::vector<std::string>{"AddWord: b\x01"
+                                                      "d contains invalid character (0x1)",
+                                                      "Can't load " + path}));
 }
 
 TEST_F(TextLexiconTest, OwnWritesDoNotTriggerAReload) {
@@ -468,13 +475,12 @@ TEST_F(TextLexiconTest, FailedBackupIsLoggedAndTheChangeGoesOn) {
   ASSERT_EQ(TROV_DelFromLex(session, lex, "one"), 0);
   ASSERT_EQ(TROV_ClearLex(session, lex), 0);
   const std::string tail = path + " to " + backup + " (-24)";
-  EXPECT_EQ(log.Messages(),
-            (std::vector<std::string>{"Can't open " + backup + " for writing",
-                                      "TROV_AddToLex: Unable to backup " + tail,
-                                      "Can't open " + backup + " for writing",
-                                      "TROV_DelFromLex: Unable to backup " + tail,
-                                      "Can't open " + backup + " for writing",
-                                      "TROV_ClearLex: Unable to backup " + tail}));
+  EXPECT_EQ(
+      log.Messages(),
+      (std::vector<std::string>{
+          "Can't open " + backup + " for writing", "TROV_AddToLex: Unable to backup " + tail,
+          "Can't open " + backup + " for writing", "TROV_DelFromLex: Unable to backup " + tail,
+          "Can't open " + backup + " for writing", "TROV_ClearLex: Unable to backup " + tail}));
   EXPECT_EQ(FileBytes(), "#LID 24941\r\n");
   EXPECT_EQ(dir.Listing(), "user.bak;user.tlx;");
 }

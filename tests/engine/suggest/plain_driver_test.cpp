@@ -119,8 +119,8 @@ class DefaultLexicons {
   std::vector<Lexicon*> plain_;
 };
 
-// Every other misspelling of the typing-error list, and slips made in words of the word list: a letter
-// dropped, doubled, or swapped with the next, some of them capitalised.
+// Every other misspelling of the typing-error list, and slips made in words of the word list: a
+// letter dropped, doubled, or swapped with the next, some of them capitalised.
 std::vector<std::string> Misspellings() {
   std::vector<std::string> words;
   size_t n = 0;

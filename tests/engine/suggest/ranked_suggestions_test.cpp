@@ -129,9 +129,10 @@ TEST(RankedDefaultDictionaries, PutsTheIntendedWordFirstWhereTheDefaultDoesNot) 
     return std::string(buffer);
   };
   const std::vector<std::pair<const char*, const char*>> pairs = {
-      {"teh", "the"},         {"aslo", "also"},       {"speach", "speech"},
-      {"definetly", "definitely"}, {"suprise", "surprise"}, {"wekend", "weekend"},
-      {"cought", "caught"},   {"carefull", "careful"},
+      {"teh", "the"},          {"aslo", "also"},
+      {"speach", "speech"},    {"definetly", "definitely"},
+      {"suprise", "surprise"}, {"wekend", "weekend"},
+      {"cought", "caught"},    {"carefull", "careful"},
   };
   for (const auto& [typed, intended] : pairs) {
     TROV_SetOption(session, TROV_OPT_RANKED_SUGGESTIONS, 0);

@@ -133,8 +133,8 @@ Agreement CompareWithPlain(const std::vector<std::string>& misspellings, PlainSc
       const auto unchanged = static_cast<int>(previous ? CommonPrefix(*previous, candidate) : 0);
       previous = &candidate;
       const int floor = kFloors[floorAt++ % std::size(kFloors)];
-      const int16_t fast = scorer.Score(candidate.c_str(), static_cast<int>(candidate.size()),
-                                        unchanged, floor);
+      const int16_t fast =
+          scorer.Score(candidate.c_str(), static_cast<int>(candidate.size()), unchanged, floor);
       const int16_t expected = plain(word.c_str(), candidate.c_str());
       ++agreement.pairs;
       const bool agrees = fast > floor ? fast == expected : expected <= floor;
@@ -182,7 +182,8 @@ TEST_F(ScanScoringTest, ScorersWithoutAFloorScoreExactly) {
       const auto length = static_cast<int>(candidate.size());
       const int16_t typoScore = PlainTypoScore(word.c_str(), candidate.c_str());
       const int16_t phoneticScore = PlainPhoneticScore(word.c_str(), candidate.c_str());
-      EXPECT_EQ(typo.Score(candidate.c_str(), length, 0, -1), typoScore) << word << "/" << candidate;
+      EXPECT_EQ(typo.Score(candidate.c_str(), length, 0, -1), typoScore)
+          << word << "/" << candidate;
       EXPECT_EQ(typo.Score(candidate.c_str(), length, length, -1), typoScore) << word;
       EXPECT_EQ(phonetic.Score(candidate.c_str(), length, 0, -1), phoneticScore) << word;
       EXPECT_EQ(phonetic.Score(candidate.c_str(), length, length, -1), phoneticScore) << word;
@@ -215,7 +216,8 @@ TEST_F(ScanScoringTest, BeginningScoresAgreeAtEveryThreshold) {
         const bool ok =
             typoReads == (PlainTypoScore(beginning.c_str(), key.c_str()) >= threshold) &&
             phoneticReads == (PlainPhoneticScore(beginning.c_str(), key.c_str()) >= threshold);
-        if (!ok && wrong++ == 0) firstWrong = word + " / " + key + " depth " + std::to_string(depth);
+        if (!ok && wrong++ == 0)
+          firstWrong = word + " / " + key + " depth " + std::to_string(depth);
       }
     }
   }
@@ -413,9 +415,8 @@ TEST_F(ScanScoringTest, ScansListWhatPlainScansList) {
             ASSERT_EQ(LexScoreWords(file->Slot(), depth, reference, plainList), 0);
           }
           ASSERT_EQ(Contents(fast), Contents(plainList))
-              << word << " depth " << depth << " capacity " << capacity << " phonetic "
-              << phonetic << "\nfast:  " << Show(Contents(fast))
-              << "\nplain: " << Show(Contents(plainList));
+              << word << " depth " << depth << " capacity " << capacity << " phonetic " << phonetic
+              << "\nfast:  " << Show(Contents(fast)) << "\nplain: " << Show(Contents(plainList));
         }
       }
     }

@@ -36,12 +36,11 @@ class SuggestTest : public trov_test::SuggestSession {
     Suggestions out;
     std::vector<char> buffer(static_cast<size_t>(bufferSize) + 1, '\x7f');
     std::vector<int16_t> scores(static_cast<size_t>(maxWords > 0 ? maxWords : 1), -1);
-    out.result = TROV_Suggest(session, word, depth, buffer.data(), bufferSize, scores.data(),
-                              maxWords);
+    out.result =
+        TROV_Suggest(session, word, depth, buffer.data(), bufferSize, scores.data(), maxWords);
     EXPECT_EQ(buffer[static_cast<size_t>(bufferSize)], '\x7f') << "wrote past the buffer";
-    for (size_t at = 0, i = 0; at < static_cast<size_t>(bufferSize) && buffer[at] != '\0' &&
-                               buffer[at] != '\x7f';
-         ++i) {
+    for (size_t at = 0, i = 0;
+         at < static_cast<size_t>(bufferSize) && buffer[at] != '\0' && buffer[at] != '\x7f'; ++i) {
       out.words.emplace_back(&buffer[at]);
       out.scores.push_back(scores[i]);
       at += out.words.back().size() + 1;

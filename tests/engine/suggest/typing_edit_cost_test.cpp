@@ -44,11 +44,11 @@ TEST(TypingEditCost, EqualWordsCostNothingAndPlainEditsCostOne) {
 }
 
 TEST(TypingEditCost, CommonSlipsCostLessThanAPlainEdit) {
-  EXPECT_DOUBLE_EQ(TypingEditCost("wprd", "word"), 0.6);   // 'p' beside 'o'
+  EXPECT_DOUBLE_EQ(TypingEditCost("wprd", "word"), 0.6);          // 'p' beside 'o'
   EXPECT_DOUBLE_EQ(TypingEditCost("seperate", "separate"), 0.6);  // one vowel for another
-  EXPECT_DOUBLE_EQ(TypingEditCost("wrod", "word"), 0.7);   // swapped neighbours
-  EXPECT_DOUBLE_EQ(TypingEditCost("helo", "hello"), 0.4);  // a double typed once
-  EXPECT_DOUBLE_EQ(TypingEditCost("wordd", "word"), 0.5);  // a letter typed twice
+  EXPECT_DOUBLE_EQ(TypingEditCost("wrod", "word"), 0.7);          // swapped neighbours
+  EXPECT_DOUBLE_EQ(TypingEditCost("helo", "hello"), 0.4);         // a double typed once
+  EXPECT_DOUBLE_EQ(TypingEditCost("wordd", "word"), 0.5);         // a letter typed twice
   // Two slips add up; the cheapest path counts.
   EXPECT_DOUBLE_EQ(TypingEditCost("acommodate", "accommodate"), 0.4);
   EXPECT_DOUBLE_EQ(TypingEditCost("recieve", "receive"), 0.7);

@@ -50,9 +50,9 @@ TEST_F(WordFrequenciesTest, RefusesMalformedFilesAndKeepsTheTableItHad) {
   for (const std::string& bytes : std::vector<std::string>{
            "word 5\n", "\t5\n", "word\t\n", "word\t5x\n", "word\t-5\n", "word\t4294967296\n",
            "word\t12345678901\n", "ok\t1\nbroken\n", longWord + "\t1\n",
-           "The\t5\n",                 // capitals: lookups are lower-cased
-           "cat\t1\nbat\t2\n",         // out of order
-           "cat\t1\ncat\t2\n"}) {      // repeated
+           "The\t5\n",             // capitals: lookups are lower-cased
+           "cat\t1\nbat\t2\n",     // out of order
+           "cat\t1\ncat\t2\n"}) {  // repeated
     SCOPED_TRACE(bytes);
     EXPECT_EQ(WordFrequencies::Parse(bytes, table), TROV_ERR_BAD_FORMAT);
     EXPECT_NEAR(table->LogCount("kept"), std::log10(6.0), 1e-12);

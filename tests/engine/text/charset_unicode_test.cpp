@@ -12,7 +12,6 @@
 namespace trov {
 namespace {
 
-
 TEST(CharSetUnicode, EveryDefinedByteComesBackFromItsCharacter) {
   for (int set = kFirstCharSet; set <= kLastCharSet; ++set) {
     int undefined = 0;
@@ -42,11 +41,11 @@ TEST(CharSetUnicode, EveryLetterOfTheClassTablesIsACharacter) {
 }
 
 TEST(CharSetUnicode, CharactersOutsideASetAndBadSetsHaveNoByte) {
-  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x0416));   // Cyrillic Zhe is not in Windows-1252
-  EXPECT_FALSE(UnicodeToCharSetByte(5, 0x00E9));   // e acute is not in ISO 8859-5
-  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x0081));   // a hole of Windows-1252, not a character
+  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x0416));     // Cyrillic Zhe is not in Windows-1252
+  EXPECT_FALSE(UnicodeToCharSetByte(5, 0x00E9));     // e acute is not in ISO 8859-5
+  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x0081));     // a hole of Windows-1252, not a character
   EXPECT_EQ(UnicodeToCharSetByte(2, 0x0081), 0x81);  // ISO sets keep the C1 controls
-  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x1F600));  // beyond the 16-bit plane
+  EXPECT_FALSE(UnicodeToCharSetByte(1, 0x1F600));    // beyond the 16-bit plane
   EXPECT_FALSE(UnicodeToCharSetByte(1, 0x10000 + 0xE9)) << "no truncation to 16 bits";
   EXPECT_FALSE(CharSetByteToUnicode(0, 'a'));
   EXPECT_FALSE(CharSetByteToUnicode(11, 'a'));

@@ -276,9 +276,10 @@ namespace {
 // word from that copy lands where a fresh scan lands: checked at every word start of texts made
 // of runs near the 80-byte limit, periods, apostrophes, hyphens, entities and tags.
 TEST(WordScannerNextWord, KnownWordStepsLikeAFreshScan) {
-  const std::vector<std::string> pieces = {"a", "ab", "e.g.", "U.S.A.", "x'", "students'", "'",
-                                           "-", ".", " ", "\n", "3.14", "&eacute;", "<b>", "x@y.z",
-                                           "http://a.b/c?d=e", "well-known", "s'", "..."};
+  const std::vector<std::string> pieces = {
+      "a",          "ab", "e.g.", "U.S.A.", "x'",       "students'", "'",     "-",
+      ".",          " ",  "\n",   "3.14",   "&eacute;", "<b>",       "x@y.z", "http://a.b/c?d=e",
+      "well-known", "s'", "..."};
   std::mt19937 random(3);
   int compared = 0;
   for (uint32_t options : {0u, TROV_OPT_IGNORE_HTML_MARKUPS, TROV_OPT_IGNORE_DOMAIN_NAMES,

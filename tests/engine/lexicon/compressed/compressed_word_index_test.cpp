@@ -266,13 +266,13 @@ std::string RawSegmentsFile(const std::vector<std::pair<std::string, std::string
   std::vector<std::string> entries;
   std::string data;
   for (const auto& [key, bytes] : segments) {
-    entries.push_back(IndexEntry(key, static_cast<uint32_t>(data.size()),
-                                 static_cast<uint32_t>(bytes.size())));
+    entries.push_back(
+        IndexEntry(key, static_cast<uint32_t>(data.size()), static_cast<uint32_t>(bytes.size())));
     data += bytes;
   }
   return Magic() + trov_test::HeaderSections() +
-         SuffixSection(std::string("es\0s\0", 5), std::string("ing\0", 4)) +
-         IndexSection(entries) + Section(5, data);
+         SuffixSection(std::string("es\0s\0", 5), std::string("ing\0", 4)) + IndexSection(entries) +
+         Section(5, data);
 }
 
 TEST(CompressedWordIndex, SegmentOutOfOrderKeepsTheScanAnswers) {
@@ -316,12 +316,12 @@ TEST(CompressedWordIndex, DamagedSegmentsAnswerUpToTheirFault) {
   const std::string good = std::string("\0\0\0ch\0\x02\x01\x00", 9);  // cat, catch, catching
   const std::string tail = std::string("\0y\0", 3);
   const std::vector<std::string> faults = {
-      std::string("\x06zz\0", 4),                          // reuses more than the word has
-      std::string("\x00z\x1F", 3),                         // simple suffix the table lacks
-      std::string("\x00z\x01\x05", 4),                     // extended suffix the table lacks
-      std::string("\x00z\x01", 3),                         // extended suffix code at the end
-      std::string("\x00zz", 3),                            // no terminator
-      std::string("\x00", 1) + std::string(90, 'z') + '\0',  // longer than a segment word
+      std::string("\x06zz\0", 4),                              // reuses more than the word has
+      std::string("\x00z\x1F", 3),                             // simple suffix the table lacks
+      std::string("\x00z\x01\x05", 4),                         // extended suffix the table lacks
+      std::string("\x00z\x01", 3),                             // extended suffix code at the end
+      std::string("\x00zz", 3),                                // no terminator
+      std::string("\x00", 1) + std::string(90, 'z') + '\0',    // longer than a segment word
       std::string("\x00", 1) + std::string(80, 'z') + '\x02',  // a suffix makes it too long
   };
   for (const std::string& fault : faults) {
@@ -337,8 +337,8 @@ TEST(CompressedWordIndex, SuffixesAndCapitalsInsideWords) {
   // Simple and extended suffixes, capitals after the key, and accented letters that some
   // character sets count as capitals: caseless lookups of those fall back to the scan.
   // cat, catches, catchs, cating
-  const std::string cat = std::string("\0\0", 2) + std::string("\0ch\x02", 4) + "\x02\x03" +
-                          std::string("\0\x01\0", 3);
+  const std::string cat =
+      std::string("\0\0", 2) + std::string("\0ch\x02", 4) + "\x02\x03" + std::string("\0\x01\0", 3);
   // MacDOrd, MacDonald, MacxX
   const std::string mac =
       std::string("\0DOrd\0", 6) + std::string("\x01onald\0", 7) + std::string("\0xX\0", 4);
@@ -369,11 +369,12 @@ TEST(CompressedWordIndex, SuffixesAndCapitalsInsideWords) {
 // binary search it always made, which misses keys it passes over.
 const uint8_t kZooSegment[] = {0x00, 0x00};
 const uint8_t kAntSegment[] = {0x00, 0x00, 0x00, 's', 0x00};
-const trov::CompressedSegment kUnorderedSegments[] = {{kZooSegment, sizeof kZooSegment, {'z', 'o', 'o'}},
-                                                      {kAntSegment, sizeof kAntSegment, {'a', 'n', 't'}},
-                                                      {nullptr, 0, {'m', 0, 0}}};
-const trov::CompressedImage kUnorderedImage = {0x616D, 1, {nullptr, 0}, {nullptr, 0},
-                                               kUnorderedSegments, 3};
+const trov::CompressedSegment kUnorderedSegments[] = {
+    {kZooSegment, sizeof kZooSegment, {'z', 'o', 'o'}},
+    {kAntSegment, sizeof kAntSegment, {'a', 'n', 't'}},
+    {nullptr, 0, {'m', 0, 0}}};
+const trov::CompressedImage kUnorderedImage = {
+    0x616D, 1, {nullptr, 0}, {nullptr, 0}, kUnorderedSegments, 3};
 
 TEST(CompressedWordIndex, ImageOutOfKeyOrderKeepsTheBinarySearch) {
   trov::Lexicon slot{trov::LEX_BUILTIN_COMPRESSED, new trov::ImageLexicon(kUnorderedImage)};
