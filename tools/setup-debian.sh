@@ -15,15 +15,28 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 libwine-dev wine64-tools xvfb xauth fonts-wine
-  fp-utils-3.2.2 nsis npm
+  fp-utils-3.2.2 nsis
 )
+# npm fetches the word frequencies at build time; a machine with its own Node.js (and npm) keeps it.
+command -v npm >/dev/null || packages+=(npm)
 
 export DEBIAN_FRONTEND=noninteractive
+# A mirror in the middle of a sync fails an index now and then: try again, and if it keeps failing
+# go on with the lists there are (the install below fails plainly if they lack a package).
+update_package_lists() {
+  local attempt
+  for attempt in 1 2 3; do
+    apt-get update -q && return 0
+    echo "apt-get update failed (attempt $attempt of 3)"
+    sleep $((attempt * 10))
+  done
+  echo "apt-get update kept failing: going on with the package lists there are"
+}
 updated=no
 if tools/runs-32bit.sh; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
-    apt-get update -q
+    update_package_lists
     updated=yes
   fi
   packages+=(wine32:i386)
@@ -35,6 +48,6 @@ for p in "${packages[@]}"; do
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  [ "$updated" = yes ] || apt-get update -q
+  [ "$updated" = yes ] || update_package_lists
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
