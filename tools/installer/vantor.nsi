@@ -159,7 +159,7 @@ Section "Control" SecControl
 SectionEnd
 
 !ifdef LANGUAGES
-SectionGroup "Dictionaries of other languages" SecLanguages
+SectionGroup "Other languages" SecLanguages
   !include "${LANGUAGES}"
 SectionGroupEnd
 
@@ -175,6 +175,14 @@ SectionGroupEnd
     ${EndIf}
   ${EndIf}
 !macroend
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecControl} \
+      "The 64-bit and 32-bit controls, American English, the help file and Vantor Pad"
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecLanguages} \
+      "Main dictionaries of other languages, installed beside the control"
+  !insertmacro LanguageDescriptions
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function SelectLanguagesFromCommandLine
   ${GetParameters} $R0
