@@ -28,20 +28,17 @@ class Opened {
  public:
   explicit Opened(int32_t budget)
       : result_(trov::OpenCompressedLexicon(kDictionary.c_str(), budget, slot_)) {}
-  ~Opened() {
-    if (slot_.type != trov::LEX_FREE) trov::LexClose(slot_);
-  }
   bool Ok() const { return result_ == 0; }
-  const trov::Lexicon& Slot() const { return slot_; }
-  trov::CompressedLexicon& Kind() { return *static_cast<trov::CompressedLexicon*>(slot_.state); }
+  const trov::LexiconSlot& Slot() const { return slot_; }
+  trov::CompressedLexicon& Kind() { return *static_cast<trov::CompressedLexicon*>(slot_.get()); }
   // Bytes of the word index: 0 for the paged form, which keeps none.
   double WordIndexBytes() const {
-    const auto* image = dynamic_cast<const trov::ImageLexicon*>(slot_.state);
+    const auto* image = dynamic_cast<const trov::ImageLexicon*>(slot_.get());
     return image ? static_cast<double>(image->WordIndexBytes()) : 0.0;
   }
 
  private:
-  trov::Lexicon slot_{trov::LEX_FREE, nullptr};
+  trov::LexiconSlot slot_;
   int16_t result_;
 };
 
@@ -78,7 +75,7 @@ void Lookups(benchmark::State& state, int32_t budget, bool caseSensitive) {
   size_t i = 0;
   int64_t found = 0;
   for (auto _ : state) {
-    found += trov::LexFind(lex.Slot(), probes[i].c_str(), caseSensitive, nullptr, 0) >= 0;
+    found += lex.Slot()->Find(probes[i].c_str(), caseSensitive, nullptr, 0) >= 0;
     if (++i == probes.size()) i = 0;
   }
   state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));

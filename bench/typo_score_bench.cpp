@@ -59,10 +59,10 @@ struct ScanWord {
 const std::vector<ScanWord>& DictionaryWords() {
   static const std::vector<ScanWord> words = [] {
     std::vector<ScanWord> all;
-    trov::Lexicon slot{trov::LEX_FREE, nullptr};
+    trov::LexiconSlot slot;
     const std::string path = std::string(TROV_DICT_DIR) + "/trovam2.clx";
     if (trov::OpenCompressedLexicon(path.c_str(), -1, slot) != 0) return all;
-    static_cast<trov::CompressedLexicon*>(slot.state)->ForEachWord([&](const char* word) {
+    static_cast<trov::CompressedLexicon*>(slot.get())->ForEachWord([&](const char* word) {
       int shared = 0;
       if (!all.empty()) {
         while (word[shared] != '\0' && word[shared] == all.back().text[shared]) ++shared;
@@ -70,7 +70,7 @@ const std::vector<ScanWord>& DictionaryWords() {
       all.push_back({word, shared});
       return true;
     });
-    trov::LexClose(slot);
+    slot.reset();
     return all;
   }();
   return words;

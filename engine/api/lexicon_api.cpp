@@ -44,22 +44,14 @@ int32_t TakeSlot(Session& session) {
   return index <= INT16_MAX ? index : -1;
 }
 
-void FreeSlot(Lexicon& slot) {
-  slot.type = LEX_FREE;
-  slot.state = nullptr;
-}
-
-// Copies a built-in row's prepared state into the slot.
-int16_t OpenBuiltin(const BuiltinLexEntry& row, Lexicon& slot) {
-  LexiconKind* state = row.instantiate(row.prepared);
-  if (state == nullptr) return TROV_ERR_NO_MEMORY;
-  slot.state = state;
-  slot.type = row.type;
-  return 0;
+// Makes the slot's lexicon from a built-in row's prepared state.
+int16_t OpenBuiltin(const BuiltinLexEntry& row, LexiconSlot& slot) {
+  slot.reset(row.instantiate(row.prepared));
+  return slot != nullptr ? 0 : TROV_ERR_NO_MEMORY;
 }
 
 // The file's form decides the kind: compressed files resident or paged, anything else text.
-int16_t OpenFile(const char* name, int32_t memoryBudget, Lexicon& slot) {
+int16_t OpenFile(const char* name, int32_t memoryBudget, LexiconSlot& slot) {
   const int16_t form = DetectCompressedFile(name);
   if (form < 0) return form;
   return form == 1 ? OpenCompressedLexicon(name, memoryBudget, slot) : OpenTextLexicon(name, slot);
@@ -78,13 +70,13 @@ void NormaliseLexiconWord(const char* word, uint32_t options,
 // Before a change: copies the lexicon's present words to its backup file when the session asks
 // for backups. Only text lexicons can be backed up, so -13 is the quiet answer of the others; any
 // other failure is logged and the change goes on.
-void BackUp(const Lexicon& lex, uint32_t options, const char* function) {
+void BackUp(Lexicon& lex, uint32_t options, const char* function) {
   if ((options & TROV_OPT_BACKUP_USER_DICTIONARY) == 0) return;
   char fileName[TROV_MAX_PATH + 1];
-  if (LexFileName(lex, fileName, sizeof fileName) < 0) return;
+  if (lex.FileName(fileName, sizeof fileName) < 0) return;
   char backupName[kBackupNameBuffer];
   MakeBackupFileName(fileName, backupName);
-  const int16_t result = LexSaveCopy(lex, backupName);
+  const int16_t result = lex.SaveCopy(backupName);
   if (result < 0 && result != TROV_ERR_UNSUPPORTED) {
     LogLine("%s: Unable to backup %s to %s (%ld)", function, fileName, backupName,
             static_cast<long>(result));
@@ -108,11 +100,12 @@ LexiconCall EnterLexiconCall(const char* function, int16_t session, int16_t lex)
     call.error = TROV_ERR_BAD_SESSION;
     return call;
   }
-  call.lexicon = frame.FindLexicon(*open, lex);
-  if (call.lexicon == nullptr) {
+  const LexiconSlot* slot = frame.FindLexicon(*open, lex);
+  if (slot == nullptr) {
     call.error = TROV_ERR_BAD_LEX;
     return call;
   }
+  call.lexicon = slot->get();
   call.options = open->options;
   return call;
 }
@@ -129,7 +122,7 @@ extern "C" int16_t TROV_OpenLex(int16_t session, const char* fileName, int32_t m
     LogLine("TROV_OpenLex: Out of memory");
     return TROV_ERR_NO_MEMORY;
   }
-  Lexicon& slot = open->lexicons.Get<Lexicon>(index);
+  LexiconSlot& slot = open->lexicons[index];
   const BuiltinLexEntry* builtin = FindBuiltinLexicon(name);
   if (builtin != nullptr && !AcceptsBuiltinType(builtin->type)) {
     LogLine("TROV_OpenLex: %s: Unknown memory-based lexicon type", name);
@@ -139,7 +132,6 @@ extern "C" int16_t TROV_OpenLex(int16_t session, const char* fileName, int32_t m
       builtin != nullptr ? OpenBuiltin(*builtin, slot) : OpenFile(name, memoryBudget, slot);
   if (result < 0) {
     LogLine("TROV_OpenLex(%s): returning %hd", name, result);
-    FreeSlot(slot);
     return result;
   }
   const auto id = static_cast<int16_t>(index);
@@ -156,13 +148,12 @@ extern "C" int16_t TROV_CreateLex(int16_t session, const char* fileName, int16_t
     LogLine("TROV_CreateLex: Out of memory");
     return TROV_ERR_NO_MEMORY;
   }
-  Lexicon& slot = open->lexicons.Get<Lexicon>(index);
+  LexiconSlot& slot = open->lexicons[index];
   const bool temporary = fileName == nullptr || fileName[0] == '\0';
   const int16_t result = temporary ? CreateTemporaryLexicon(language, slot)
                                    : CreateTextLexicon(fileName, language, slot);
   if (result < 0) {
     LogLine("TROV_CreateLex: returning %hd", result);
-    FreeSlot(slot);
     return result;
   }
   const auto id = static_cast<int16_t>(index);
@@ -174,10 +165,11 @@ extern "C" int16_t TROV_CloseLex(int16_t session, int16_t lex) {
   ApiFrame frame("TROV_CloseLex");
   Session* open = frame.FindSession(session);
   if (open == nullptr) return TROV_ERR_BAD_SESSION;
-  Lexicon* lexicon = frame.FindLexicon(*open, lex);
+  LexiconSlot* lexicon = frame.FindLexicon(*open, lex);
   if (lexicon == nullptr) return TROV_ERR_BAD_LEX;
   LogLine("TROV_CloseLex: closing %hd", lex);
-  return LexClose(*lexicon);
+  lexicon->reset();
+  return 0;
 }
 
 extern "C" int16_t TROV_AddToLex(int16_t session, int16_t lex, const char* word, int16_t action,
@@ -191,14 +183,14 @@ extern "C" int16_t TROV_AddToLex(int16_t session, int16_t lex, const char* word,
   BackUp(*call.lexicon, call.options, "TROV_AddToLex");
   char normalised[TROV_WORD_BUFFER];
   NormaliseLexiconWord(word, call.options, normalised);
-  return LexAdd(*call.lexicon, normalised, action, otherWord);
+  return call.lexicon->Add(normalised, action, otherWord);
 }
 
 extern "C" int16_t TROV_DelFromLex(int16_t session, int16_t lex, const char* word) {
   const LexiconCall call = EnterLexiconCall("TROV_DelFromLex", session, lex);
   if (call.error < 0) return call.error;
   BackUp(*call.lexicon, call.options, "TROV_DelFromLex");
-  const int16_t result = LexDelete(*call.lexicon, word != nullptr ? word : "");
+  const int16_t result = call.lexicon->Delete(word != nullptr ? word : "");
   if (result < 0) {
     LogLine("TROV_DelFromLex: returning %hd", result);
     return result;
@@ -210,7 +202,7 @@ extern "C" int16_t TROV_ClearLex(int16_t session, int16_t lex) {
   const LexiconCall call = EnterLexiconCall("TROV_ClearLex", session, lex);
   if (call.error < 0) return call.error;
   BackUp(*call.lexicon, call.options, "TROV_ClearLex");
-  return LexClear(*call.lexicon);
+  return call.lexicon->Clear();
 }
 
 extern "C" int16_t TROV_FindLexWord(int16_t session, int16_t lex, const char* word, char* otherWord,
@@ -220,8 +212,7 @@ extern "C" int16_t TROV_FindLexWord(int16_t session, int16_t lex, const char* wo
   char normalised[TROV_WORD_BUFFER];
   NormaliseLexiconWord(word, call.options, normalised);
   const bool caseSensitive = (call.options & TROV_OPT_CASE_SENSITIVE) != 0;
-  const int16_t result =
-      LexFind(*call.lexicon, normalised, caseSensitive, otherWord, otherWordSize);
+  const int16_t result = call.lexicon->Find(normalised, caseSensitive, otherWord, otherWordSize);
   if (result < 0 && result != TROV_ERR_NOT_FOUND) {
     LogLine("TROV_FindLexWord: returning %hd", result);
   }
@@ -235,7 +226,7 @@ int32_t ListEntries(const char* function, int16_t session, int16_t lex, char* bu
                     int32_t bufferSize) {
   const LexiconCall call = EnterLexiconCall(function, session, lex);
   if (call.error < 0) return call.error;
-  const int32_t result = LexList(*call.lexicon, buffer, bufferSize);
+  const int32_t result = call.lexicon->List(buffer, bufferSize);
   if (result < 0) LogLine("%s: returning %hd", function, static_cast<int16_t>(result));
   return result;
 }
@@ -255,13 +246,12 @@ extern "C" int16_t TROV_GetLexInfo(int16_t session, int16_t lex, int32_t* size, 
                                    int16_t* language) {
   const LexiconCall call = EnterLexiconCall("TROV_GetLexInfo", session, lex);
   if (call.error < 0) return call.error;
-  const Lexicon& lexicon = *call.lexicon;
+  Lexicon& lexicon = *call.lexicon;
   if (format != nullptr) {
-    const bool paged =
-        lexicon.type == LEX_BUILTIN_COMPRESSED || lexicon.type == LEX_COMPRESSED_PAGED;
-    *format = paged ? 0 : 1;
+    const LexType type = lexicon.Type();
+    *format = type == LEX_BUILTIN_COMPRESSED || type == LEX_COMPRESSED_PAGED ? 0 : 1;
   }
-  if (language != nullptr) *language = LexLanguage(lexicon);
-  if (size != nullptr) *size = LexListSize(lexicon);
+  if (language != nullptr) *language = lexicon.Language();
+  if (size != nullptr) *size = lexicon.ListSize();
   return 0;
 }

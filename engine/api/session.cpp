@@ -11,7 +11,7 @@ namespace trov {
 namespace {
 
 // Created with the first session and freed with the last, so ids restart at 0.
-GrowTable sessionTable;
+GrowTable<Session> sessionTable;
 bool sessionTableInitialised = false;
 
 constexpr int32_t kInitialSessions = 4;
@@ -19,38 +19,37 @@ constexpr int32_t kInitialLexicons = 4;
 
 bool AnySessionOpen() {
   for (int32_t i = 0; i < sessionTable.Count(); ++i) {
-    if (sessionTable.Get<Session>(i).inUse) return true;
+    if (sessionTable[i].inUse) return true;
   }
   return false;
 }
 
 int32_t FirstFreeSession() {
   for (int32_t i = 0; i < sessionTable.Count(); ++i) {
-    if (!sessionTable.Get<Session>(i).inUse) return i;
+    if (!sessionTable[i].inUse) return i;
   }
   return -1;
 }
 
 int16_t OpenSessionLocked() {
   if (!sessionTableInitialised) {
-    if (sessionTable.Init(sizeof(Session), kInitialSessions) < 0) return TROV_ERR_NO_MEMORY;
+    if (sessionTable.Init(kInitialSessions) < 0) return TROV_ERR_NO_MEMORY;
     sessionTableInitialised = true;
   }
   int32_t id = FirstFreeSession();
   if (id < 0) {
-    const Session blank{};
-    id = sessionTable.Append(&blank);
+    id = sessionTable.Append(Session{});
     if (id < 0) return TROV_ERR_NO_MEMORY;
   }
-  Session& session = sessionTable.Get<Session>(id);
-  if (session.lexicons.Init(sizeof(Lexicon), kInitialLexicons) < 0) {
-    session.inUse = 0;
+  Session& session = sessionTable[id];
+  if (session.lexicons.Init(kInitialLexicons) < 0) {
+    session.inUse = false;
     return TROV_ERR_NO_MEMORY;
   }
   session.language = TROV_LANGUAGE_AM;
   session.options = TROV_DEFAULT_OPTIONS;
   session.frequencies = nullptr;
-  session.inUse = 1;
+  session.inUse = true;
   return static_cast<int16_t>(id);
 }
 
@@ -68,17 +67,16 @@ void ApiFrame::Release() {
 
 Session* ApiFrame::FindSession(int16_t id) {
   if (id >= 0 && sessionTableInitialised && id < sessionTable.Count()) {
-    Session& session = sessionTable.Get<Session>(id);
+    Session& session = sessionTable[id];
     if (session.inUse) return &session;
   }
   LogLine("%s: bad session id %hd", function_, id);
   return nullptr;
 }
 
-Lexicon* ApiFrame::FindLexicon(Session& session, int16_t id) {
-  if (id >= 0 && id < session.lexicons.Count()) {
-    Lexicon& lexicon = session.lexicons.Get<Lexicon>(id);
-    if (lexicon.type != LEX_FREE) return &lexicon;
+LexiconSlot* ApiFrame::FindLexicon(Session& session, int16_t id) {
+  if (id >= 0 && id < session.lexicons.Count() && session.lexicons[id] != nullptr) {
+    return &session.lexicons[id];
   }
   LogLine("%s: bad lex id %hd", function_, id);
   return nullptr;
@@ -88,8 +86,11 @@ std::unique_ptr<Lexicon* []> ApiFrame::CopyLexiconList(Session& session) {
   const int32_t count = session.lexicons.Count();
   std::unique_ptr<Lexicon*[]> list(new (std::nothrow) Lexicon*[count + 1]);
   if (!list) return list;
-  for (int32_t i = 0; i < count; ++i) list[i] = &session.lexicons.Get<Lexicon>(i);
-  list[count] = nullptr;
+  int32_t listed = 0;
+  for (const LexiconSlot& slot : session.lexicons) {
+    if (slot != nullptr) list[listed++] = slot.get();
+  }
+  list[listed] = nullptr;
   return list;
 }
 
@@ -120,15 +121,14 @@ extern "C" int16_t TROV_CloseSession(int16_t id) {
   Session* session = frame.FindSession(id);
   if (session == nullptr) return TROV_ERR_BAD_SESSION;
   for (int32_t i = 0; i < session->lexicons.Count(); ++i) {
-    Lexicon& lexicon = session->lexicons.Get<Lexicon>(i);
-    if (lexicon.type == LEX_FREE) continue;
+    LexiconSlot& lexicon = session->lexicons[i];
+    if (lexicon == nullptr) continue;
     LogLine("TROV_CloseSession: closing lexId %d", static_cast<int>(i));
-    LexClose(lexicon);
+    lexicon.reset();
   }
   session->lexicons.Free();
-  delete session->frequencies;
   session->frequencies = nullptr;
-  session->inUse = 0;
+  session->inUse = false;
   LogLine("TROV_CloseSession: Session %hd closed", id);
   if (!AnySessionOpen()) {
     sessionTable.Free();

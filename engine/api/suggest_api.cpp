@@ -33,8 +33,7 @@ extern "C" int16_t TROV_Suggest(int16_t sessionId, const char* word, int16_t dep
     return TROV_ERR_NO_MEMORY;
   }
   const uint32_t options = session->options;
-  const std::shared_ptr<const WordFrequencies> frequencies =
-      session->frequencies != nullptr ? *session->frequencies : nullptr;
+  const std::shared_ptr<const WordFrequencies> frequencies = session->frequencies;
   frame.Release();
 
   SuggestionList list({entries.get(), static_cast<size_t>(capacity)});

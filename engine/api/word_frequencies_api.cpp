@@ -26,13 +26,6 @@ extern "C" int16_t TROV_LoadWordFrequencies(int16_t sessionId, const char* fileN
   ApiFrame frame("TROV_LoadWordFrequencies");
   Session* session = frame.FindSession(sessionId);
   if (session == nullptr) return TROV_ERR_BAD_SESSION;
-  if (session->frequencies == nullptr) {
-    session->frequencies = new (std::nothrow) std::shared_ptr<const WordFrequencies>();
-    if (session->frequencies == nullptr) {
-      LogLine("TROV_LoadWordFrequencies: out of memory");
-      return TROV_ERR_NO_MEMORY;
-    }
-  }
-  *session->frequencies = std::move(table);
+  session->frequencies = std::move(table);
   return 0;
 }

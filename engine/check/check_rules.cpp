@@ -349,7 +349,7 @@ int16_t FindInLexicons(const char* word, const char* pattern, Lexicon* const* le
     // replacement, so an ignore or exclude entry never blanks the word shown to the user.
     char otherWord[TROV_WORD_BUFFER];
     otherWord[0] = '\0';
-    const int16_t action = LexFind(**lexicon, word, caseSensitive, otherWord, sizeof otherWord);
+    const int16_t action = (*lexicon)->Find(word, caseSensitive, otherWord, sizeof otherWord);
     if (action < 0) continue;
     if (replacement != nullptr && replacementSize >= 1 && IsChangeAction(action)) {
       CopyBounded(replacement, replacementSize, otherWord);

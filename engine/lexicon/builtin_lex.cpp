@@ -24,9 +24,11 @@ void CopyWordField(char (&field)[TROV_WORD_BUFFER], const char* text) {
   field[source.size()] = '\0';
 }
 
-class BuiltinWordList final : public LexiconKind {
+class BuiltinWordList final : public Lexicon {
  public:
   explicit BuiltinWordList(const WordListImage& image) : image_(image) {}
+
+  LexType Type() const override { return LEX_BUILTIN_LIST; }
 
   int16_t Add(const char* word, int16_t action, const char* otherWord) override;
   int16_t Delete(const char* word) override;
@@ -97,7 +99,7 @@ int16_t BuiltinWordList::Delete(const char* word) {
 
 }  // namespace
 
-LexiconKind* InstantiateWordList(const void* prepared) {
+Lexicon* InstantiateWordList(const void* prepared) {
   return new (std::nothrow) BuiltinWordList(*static_cast<const WordListImage*>(prepared));
 }
 

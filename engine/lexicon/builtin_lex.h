@@ -27,13 +27,13 @@ struct WordListImage {
 struct BuiltinLexEntry {
   const char* name;  // null ends the table
   const void* prepared;
-  int32_t type;  // the LexType the slot takes
-  // Makes the slot's state from the prepared one; null when memory is short.
-  LexiconKind* (*instantiate)(const void* prepared);
+  int32_t type;  // the LexType the row declares; TROV_OpenLex refuses rows of other kinds
+  // Makes the lexicon from the prepared state; null when memory is short.
+  Lexicon* (*instantiate)(const void* prepared);
 };
 
-// instantiate for a row whose prepared state is a WordListImage.
-LexiconKind* InstantiateWordList(const void* prepared);
+// instantiate for a row whose prepared state is a WordListImage (a LEX_BUILTIN_LIST).
+Lexicon* InstantiateWordList(const void* prepared);
 
 // The row whose name equals name byte for byte, or null.
 const BuiltinLexEntry* FindBuiltinLexicon(const char* name);

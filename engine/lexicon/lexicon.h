@@ -1,17 +1,19 @@
-// A session's lexicon slots and the dispatch of every lexicon operation on the slot's type tag.
-// Each kind of lexicon implements the operations it supports; every other one answers -13.
+// A lexicon of any kind: the operations every kind answers, each kind implementing those it
+// supports while every other one answers -13. A session owns its lexicons in a table of slots.
 #ifndef TROV_LEXICON_H
 #define TROV_LEXICON_H
 
 #include <cstdint>
+#include <memory>
 
+#include "base/grow_table.h"
 #include "scan/word_comparator.h"
 
 namespace trov {
 
-class GrowTable;
 class SuggestionList;
 
+// The kinds of lexicon, as the engine has always numbered them.
 enum LexType : int32_t {
   LEX_FREE = 0,
   LEX_BUILTIN_LIST = 1,
@@ -22,12 +24,11 @@ enum LexType : int32_t {
   LEX_COMPRESSED_PAGED = 6,
 };
 
-// The state of one kind of lexicon. Defaults answer "unsupported" so a kind overrides only the
-// operations its row of the dispatch table has.
-class LexiconKind {
+class Lexicon {
  public:
-  virtual ~LexiconKind() = default;
+  virtual ~Lexicon() = default;
 
+  virtual LexType Type() const = 0;
   virtual int16_t Add(const char* word, int16_t action, const char* otherWord);
   virtual int16_t Delete(const char* word);
   virtual int16_t Clear();
@@ -45,33 +46,12 @@ class LexiconKind {
   virtual int16_t ScoreWords(int16_t depth, WordComparator& comparator, SuggestionList& list) = 0;
 };
 
-// One slot of a session's lexicon table. Trivially copyable: the table moves slots with memcpy.
-struct Lexicon {
-  int32_t type;        // LexType; LEX_FREE marks a free slot
-  LexiconKind* state;  // owned by the slot while type is not LEX_FREE
-};
+// One slot of a session's lexicon table: empty while free. A lexicon id is a slot's index.
+using LexiconSlot = std::unique_ptr<Lexicon>;
 
-// Dispatch on the slot's type tag: a free slot or unknown tag answers -13 and does nothing.
-int16_t LexAdd(const Lexicon& lex, const char* word, int16_t action, const char* otherWord);
-int16_t LexDelete(const Lexicon& lex, const char* word);
-int16_t LexClear(const Lexicon& lex);
-int16_t LexFind(const Lexicon& lex, const char* word, bool caseSensitive, char* otherWord,
-                int16_t otherWordSize);
-int32_t LexList(const Lexicon& lex, char* buffer, int32_t bufferSize);
-int32_t LexListSize(const Lexicon& lex);
-int16_t LexLanguage(const Lexicon& lex);
-int16_t LexFileName(const Lexicon& lex, char* buffer, int16_t bufferSize);
-int16_t LexSaveCopy(const Lexicon& lex, const char* fileName);
-int16_t LexMatchPattern(const Lexicon& lex, const char* pattern, bool caseSensitive,
-                        SuggestionList& list);
-int16_t LexScoreWords(const Lexicon& lex, int16_t depth, WordComparator& comparator,
-                      SuggestionList& list);
-// Frees the kind's state and marks the slot free; 0.
-int16_t LexClose(Lexicon& lex);
-
-// Takes the first free slot of a lexicon table (a GrowTable of Lexicon), appending one when none
-// is free; the slot index, or -12.
-int32_t TakeFreeLexiconSlot(GrowTable& lexicons);
+// Takes the first free slot of a lexicon table, appending one when none is free; the slot
+// index, or -12.
+int32_t TakeFreeLexiconSlot(GrowTable<LexiconSlot>& lexicons);
 
 }  // namespace trov
 

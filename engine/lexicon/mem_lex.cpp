@@ -15,23 +15,17 @@ namespace {
 constexpr int32_t kInitialEntries = 16;
 
 // A heap copy of text, or null when memory is short.
-char* CopyString(const char* text) {
+std::unique_ptr<char[]> CopyString(const char* text) {
   const std::size_t size = std::strlen(text) + 1;
-  auto* copy = static_cast<char*>(std::malloc(size));
-  if (copy != nullptr) std::memcpy(copy, text, size);
+  std::unique_ptr<char[]> copy(new (std::nothrow) char[size]);
+  if (copy != nullptr) std::memcpy(copy.get(), text, size);
   return copy;
-}
-
-void FreeEntry(MemLexEntry& entry) {
-  std::free(entry.word);
-  std::free(entry.otherWord);
-  entry.word = nullptr;
-  entry.otherWord = nullptr;
 }
 
 class TemporaryLex final : public MemLexKind {
  public:
   int16_t Init(int16_t language) { return words_.Init(language); }
+  LexType Type() const override { return LEX_TEMPORARY; }
   int16_t Add(const char* word, int16_t action, const char* otherWord) override {
     return words_.AddWord(word, action, otherWord);
   }
@@ -44,17 +38,10 @@ class TemporaryLex final : public MemLexKind {
 
 }  // namespace
 
-MemLex::~MemLex() {
-  Clear();
-  entries_.Free();
-}
-
 int16_t MemLex::Init(int16_t language) {
   Clear();
   entries_.Free();
   language_ = language;
-  const int16_t result = entries_.Init(sizeof(MemLexEntry), 0);
-  if (result < 0) return result;
   return entries_.Reserve(kInitialEntries);
 }
 
@@ -68,21 +55,14 @@ int16_t MemLex::AddWord(const char* word, int32_t action, const char* otherWord)
       count > 0 && ExactCompare(word, WordAt(count - 1)) > 0 ? count : InsertPosition(*this, word);
   MemLexEntry added{CopyString(word), otherWord ? CopyString(otherWord) : nullptr, action};
   if (added.word == nullptr || (otherWord != nullptr && added.otherWord == nullptr)) {
-    FreeEntry(added);
     return TROV_ERR_NO_MEMORY;
   }
   NoteWord(word);  // before the store changes: a set bit is never wrong
   if (position < count && std::strcmp(WordAt(position), word) == 0) {
-    MemLexEntry& existing = entries_.Get<MemLexEntry>(position);
-    FreeEntry(existing);
-    existing = added;
+    entries_[position] = std::move(added);
     return 0;
   }
-  if (entries_.Insert(position, &added) < 0) {
-    FreeEntry(added);
-    return TROV_ERR_NO_MEMORY;
-  }
-  return 0;
+  return entries_.Insert(position, std::move(added)) < 0 ? TROV_ERR_NO_MEMORY : 0;
 }
 
 int16_t MemLex::Find(const char* word, bool caseSensitive, char* otherWord,
@@ -94,13 +74,11 @@ int16_t MemLex::Find(const char* word, bool caseSensitive, char* otherWord,
 int16_t MemLex::Delete(const char* word) {
   const int32_t index = IndexOf(word);
   if (index < 0) return TROV_ERR_NOT_FOUND;
-  FreeEntry(entries_.Get<MemLexEntry>(index));
   entries_.Remove(index);
   return 0;
 }
 
 void MemLex::Clear() {
-  for (int32_t i = 0; i < Count(); ++i) FreeEntry(entries_.Get<MemLexEntry>(i));
   entries_.Clear();
   wordFilter_.reset();
 }
@@ -138,15 +116,11 @@ int16_t MemLexKind::ScoreWords(int16_t, WordComparator& comparator, SuggestionLi
   return ScoreWordsInStore(words_, comparator, list);
 }
 
-int16_t CreateTemporaryLexicon(int16_t language, Lexicon& slot) {
-  auto* lexicon = new (std::nothrow) TemporaryLex;
+int16_t CreateTemporaryLexicon(int16_t language, LexiconSlot& slot) {
+  std::unique_ptr<TemporaryLex> lexicon(new (std::nothrow) TemporaryLex);
   if (lexicon == nullptr) return TROV_ERR_NO_MEMORY;
-  if (const int16_t result = lexicon->Init(language); result < 0) {
-    delete lexicon;
-    return result;
-  }
-  slot.state = lexicon;
-  slot.type = LEX_TEMPORARY;
+  if (const int16_t result = lexicon->Init(language); result < 0) return result;
+  slot = std::move(lexicon);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "base/grow_table.h"
 #include "lexicon/lexicon.h"
@@ -13,9 +14,9 @@
 namespace trov {
 
 struct MemLexEntry {
-  char* word;       // heap string owned by the entry
-  char* otherWord;  // heap string owned by the entry, or null
-  int32_t action;   // the action letter's character code
+  std::unique_ptr<char[]> word;
+  std::unique_ptr<char[]> otherWord;  // null when the entry has none
+  int32_t action = 0;                 // the action letter's character code
 };
 
 // Entries stay in strictly ascending byte order of their words, one entry per exact spelling,
@@ -23,11 +24,6 @@ struct MemLexEntry {
 // spelling in that order.
 class MemLex {
  public:
-  MemLex() = default;
-  ~MemLex();
-  MemLex(const MemLex&) = delete;
-  MemLex& operator=(const MemLex&) = delete;
-
   // Empty store with room for 24 entries; 0 or -12.
   int16_t Init(int16_t language);
   // Inserts word, or replaces the entry of the same spelling; 0, -19 (logged) or -12, unchanged
@@ -45,15 +41,13 @@ class MemLex {
   int16_t Language() const { return language_; }
   void SetLanguage(int16_t language) { language_ = language; }
   int32_t Count() const { return entries_.Count(); }
-  const char* WordAt(int32_t index) const { return Entry(index).word; }
-  int32_t ActionAt(int32_t index) const { return Entry(index).action; }
-  const char* OtherWordAt(int32_t index) const { return Entry(index).otherWord; }
+  const char* WordAt(int32_t index) const { return entries_[index].word.get(); }
+  int32_t ActionAt(int32_t index) const { return entries_[index].action; }
+  const char* OtherWordAt(int32_t index) const { return entries_[index].otherWord.get(); }
   // Index of the entry holding exactly word, or -1.
   int32_t IndexOf(const char* word) const;
 
  private:
-  const MemLexEntry& Entry(int32_t index) const { return entries_.Get<MemLexEntry>(index); }
-
   // A filter over the words added since the last Clear: two bits of each word's hash. Most
   // exact finds, which word lists get for every word of a text, ask for a word that no entry
   // has, and a clear bit answers at once. Deleting leaves the bits, which only costs a search.
@@ -72,13 +66,13 @@ class MemLex {
     return wordFilter_.test(hash & 0xFFFF) && wordFilter_.test(hash >> 16);
   }
 
-  GrowTable entries_;  // of MemLexEntry
+  GrowTable<MemLexEntry> entries_;
   int16_t language_ = 0;
   std::bitset<65536> wordFilter_;
 };
 
 // The operations every kind built on one MemLex answers from memory alone.
-class MemLexKind : public LexiconKind {
+class MemLexKind : public Lexicon {
  public:
   int16_t Find(const char* word, bool caseSensitive, char* otherWord,
                int16_t otherWordSize) override;
@@ -93,7 +87,7 @@ class MemLexKind : public LexiconKind {
 };
 
 // Fills slot with an empty temporary lexicon (LEX_TEMPORARY) of that language; 0 or -12.
-int16_t CreateTemporaryLexicon(int16_t language, Lexicon& slot);
+int16_t CreateTemporaryLexicon(int16_t language, LexiconSlot& slot);
 
 }  // namespace trov
 

@@ -212,6 +212,7 @@ class TextLexicon final : public MemLexKind {
   int16_t Open(const char* path);
   int16_t Create(const char* path, int16_t language);
 
+  LexType Type() const override { return LEX_TEXT_FILE; }
   int16_t Add(const char* word, int16_t action, const char* otherWord) override;
   int16_t Delete(const char* word) override;
   int16_t Clear() override;
@@ -360,25 +361,21 @@ int16_t TextLexicon::SaveCopy(const char* fileName) {
 
 // Runs one of the two ways a text lexicon comes to be and hands it to the slot on success.
 template <typename Start>
-int16_t FillSlot(Lexicon& slot, Start start) {
-  auto* lexicon = new (std::nothrow) TextLexicon;
+int16_t FillSlot(LexiconSlot& slot, Start start) {
+  std::unique_ptr<TextLexicon> lexicon(new (std::nothrow) TextLexicon);
   if (lexicon == nullptr) return TROV_ERR_NO_MEMORY;
-  if (const int16_t result = start(*lexicon); result < 0) {
-    delete lexicon;
-    return result;
-  }
-  slot.state = lexicon;
-  slot.type = LEX_TEXT_FILE;
+  if (const int16_t result = start(*lexicon); result < 0) return result;
+  slot = std::move(lexicon);
   return 0;
 }
 
 }  // namespace
 
-int16_t OpenTextLexicon(const char* path, Lexicon& slot) {
+int16_t OpenTextLexicon(const char* path, LexiconSlot& slot) {
   return FillSlot(slot, [path](TextLexicon& lexicon) { return lexicon.Open(path); });
 }
 
-int16_t CreateTextLexicon(const char* path, int16_t language, Lexicon& slot) {
+int16_t CreateTextLexicon(const char* path, int16_t language, LexiconSlot& slot) {
   return FillSlot(
       slot, [path, language](TextLexicon& lexicon) { return lexicon.Create(path, language); });
 }

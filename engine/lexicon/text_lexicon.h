@@ -11,9 +11,9 @@
 namespace trov {
 
 // Fills slot with the text lexicon read from path (LEX_TEXT_FILE); 0 or an error, logged.
-int16_t OpenTextLexicon(const char* path, Lexicon& slot);
+int16_t OpenTextLexicon(const char* path, LexiconSlot& slot);
 // Creates a new text lexicon file holding only its header and fills slot with it; 0 or an error.
-int16_t CreateTextLexicon(const char* path, int16_t language, Lexicon& slot);
+int16_t CreateTextLexicon(const char* path, int16_t language, LexiconSlot& slot);
 
 // The language a "#LID" header number stands for: a Windows locale id of the table becomes its
 // two-letter code; any other number is taken as the code itself.

@@ -86,8 +86,8 @@ void TypographicalEdits(Search& search) {
 
 void MatchEverywhere(Search& search, const std::string& pattern) {
   const bool caseSensitive = search.Has(TROV_OPT_CASE_SENSITIVE);
-  ForEachLexiconBackwards(search, [&](const Lexicon& lexicon) {
-    LexMatchPattern(lexicon, pattern.c_str(), caseSensitive, search.list);
+  ForEachLexiconBackwards(search, [&](Lexicon& lexicon) {
+    lexicon.MatchPattern(pattern.c_str(), caseSensitive, search.list);
   });
 }
 
@@ -118,26 +118,26 @@ void ScoreEdits(Search& search) {
 }
 
 bool IsCompressedFile(const Lexicon& lexicon) {
-  return lexicon.type == LEX_COMPRESSED_RESIDENT || lexicon.type == LEX_COMPRESSED_PAGED;
+  return lexicon.Type() == LEX_COMPRESSED_RESIDENT || lexicon.Type() == LEX_COMPRESSED_PAGED;
 }
 
 void Scans(Search& search) {
   // One scorer of each kind serves every lexicon: the word is prepared once.
   TypoScorer typo(search.key);
   PhoneticScorer phonetic(search.key);
-  const auto scan = [&](const Lexicon& lexicon) {
+  const auto scan = [&](Lexicon& lexicon) {
     if (search.Has(TROV_OPT_TYPOGRAPHICAL_SUGGESTIONS)) {
-      LexScoreWords(lexicon, search.depth, typo, search.list);
+      lexicon.ScoreWords(search.depth, typo, search.list);
     }
     if (search.Has(TROV_OPT_PHONETIC_SUGGESTIONS)) {
-      LexScoreWords(lexicon, search.depth, phonetic, search.list);
+      lexicon.ScoreWords(search.depth, phonetic, search.list);
     }
   };
   if (search.depth <= 30) {
     // Shallow calls try the small editable lexicons first and reach the main dictionaries only
     // when those offered nothing.
     if (search.list.Count() == search.countAtEntry) {
-      ForEachLexiconBackwards(search, [&](const Lexicon& lexicon) {
+      ForEachLexiconBackwards(search, [&](Lexicon& lexicon) {
         if (!IsCompressedFile(lexicon)) scan(lexicon);
       });
     }

@@ -35,37 +35,38 @@ const std::string& ScratchFile() {
 
 // Traversals read every segment; under a small budget each read opens the file again, so the
 // evicting form is only looked up, which keeps the fuzzer fast.
-void Exercise(trov::Lexicon& slot, const std::string& probe, bool traverse) {
+void Exercise(trov::LexiconSlot& slot, const std::string& probe, bool traverse) {
   for (const char* word : {"a", "ab", "cat", "cats", "catches", "Paris", "", probe.c_str()}) {
-    trov::LexFind(slot, word, true, nullptr, 0);
-    trov::LexFind(slot, word, false, nullptr, 0);
+    slot->Find(word, true, nullptr, 0);
+    slot->Find(word, false, nullptr, 0);
   }
   if (!traverse) return;
   std::array<trov::SuggestionEntry, 8> storage{};
   for (const char* pattern : {"?", "ca?", "c?ts", "?at?", "cat?es", "a?"}) {
     for (bool caseSensitive : {true, false}) {
       trov::SuggestionList list(storage);
-      trov::LexMatchPattern(slot, pattern, caseSensitive, list);
+      slot->MatchPattern(pattern, caseSensitive, list);
     }
   }
   for (int16_t depth : {10, 100}) {
     trov::SuggestionList list(storage);
     trov::TypoScorer scorer(probe.empty() ? "cat" : probe.c_str());
-    trov::LexScoreWords(slot, depth, scorer, list);
+    slot->ScoreWords(depth, scorer, list);
   }
   size_t total = 0;
-  static_cast<trov::CompressedLexicon*>(slot.state)->ForEachWord([&](const char* word) {
+  static_cast<trov::CompressedLexicon*>(slot.get())->ForEachWord([&](const char* word) {
     total += std::char_traits<char>::length(word);
     return total < (1u << 20);
   });
 }
 
 // The words and scores a short list ends with after a typing-error scan of the whole lexicon.
-std::vector<std::pair<std::string, int16_t>> ScanOf(trov::Lexicon& slot, const std::string& word) {
+std::vector<std::pair<std::string, int16_t>> ScanOf(trov::LexiconSlot& slot,
+                                                    const std::string& word) {
   std::array<trov::SuggestionEntry, 4> storage{};
   trov::SuggestionList list(storage);
   trov::TypoScorer scorer(word.c_str());
-  trov::LexScoreWords(slot, 100, scorer, list);
+  slot->ScoreWords(100, scorer, list);
   std::vector<std::pair<std::string, int16_t>> listed;
   for (int32_t i = 0; i < list.Count(); ++i) listed.emplace_back(list[i].word, list[i].score);
   return listed;
@@ -74,13 +75,13 @@ std::vector<std::pair<std::string, int16_t>> ScanOf(trov::Lexicon& slot, const s
 // The file's own words and their neighbours, both case modes, under the set selected by the
 // input's first byte.
 void CompareIndexedWithPlain(const std::string& path, const std::string& probe, uint8_t charSet) {
-  trov::Lexicon indexed{trov::LEX_FREE, nullptr};
-  trov::Lexicon plain{trov::LEX_FREE, nullptr};
+  trov::LexiconSlot indexed;
+  trov::LexiconSlot plain;
   if (trov::OpenCompressedLexicon(path.c_str(), -1, indexed) == 0 &&
       trov::OpenCompressedLexicon(path.c_str(), 0, plain) == 0) {
     trov::SelectCharSet(trov::kFirstCharSet + charSet % trov::kLastCharSet);
     std::vector<std::string> words = {probe};
-    static_cast<trov::CompressedLexicon*>(plain.state)->ForEachWord([&](const char* word) {
+    static_cast<trov::CompressedLexicon*>(plain.get())->ForEachWord([&](const char* word) {
       words.emplace_back(word);
       return words.size() < 64;
     });
@@ -93,8 +94,8 @@ void CompareIndexedWithPlain(const std::string& path, const std::string& probe, 
     }
     for (const std::string& word : words) {
       for (bool caseSensitive : {true, false}) {
-        if (trov::LexFind(indexed, word.c_str(), caseSensitive, nullptr, 0) !=
-            trov::LexFind(plain, word.c_str(), caseSensitive, nullptr, 0)) {
+        if (indexed->Find(word.c_str(), caseSensitive, nullptr, 0) !=
+            plain->Find(word.c_str(), caseSensitive, nullptr, 0)) {
           std::abort();
         }
       }
@@ -107,8 +108,6 @@ void CompareIndexedWithPlain(const std::string& path, const std::string& probe, 
     }
     trov::SelectCharSet(trov::kFirstCharSet);
   }
-  if (indexed.type != trov::LEX_FREE) trov::LexClose(indexed);
-  if (plain.type != trov::LEX_FREE) trov::LexClose(plain);
 }
 
 }  // namespace
@@ -127,10 +126,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   trov::DetectCompressedFile(path.c_str());
   for (int32_t budget : {-1, 0, 16}) {
-    trov::Lexicon slot{trov::LEX_FREE, nullptr};
+    trov::LexiconSlot slot;
     if (trov::OpenCompressedLexicon(path.c_str(), budget, slot) == 0) {
       Exercise(slot, probe, budget <= 0);
-      trov::LexClose(slot);
+      slot.reset();
     }
   }
   CompareIndexedWithPlain(path, probe, size > 0 ? data[0] : 0);

@@ -43,17 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size > 0) std::fwrite(data, 1, size, file);
     std::fclose(file);
   }
-  trov::Lexicon slot{trov::LEX_FREE, nullptr};
+  trov::LexiconSlot slot;
   if (trov::OpenTextLexicon(path.c_str(), slot) < 0) {
-    Check(slot.type == trov::LEX_FREE && slot.state == nullptr);
+    Check(slot == nullptr);
     return 0;
   }
-  const int32_t listSize = trov::LexListSize(slot);
+  const int32_t listSize = slot->ListSize();
   Check(listSize >= 1);
   std::vector<char> listing(static_cast<size_t>(listSize));
-  const int32_t count = trov::LexList(slot, listing.data(), listSize);
+  const int32_t count = slot->List(listing.data(), listSize);
   Check(count >= 0);
-  Check(trov::LexList(slot, listing.data(), listSize - 1) == -8);
+  Check(slot->List(listing.data(), listSize - 1) == -8);
 
   // Every listed entry is found again, exactly and case-blind, with its action letter.
   const char* entry = listing.data();
@@ -64,28 +64,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string word(entry, static_cast<size_t>(tab - entry));
     const auto action = static_cast<unsigned char>(tab[1]);
     char other[81];
-    Check(trov::LexFind(slot, word.c_str(), true, other, sizeof other) == action);
-    Check(trov::LexFind(slot, word.c_str(), false, nullptr, 0) >= 0);
+    Check(slot->Find(word.c_str(), true, other, sizeof other) == action);
+    Check(slot->Find(word.c_str(), false, nullptr, 0) >= 0);
     entry += length + 1;
   }
   Check(*entry == '\0' && entry + 1 == listing.data() + listSize);
 
   trov::SuggestionEntry storage[8];
   trov::SuggestionList list{storage};
-  Check(trov::LexMatchPattern(slot, "?a?", true, list) == 0);
-  Check(trov::LexMatchPattern(slot, "A?", false, list) == 0);
+  Check(slot->MatchPattern("?a?", true, list) == 0);
+  Check(slot->MatchPattern("A?", false, list) == 0);
   trov::TypoScorer scorer("word");
-  Check(trov::LexScoreWords(slot, 100, scorer, list) == 0);
+  Check(slot->ScoreWords(100, scorer, list) == 0);
 
   // What the engine writes always loads again, and writing only ever cuts or drops: long lines
   // are cut, an external list loses its actions.
-  if (trov::LexAdd(slot, "zzz", 'i', nullptr) == 0) {
-    Check(trov::LexDelete(slot, "zzz") == 0);
-    trov::Lexicon again{trov::LEX_FREE, nullptr};
+  if (slot->Add("zzz", 'i', nullptr) == 0) {
+    Check(slot->Delete("zzz") == 0);
+    trov::LexiconSlot again;
     Check(trov::OpenTextLexicon(path.c_str(), again) == 0);
-    Check(trov::LexListSize(again) <= listSize);
-    trov::LexClose(again);
+    Check(again->ListSize() <= listSize);
+    again.reset();
   }
-  trov::LexClose(slot);
+  slot.reset();
   return 0;
 }

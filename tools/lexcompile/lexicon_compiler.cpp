@@ -7,8 +7,7 @@
 #include <cstring>
 #include <unordered_map>
 
-#include "lexicon/compressed/compressed_format.h"
-#include "lexicon/compressed/compressed_segment.h"
+#include "lexicon/compressed/lexicon_compiler_access.h"
 #include "suffix_choice.h"
 #include "trov.h"
 

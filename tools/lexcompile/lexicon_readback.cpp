@@ -1,50 +1,22 @@
 // Reading a compiled lexicon back goes through the engine's own reader, so a dump or a
 // verification proves what the engine will see.
 #include <algorithm>
-#include <cstring>
 
-#include "lexicon/compressed/compressed_file.h"
-#include "lexicon/compressed/compressed_lexicon.h"
+#include "lexicon/compressed/lexicon_compiler_access.h"
 #include "lexicon_compiler.h"
 #include "trov.h"
 
 namespace trov::lexcompile {
-namespace {
-
-class OpenFile {
- public:
-  explicit OpenFile(const std::string& path)
-      : result_(OpenCompressedLexicon(path.c_str(), -1, slot_)) {}
-  ~OpenFile() {
-    if (slot_.type != LEX_FREE) LexClose(slot_);
-  }
-  OpenFile(const OpenFile&) = delete;
-  OpenFile& operator=(const OpenFile&) = delete;
-
-  bool Ok(const std::string& path, std::string& error) const {
-    if (result_ == 0) return true;
-    error = "cannot open " + path + " as a compressed lexicon (" + std::to_string(result_) + ")";
-    return false;
-  }
-  const Lexicon& Slot() const { return slot_; }
-  CompressedLexicon& Kind() { return *static_cast<CompressedLexicon*>(slot_.state); }
-
- private:
-  Lexicon slot_{LEX_FREE, nullptr};
-  int16_t result_;
-};
-
-}  // namespace
 
 bool DumpLexicon(const std::string& path, std::vector<std::string>& words, std::string& error) {
-  OpenFile file(path);
-  if (!file.Ok(path, error)) return false;
   words.clear();
-  file.Kind().ForEachWord([&](const char* word) {
+  const int16_t result = VisitCompressedWords(path.c_str(), [&](const char* word) {
     words.emplace_back(word);
     return true;
   });
-  return true;
+  if (result == 0) return true;
+  error = "cannot open " + path + " as a compressed lexicon (" + std::to_string(result) + ")";
+  return false;
 }
 
 bool FindMissingWords(const std::string& path, const std::vector<std::string>& list,

@@ -8,7 +8,7 @@
 #include <queue>
 #include <unordered_map>
 
-#include "lexicon/compressed/compressed_segment.h"
+#include "lexicon/compressed/lexicon_compiler_access.h"
 
 namespace trov::lexcompile {
 namespace {

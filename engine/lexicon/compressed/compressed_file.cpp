@@ -4,32 +4,38 @@
 #include <memory>
 #include <new>
 
-#include "lexicon/compressed/compressed_image.h"
-#include "lexicon/compressed/paged_lexicon.h"
 #include "base/log.h"
+#include "lexicon/compressed/compressed_image.h"
+#include "lexicon/compressed/lexicon_compiler_access.h"
+#include "lexicon/compressed/paged_lexicon.h"
 #include "trov.h"
 
 namespace trov {
 namespace {
 
 template <typename Kind, typename... Args>
-int16_t OpenInto(Lexicon& slot, LexType type, const char* path, Args... args) {
+int16_t OpenInto(LexiconSlot& slot, const char* path, Args... args) {
   std::unique_ptr<Kind> kind(new (std::nothrow) Kind);
   if (!kind) {
     LogLine("%s: out of memory", path);
     return TROV_ERR_NO_MEMORY;
   }
   if (int16_t rc = kind->Open(path, args...); rc < 0) return rc;
-  slot.type = type;
-  slot.state = kind.release();
+  slot = std::move(kind);
   return 0;
 }
 
 }  // namespace
 
-int16_t OpenCompressedLexicon(const char* path, int32_t memoryBudget, Lexicon& slot) {
-  if (memoryBudget < 0) return OpenInto<ResidentLexicon>(slot, LEX_COMPRESSED_RESIDENT, path);
-  return OpenInto<PagedLexicon>(slot, LEX_COMPRESSED_PAGED, path, memoryBudget);
+int16_t OpenCompressedLexicon(const char* path, int32_t memoryBudget, LexiconSlot& slot) {
+  if (memoryBudget < 0) return OpenInto<ResidentLexicon>(slot, path);
+  return OpenInto<PagedLexicon>(slot, path, memoryBudget);
+}
+
+int16_t VisitCompressedWords(const char* path, const std::function<bool(const char*)>& visit) {
+  ResidentLexicon lexicon;
+  if (const int16_t result = lexicon.Open(path); result < 0) return result;
+  return lexicon.ForEachWord(visit);
 }
 
 }  // namespace trov

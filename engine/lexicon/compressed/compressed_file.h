@@ -14,8 +14,8 @@ int16_t DetectCompressedFile(const char* path);
 
 // Opens a compressed lexicon file into slot: a negative budget loads it whole
 // (LEX_COMPRESSED_RESIDENT), otherwise segments are paged in under that budget
-// (LEX_COMPRESSED_PAGED, 0 = unbounded). Fills slot.type and slot.state; 0 or an error code.
-int16_t OpenCompressedLexicon(const char* path, int32_t memoryBudget, Lexicon& slot);
+// (LEX_COMPRESSED_PAGED, 0 = unbounded). 0 or an error code; the slot stays empty on failure.
+int16_t OpenCompressedLexicon(const char* path, int32_t memoryBudget, LexiconSlot& slot);
 
 }  // namespace trov
 

@@ -35,7 +35,7 @@ int16_t ImageLexicon::LoadSegment(int32_t index, std::span<const uint8_t>& bytes
   return 0;
 }
 
-LexiconKind* InstantiateCompressedImage(const void* prepared) {
+Lexicon* InstantiateCompressedImage(const void* prepared) {
   return new (std::nothrow) ImageLexicon(*static_cast<const CompressedImage*>(prepared));
 }
 

@@ -34,6 +34,7 @@ class ImageLexicon : public CompressedLexicon {
  public:
   explicit ImageLexicon(const CompressedImage& image) : image_(image) { IndexWords(); }
 
+  LexType Type() const override { return LEX_BUILTIN_COMPRESSED; }
   int16_t Language() override { return image_.language; }
   int64_t SegmentBytesHeld() const override;
   // Bytes the word index holds beside the segments.
@@ -60,7 +61,7 @@ class ImageLexicon : public CompressedLexicon {
 
 // The instantiate function of a built-in lexicon row whose prepared state is a CompressedImage;
 // null when memory is short.
-LexiconKind* InstantiateCompressedImage(const void* prepared);
+Lexicon* InstantiateCompressedImage(const void* prepared);
 
 // The resident kind: reads every segment of the file at open; later lookups never touch it.
 class ResidentLexicon : public ImageLexicon {
@@ -68,6 +69,7 @@ class ResidentLexicon : public ImageLexicon {
   // Loads the file whole; 0 or an error (logged). On failure nothing stays allocated.
   int16_t Open(const char* path);
 
+  LexType Type() const override { return LEX_COMPRESSED_RESIDENT; }
   int16_t FileName(char* buffer, int16_t bufferSize) override;
 
  private:

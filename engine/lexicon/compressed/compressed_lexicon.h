@@ -21,7 +21,7 @@ namespace trov {
 // The answer of a compressed lexicon for every word it holds: they carry no actions.
 inline constexpr int16_t kCompressedWordAction = 'i';
 
-class CompressedLexicon : public LexiconKind {
+class CompressedLexicon : public Lexicon {
  public:
   int16_t Find(const char* word, bool caseSensitive, char* otherWord,
                int16_t otherWordSize) override;

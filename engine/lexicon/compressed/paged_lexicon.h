@@ -16,6 +16,7 @@ class PagedLexicon : public CompressedLexicon {
   // Reads the index of path; budget 0 leaves the cache unbounded. 0 or an error (logged).
   int16_t Open(const char* path, int32_t budget);
 
+  LexType Type() const override { return LEX_COMPRESSED_PAGED; }
   int16_t Language() override { return index_.language; }
   int16_t FileName(char* buffer, int16_t bufferSize) override;
   int64_t SegmentBytesHeld() const override { return bytesHeld_; }

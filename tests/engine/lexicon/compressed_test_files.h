@@ -137,20 +137,17 @@ class OpenedLexicon {
  public:
   OpenedLexicon(const std::string& path, int32_t budget)
       : result_(trov::OpenCompressedLexicon(path.c_str(), budget, slot_)) {}
-  ~OpenedLexicon() {
-    if (slot_.type != trov::LEX_FREE) trov::LexClose(slot_);
-  }
   OpenedLexicon(const OpenedLexicon&) = delete;
   OpenedLexicon& operator=(const OpenedLexicon&) = delete;
 
   int16_t Result() const { return result_; }
-  const trov::Lexicon& Slot() const { return slot_; }
+  const trov::LexiconSlot& Slot() const { return slot_; }
   int16_t Find(const char* word, bool caseSensitive = true) const {
-    return trov::LexFind(slot_, word, caseSensitive, nullptr, 0);
+    return slot_->Find(word, caseSensitive, nullptr, 0);
   }
 
  private:
-  trov::Lexicon slot_{trov::LEX_FREE, nullptr};
+  trov::LexiconSlot slot_;
   int16_t result_;
 };
 

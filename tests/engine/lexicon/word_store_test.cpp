@@ -29,18 +29,16 @@ class WordStoreTraversalTest : public ::testing::TestWithParam<Kind> {
     if (GetParam() == Kind::kTemporary) {
       ASSERT_EQ(trov::CreateTemporaryLexicon(TROV_LANGUAGE_ANY, slot), 0);
     } else {
-      slot.state = trov::InstantiateWordList(&image);
-      slot.type = trov::LEX_BUILTIN_LIST;
+      slot.reset(trov::InstantiateWordList(&image));
     }
   }
-  void TearDown() override { trov::LexClose(slot); }
 
   void Add(const char* word, char action, const char* other = nullptr) {
-    ASSERT_EQ(trov::LexAdd(slot, word, action, other), 0) << word;
+    ASSERT_EQ(slot->Add(word, action, other), 0) << word;
   }
   int16_t ScoreWords(const char* word, int16_t depth) {
     trov::test::FunctionComparator comparator(word, FirstLetterScore);
-    return trov::LexScoreWords(slot, depth, comparator, list);
+    return slot->ScoreWords(depth, comparator, list);
   }
   // The list as "word score;" pairs in rank order.
   std::string Ranked() const {
@@ -53,7 +51,7 @@ class WordStoreTraversalTest : public ::testing::TestWithParam<Kind> {
 
   trov::WordListEntry entries[16] = {};
   trov::WordListImage image{entries, 0, 16, TROV_LANGUAGE_ANY};
-  trov::Lexicon slot{trov::LEX_FREE, nullptr};
+  trov::LexiconSlot slot;
   trov::SuggestionEntry storage[8] = {};
   trov::SuggestionList list{storage};
 };
@@ -89,7 +87,7 @@ TEST_P(WordStoreTraversalTest, ExcludedEntryTakesItsWordOffTheList) {
   ASSERT_EQ(ScoreWords("thie", 100), 0);
   EXPECT_EQ(Ranked(), "their 60;");
   list.Insert("thier", 80);
-  ASSERT_EQ(trov::LexMatchPattern(slot, "th?er", true, list), 0);
+  ASSERT_EQ(slot->MatchPattern("th?er", true, list), 0);
   EXPECT_EQ(Ranked(), "their 60;") << "a listed word keeps its score";
 }
 
@@ -98,7 +96,7 @@ TEST_P(WordStoreTraversalTest, PatternMatchesAcceptedWordsOnly) {
   Add("bed", 'i');
   Add("bid", 'c', "bud");
   Add("bead", 'i');
-  ASSERT_EQ(trov::LexMatchPattern(slot, "b?d", true, list), 0);
+  ASSERT_EQ(slot->MatchPattern("b?d", true, list), 0);
   EXPECT_EQ(Ranked(), "bad 100;bed 100;");
 }
 
@@ -107,7 +105,7 @@ TEST_P(WordStoreTraversalTest, CaseSensitivePatternScanStopsPastItsPrefix) {
   Add("bad", 'i');
   Add("zoo", 'e');
   list.Insert("zoo", 70);
-  ASSERT_EQ(trov::LexMatchPattern(slot, "b?d", true, list), 0);
+  ASSERT_EQ(slot->MatchPattern("b?d", true, list), 0);
   EXPECT_EQ(Ranked(), "bad 100;zoo 70;") << "the scan stopped before the excluded zoo";
 }
 
@@ -124,9 +122,9 @@ TEST_P(WordStoreTraversalTest, CaseSensitivePatternScanStillExcludesWordsBelowIt
   list.Insert("apple", 70);
   list.Insert("ba", 60);
   list.Insert("Bud", 50);
-  ASSERT_EQ(trov::LexMatchPattern(slot, "be?d", true, list), 0);
+  ASSERT_EQ(slot->MatchPattern("be?d", true, list), 0);
   EXPECT_EQ(Ranked(), "bedd 100;Bud 50;");
-  ASSERT_EQ(trov::LexMatchPattern(slot, "b?d", true, list), 0);
+  ASSERT_EQ(slot->MatchPattern("b?d", true, list), 0);
   EXPECT_EQ(Ranked(), "bedd 100;bad 100;bbd 100;bed 100;Bud 50;");
 }
 
@@ -135,7 +133,7 @@ TEST_P(WordStoreTraversalTest, CaseBlindPatternScanVisitsEveryEntry) {
   Add("bad", 'i');
   Add("zoo", 'e');
   list.Insert("zoo", 70);
-  ASSERT_EQ(trov::LexMatchPattern(slot, "B?D", false, list), 0);
+  ASSERT_EQ(slot->MatchPattern("B?D", false, list), 0);
   EXPECT_EQ(Ranked(), "Bod 100;bad 100;");
 }
 
@@ -143,7 +141,7 @@ TEST_P(WordStoreTraversalTest, PatternBeginningWithAWildcardNeverStops) {
   Add("bad", 'i');
   Add("mad", 'i');
   Add("zad", 'i');
-  ASSERT_EQ(trov::LexMatchPattern(slot, "?ad", true, list), 0);
+  ASSERT_EQ(slot->MatchPattern("?ad", true, list), 0);
   EXPECT_EQ(Ranked(), "bad 100;mad 100;zad 100;");
 }
 

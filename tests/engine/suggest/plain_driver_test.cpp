@@ -32,11 +32,11 @@ std::string Path(const char* name) { return std::string(TROV_DICT_DIR) + "/" + n
 // A lexicon seen through the plain traversals; everything else is the lexicon's own answer. A
 // compressed lexicon's pattern search tries every word in index order; as a pattern matches
 // only words of its own length, the words are kept by length, in that order.
-class PlainTraversals final : public LexiconKind {
+class PlainTraversals final : public Lexicon {
  public:
-  explicit PlainTraversals(const Lexicon& real) : real_(real) {
+  explicit PlainTraversals(Lexicon& real) : real_(real) {
     if (!IsCompressed()) return;
-    static_cast<CompressedLexicon*>(real_.state)->ForEachWord([&](const char* word) {
+    static_cast<CompressedLexicon&>(real_).ForEachWord([&](const char* word) {
       const size_t length = std::strlen(word);
       if (length >= wordsOfLength_.size()) wordsOfLength_.resize(length + 1);
       wordsOfLength_[length].emplace_back(word);
@@ -44,14 +44,15 @@ class PlainTraversals final : public LexiconKind {
     });
   }
 
+  LexType Type() const override { return real_.Type(); }
   int16_t Find(const char* word, bool caseSensitive, char* otherWord,
                int16_t otherWordSize) override {
-    return LexFind(real_, word, caseSensitive, otherWord, otherWordSize);
+    return real_.Find(word, caseSensitive, otherWord, otherWordSize);
   }
-  int16_t Language() override { return LexLanguage(real_); }
+  int16_t Language() override { return real_.Language(); }
 
   int16_t MatchPattern(const char* pattern, bool caseSensitive, SuggestionList& list) override {
-    if (!IsCompressed()) return LexMatchPattern(real_, pattern, caseSensitive, list);
+    if (!IsCompressed()) return real_.MatchPattern(pattern, caseSensitive, list);
     const size_t length = std::strlen(pattern);
     if (length > TROV_MAX_WORD || length >= wordsOfLength_.size()) return 0;
     for (const std::string& word : wordsOfLength_[length]) {
@@ -66,16 +67,16 @@ class PlainTraversals final : public LexiconKind {
     const bool phonetic = dynamic_cast<PhoneticScorer*>(&comparator) != nullptr;
     test::FunctionComparator plain(comparator.Word(),
                                    phonetic ? test::PlainPhoneticScore : test::PlainTypoScore);
-    return LexScoreWords(real_, depth, plain, list);
+    return real_.ScoreWords(depth, plain, list);
   }
 
  private:
   bool IsCompressed() const {
-    return real_.type == LEX_COMPRESSED_RESIDENT || real_.type == LEX_COMPRESSED_PAGED ||
-           real_.type == LEX_BUILTIN_COMPRESSED;
+    return real_.Type() == LEX_COMPRESSED_RESIDENT || real_.Type() == LEX_COMPRESSED_PAGED ||
+           real_.Type() == LEX_BUILTIN_COMPRESSED;
   }
 
-  const Lexicon& real_;
+  Lexicon& real_;
   std::vector<std::vector<std::string>> wordsOfLength_;
 };
 
@@ -90,31 +91,23 @@ class DefaultLexicons {
     EXPECT_EQ(OpenCompressedLexicon(Path("trovam2.clx").c_str(), -1, slots_[2]), 0);
     EXPECT_EQ(OpenTextLexicon(Path("userdic.tlx").c_str(), slots_[3]), 0);
     EXPECT_EQ(OpenTextLexicon(Path("correct.tlx").c_str(), slots_[4]), 0);
-    EXPECT_EQ(LexAdd(slots_[0], "tomatoe", 'e', nullptr), 0);
-    EXPECT_EQ(LexAdd(slots_[0], "Vantorr", 'a', "Vantor"), 0);
-    plainSlots_.reserve(slots_.size());
-    for (const Lexicon& slot : slots_) {
-      plainKinds_.push_back(std::make_unique<PlainTraversals>(slot));
-      plainSlots_.push_back({slot.type, plainKinds_.back().get()});
+    EXPECT_EQ(slots_[0]->Add("tomatoe", 'e', nullptr), 0);
+    EXPECT_EQ(slots_[0]->Add("Vantorr", 'a', "Vantor"), 0);
+    for (const LexiconSlot& slot : slots_) {
+      plainKinds_.push_back(std::make_unique<PlainTraversals>(*slot));
+      real_.push_back(slot.get());
+      plain_.push_back(plainKinds_.back().get());
     }
-    for (Lexicon& slot : slots_) real_.push_back(&slot);
-    for (Lexicon& slot : plainSlots_) plain_.push_back(&slot);
     real_.push_back(nullptr);
     plain_.push_back(nullptr);
-  }
-  ~DefaultLexicons() {
-    for (Lexicon& slot : slots_) {
-      if (slot.type != LEX_FREE) LexClose(slot);
-    }
   }
 
   Lexicon* const* Real() const { return real_.data(); }
   Lexicon* const* Plain() const { return plain_.data(); }
 
  private:
-  std::vector<Lexicon> slots_;
+  std::vector<LexiconSlot> slots_;
   std::vector<std::unique_ptr<PlainTraversals>> plainKinds_;
-  std::vector<Lexicon> plainSlots_;
   std::vector<Lexicon*> real_;
   std::vector<Lexicon*> plain_;
 };

@@ -45,17 +45,14 @@ class OpenedFile {
     result_ = std::strstr(name, ".clx") ? OpenCompressedLexicon(path.c_str(), -1, slot_)
                                         : OpenTextLexicon(path.c_str(), slot_);
   }
-  ~OpenedFile() {
-    if (slot_.type != LEX_FREE) LexClose(slot_);
-  }
   OpenedFile(const OpenedFile&) = delete;
   OpenedFile& operator=(const OpenedFile&) = delete;
 
   int16_t Result() const { return result_; }
-  const Lexicon& Slot() const { return slot_; }
+  const LexiconSlot& Slot() const { return slot_; }
 
  private:
-  Lexicon slot_{LEX_FREE, nullptr};
+  LexiconSlot slot_;
   int16_t result_ = 0;
 };
 
@@ -65,7 +62,7 @@ const std::vector<std::string>& DictionaryWords() {
     std::vector<std::string> all;
     OpenedFile main("trovam2.clx");
     if (main.Result() != 0) return all;
-    static_cast<CompressedLexicon*>(main.Slot().state)->ForEachWord([&](const char* word) {
+    static_cast<CompressedLexicon*>(main.Slot().get())->ForEachWord([&](const char* word) {
       all.emplace_back(word);
       return true;
     });
@@ -411,8 +408,8 @@ TEST_F(ScanScoringTest, ScansListWhatPlainScansList) {
           test::FunctionComparator reference(word.c_str(),
                                              phonetic ? PlainPhoneticScore : PlainTypoScore);
           for (const OpenedFile* file : {&corrections, &main, &words}) {
-            ASSERT_EQ(LexScoreWords(file->Slot(), depth, scorer, fast), 0);
-            ASSERT_EQ(LexScoreWords(file->Slot(), depth, reference, plainList), 0);
+            ASSERT_EQ(file->Slot()->ScoreWords(depth, scorer, fast), 0);
+            ASSERT_EQ(file->Slot()->ScoreWords(depth, reference, plainList), 0);
           }
           ASSERT_EQ(Contents(fast), Contents(plainList))
               << word << " depth " << depth << " capacity " << capacity << " phonetic " << phonetic
@@ -442,12 +439,12 @@ TEST_F(ScanScoringTest, ScansTakeNothingFromTheScanBefore) {
       TypoScorer typo(before.c_str());
       PhoneticScorer sound(before.c_str());
       WordComparator& scorer = phonetic ? static_cast<WordComparator&>(sound) : typo;
-      ASSERT_EQ(LexScoreWords(shared.Slot(), 50, scorer, earlier), 0);
+      ASSERT_EQ(shared.Slot()->ScoreWords(50, scorer, earlier), 0);
       std::vector<Listed> lists[2];
       for (const OpenedFile* file : {&shared, &plainOnly}) {
         SuggestionList list(storage);
         test::FunctionComparator reference(word.c_str(), plain);
-        ASSERT_EQ(LexScoreWords(file->Slot(), 50, reference, list), 0);
+        ASSERT_EQ(file->Slot()->ScoreWords(50, reference, list), 0);
         lists[file == &plainOnly] = Contents(list);
       }
       ASSERT_FALSE(lists[1].empty()) << word;
@@ -486,8 +483,8 @@ TEST_F(ScanScoringTest, ScansOfListsHoldingTheirOwnCandidatesListWhatPlainScansL
       }
       TypoScorer typo(c.word);
       test::FunctionComparator reference(c.word, PlainTypoScore);
-      ASSERT_EQ(LexScoreWords(main.Slot(), 50, typo, fast), 0);
-      ASSERT_EQ(LexScoreWords(main.Slot(), 50, reference, plainList), 0);
+      ASSERT_EQ(main.Slot()->ScoreWords(50, typo, fast), 0);
+      ASSERT_EQ(main.Slot()->ScoreWords(50, reference, plainList), 0);
       ASSERT_EQ(Contents(fast), Contents(plainList))
           << c.word << " capacity " << capacity << "\nfast:  " << Show(Contents(fast))
           << "\nplain: " << Show(Contents(plainList));
@@ -513,7 +510,7 @@ TEST_F(ScanScoringTest, ScansOfListsHoldingRandomCandidatesListWhatPlainScansLis
       const PlainScore plain = phonetic ? PlainPhoneticScore : PlainTypoScore;
       SuggestionList candidates(candidateStorage);
       test::FunctionComparator finder(word.c_str(), plain);
-      ASSERT_EQ(LexScoreWords(main.Slot(), 50, finder, candidates), 0);
+      ASSERT_EQ(main.Slot()->ScoreWords(50, finder, candidates), 0);
       if (candidates.Count() == 0) continue;
       for (int round = 0; round < 6; ++round) {
         const size_t capacity = 1 + random() % fastStorage.size();
@@ -531,8 +528,8 @@ TEST_F(ScanScoringTest, ScansOfListsHoldingRandomCandidatesListWhatPlainScansLis
         PhoneticScorer sound(word.c_str());
         WordComparator& scorer = phonetic ? static_cast<WordComparator&>(sound) : typo;
         test::FunctionComparator reference(word.c_str(), plain);
-        ASSERT_EQ(LexScoreWords(main.Slot(), 50, scorer, fast), 0);
-        ASSERT_EQ(LexScoreWords(main.Slot(), 50, reference, plainList), 0);
+        ASSERT_EQ(main.Slot()->ScoreWords(50, scorer, fast), 0);
+        ASSERT_EQ(main.Slot()->ScoreWords(50, reference, plainList), 0);
         ASSERT_EQ(Contents(fast), Contents(plainList))
             << word << " capacity " << capacity << " listed " << Show(before)
             << "\nfast:  " << Show(Contents(fast)) << "\nplain: " << Show(Contents(plainList));
@@ -550,9 +547,9 @@ TEST_F(ScanScoringTest, ScansOfListsHoldingRandomCandidatesListWhatPlainScansLis
 TEST_F(ScanScoringTest, PatternSearchesListWhatIndexVisitsList) {
   OpenedFile resident("trovam2.clx");
   ASSERT_EQ(resident.Result(), 0);
-  Lexicon paged{LEX_FREE, nullptr};
+  LexiconSlot paged;
   ASSERT_EQ(OpenCompressedLexicon(Path("trovam2.clx").c_str(), 0, paged), 0);
-  ASSERT_EQ(paged.type, LEX_COMPRESSED_PAGED);
+  ASSERT_EQ(paged->Type(), LEX_COMPRESSED_PAGED);
   std::vector<SuggestionEntry> fastStorage(2000);
   std::vector<SuggestionEntry> plainStorage(2000);
   size_t patterns = 0;
@@ -569,8 +566,8 @@ TEST_F(ScanScoringTest, PatternSearchesListWhatIndexVisitsList) {
       for (bool caseSensitive : {false, true}) {
         SuggestionList fast(fastStorage);
         SuggestionList plain(plainStorage);
-        ASSERT_EQ(LexMatchPattern(resident.Slot(), pattern.c_str(), caseSensitive, fast), 0);
-        ASSERT_EQ(LexMatchPattern(paged, pattern.c_str(), caseSensitive, plain), 0);
+        ASSERT_EQ(resident.Slot()->MatchPattern(pattern.c_str(), caseSensitive, fast), 0);
+        ASSERT_EQ(paged->MatchPattern(pattern.c_str(), caseSensitive, plain), 0);
         ASSERT_FALSE(plain.Full()) << pattern << ": a full list would stop the paged search";
         ASSERT_EQ(Contents(fast), Contents(plain))
             << pattern << " case " << caseSensitive << "\nfast:  " << Show(Contents(fast))
@@ -580,7 +577,7 @@ TEST_F(ScanScoringTest, PatternSearchesListWhatIndexVisitsList) {
       }
     }
   }
-  LexClose(paged);
+  paged.reset();
   EXPECT_GT(patterns, 5000u);
   EXPECT_GT(matches, patterns / 20) << "the patterns must match often enough to compare";
 }

@@ -168,7 +168,7 @@ TEST(LexiconCompiler, RoundTripThroughEveryForm) {
         ASSERT_EQ(lex.Find(FlipCase(w).c_str(), false), TROV_ERR_NOT_FOUND) << w;
       }
     }
-    const auto& kind = *dynamic_cast<const trov::CompressedLexicon*>(lex.Slot().state);
+    const auto& kind = *dynamic_cast<const trov::CompressedLexicon*>(lex.Slot().get());
     if (form > 0) {
       EXPECT_LE(kind.SegmentBytesHeld(), form);
     }
@@ -236,7 +236,7 @@ TEST(LexiconCompiler, LanguageNames) {
   TempDir dir;
   OpenedLexicon lex(dir.Write("fr.clx", Compile({"oui"}, options)), -1);
   ASSERT_EQ(lex.Result(), 0);
-  EXPECT_EQ(trov::LexLanguage(lex.Slot()), 0x6672);
+  EXPECT_EQ(lex.Slot()->Language(), 0x6672);
 }
 
 TEST(LexiconCompilerWordList, LinesAndConversion) {

@@ -47,7 +47,7 @@ TEST(CompressedFormat, ExampleFileAnswersEveryLookupInBothForms) {
     SCOPED_TRACE(budget);
     OpenedLexicon lex(path, budget);
     ASSERT_EQ(lex.Result(), 0);
-    EXPECT_EQ(lex.Slot().type,
+    EXPECT_EQ(lex.Slot()->Type(),
               budget < 0 ? trov::LEX_COMPRESSED_RESIDENT : trov::LEX_COMPRESSED_PAGED);
     for (const char* word : {"a", "cat", "catch", "catches", "cats"}) {
       EXPECT_EQ(lex.Find(word), kFound) << word;
@@ -60,11 +60,11 @@ TEST(CompressedFormat, ExampleFileAnswersEveryLookupInBothForms) {
     for (const char* word : {"A", "Cat", "CATS", "cAtChEs"}) {
       EXPECT_EQ(lex.Find(word, false), kFound) << word;
     }
-    EXPECT_EQ(trov::LexLanguage(lex.Slot()), 0x616D);
+    EXPECT_EQ(lex.Slot()->Language(), 0x616D);
     char name[600];
-    EXPECT_EQ(trov::LexFileName(lex.Slot(), name, sizeof name), 0);
+    EXPECT_EQ(lex.Slot()->FileName(name, sizeof name), 0);
     EXPECT_EQ(std::string(name), path);
-    EXPECT_EQ(trov::LexFileName(lex.Slot(), name, 5), 0);
+    EXPECT_EQ(lex.Slot()->FileName(name, 5), 0);
     EXPECT_EQ(std::string(name), path.substr(0, 4));
   }
 }
@@ -73,8 +73,8 @@ TEST(CompressedFormat, FindNeverWritesTheOtherWordBuffer) {
   TempDir dir;
   OpenedLexicon lex(dir.Write("example.clx", ExampleFileBytes()), kResident);
   char other[8] = "keep";
-  EXPECT_EQ(trov::LexFind(lex.Slot(), "cats", true, other, sizeof other), kFound);
-  EXPECT_EQ(trov::LexFind(lex.Slot(), "dogs", true, other, sizeof other), TROV_ERR_NOT_FOUND);
+  EXPECT_EQ(lex.Slot()->Find("cats", true, other, sizeof other), kFound);
+  EXPECT_EQ(lex.Slot()->Find("dogs", true, other, sizeof other), TROV_ERR_NOT_FOUND);
   EXPECT_STREQ(other, "keep");
 }
 
@@ -85,12 +85,12 @@ TEST(CompressedFormat, EditingAndListingAreUnsupported) {
     OpenedLexicon lex(path, budget);
     ASSERT_EQ(lex.Result(), 0);
     char buffer[64];
-    EXPECT_EQ(trov::LexAdd(lex.Slot(), "dog", 'i', nullptr), TROV_ERR_UNSUPPORTED);
-    EXPECT_EQ(trov::LexDelete(lex.Slot(), "cat"), TROV_ERR_UNSUPPORTED);
-    EXPECT_EQ(trov::LexClear(lex.Slot()), TROV_ERR_UNSUPPORTED);
-    EXPECT_EQ(trov::LexList(lex.Slot(), buffer, sizeof buffer), TROV_ERR_UNSUPPORTED);
-    EXPECT_EQ(trov::LexListSize(lex.Slot()), TROV_ERR_UNSUPPORTED);
-    EXPECT_EQ(trov::LexSaveCopy(lex.Slot(), dir.File("copy.tlx").c_str()), TROV_ERR_UNSUPPORTED);
+    EXPECT_EQ(lex.Slot()->Add("dog", 'i', nullptr), TROV_ERR_UNSUPPORTED);
+    EXPECT_EQ(lex.Slot()->Delete("cat"), TROV_ERR_UNSUPPORTED);
+    EXPECT_EQ(lex.Slot()->Clear(), TROV_ERR_UNSUPPORTED);
+    EXPECT_EQ(lex.Slot()->List(buffer, sizeof buffer), TROV_ERR_UNSUPPORTED);
+    EXPECT_EQ(lex.Slot()->ListSize(), TROV_ERR_UNSUPPORTED);
+    EXPECT_EQ(lex.Slot()->SaveCopy(dir.File("copy.tlx").c_str()), TROV_ERR_UNSUPPORTED);
     EXPECT_EQ(lex.Find("cat"), kFound);
   }
 }
@@ -137,8 +137,7 @@ void ExpectRefused(const std::string& bytes, int16_t code, const std::string& me
     LogCapture log;
     OpenedLexicon lex(path, budget);
     EXPECT_EQ(lex.Result(), code);
-    EXPECT_EQ(lex.Slot().type, trov::LEX_FREE);
-    EXPECT_EQ(lex.Slot().state, nullptr);
+    EXPECT_EQ(lex.Slot(), nullptr) << "a refused file leaves the slot free";
     EXPECT_EQ(log.Messages(), std::vector<std::string>{path + message});
   }
 }
@@ -187,7 +186,7 @@ TEST(CompressedOpen, CharacterWidth) {
   OpenedLexicon lex(dir.Write("nowidth.clx", Magic() + rest), kUnbounded);
   ASSERT_EQ(lex.Result(), 0);
   EXPECT_EQ(lex.Find("catches"), kFound);
-  EXPECT_EQ(trov::LexLanguage(lex.Slot()), 0);
+  EXPECT_EQ(lex.Slot()->Language(), 0);
 }
 
 TEST(CompressedOpen, WordSectionsMustHoldFourBytes) {
@@ -273,7 +272,7 @@ TEST(CompressedOpen, UnknownSectionsAreSkipped) {
     OpenedLexicon lex(path, budget);
     ASSERT_EQ(lex.Result(), 0);
     EXPECT_EQ(lex.Find("catch"), kFound);
-    EXPECT_EQ(trov::LexLanguage(lex.Slot()), 0x616D);
+    EXPECT_EQ(lex.Slot()->Language(), 0x616D);
   }
 }
 
@@ -284,7 +283,7 @@ TEST(CompressedOpen, SectionsInAnyOrder) {
   OpenedLexicon lex(dir.Write("order.clx", bytes), kResident);
   ASSERT_EQ(lex.Result(), 0);
   EXPECT_EQ(lex.Find("catches"), kFound);
-  EXPECT_EQ(trov::LexLanguage(lex.Slot()), 0x7878);  // the low 16 bits
+  EXPECT_EQ(lex.Slot()->Language(), 0x7878);  // the low 16 bits
 }
 
 TEST(CompressedOpen, SegmentLargerThanTheBudget) {
@@ -303,7 +302,7 @@ TEST(CompressedOpen, SegmentLargerThanTheBudget) {
     LogCapture log;
     OpenedLexicon lex(path, 50000);
     EXPECT_EQ(lex.Result(), TROV_ERR_NO_MEMORY);
-    EXPECT_EQ(lex.Slot().type, trov::LEX_FREE);
+    EXPECT_EQ(lex.Slot(), nullptr);
     EXPECT_EQ(log.Messages(),
               std::vector<std::string>{path + ": segment size 60000 > budget 50000"});
   }

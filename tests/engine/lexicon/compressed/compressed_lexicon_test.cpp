@@ -36,7 +36,7 @@ using trov_test::kResident;
 using trov_test::kUnbounded;
 
 const trov::CompressedLexicon& Kind(const OpenedLexicon& lex) {
-  return *dynamic_cast<const trov::CompressedLexicon*>(lex.Slot().state);
+  return *dynamic_cast<const trov::CompressedLexicon*>(lex.Slot().get());
 }
 
 TEST(CompressedLookup, CaseRules) {
@@ -167,15 +167,15 @@ const trov::CompressedImage kExampleImage = {0x616D,       1,         {kSimpleSu
                                              {nullptr, 0}, kSegments, 2};
 
 TEST(CompressedBuiltin, AnswersFromAnImageItDoesNotOwn) {
-  trov::Lexicon slot{trov::LEX_BUILTIN_COMPRESSED, new trov::ImageLexicon(kExampleImage)};
-  EXPECT_EQ(trov::LexFind(slot, "catches", true, nullptr, 0), kFound);
-  EXPECT_EQ(trov::LexFind(slot, "Cats", false, nullptr, 0), kFound);
-  EXPECT_EQ(trov::LexFind(slot, "cat's", false, nullptr, 0), TROV_ERR_NOT_FOUND);
-  EXPECT_EQ(trov::LexLanguage(slot), 0x616D);
+  trov::LexiconSlot slot(new trov::ImageLexicon(kExampleImage));
+  EXPECT_EQ(slot->Find("catches", true, nullptr, 0), kFound);
+  EXPECT_EQ(slot->Find("Cats", false, nullptr, 0), kFound);
+  EXPECT_EQ(slot->Find("cat's", false, nullptr, 0), TROV_ERR_NOT_FOUND);
+  EXPECT_EQ(slot->Language(), 0x616D);
   char name[16];
-  EXPECT_EQ(trov::LexFileName(slot, name, sizeof name), TROV_ERR_UNSUPPORTED);
-  EXPECT_EQ(trov::LexClose(slot), 0);
-  EXPECT_EQ(slot.type, trov::LEX_FREE);
+  EXPECT_EQ(slot->FileName(name, sizeof name), TROV_ERR_UNSUPPORTED);
+  EXPECT_EQ(slot->Type(), trov::LEX_BUILTIN_COMPRESSED);
+  slot.reset();
   EXPECT_EQ(kCatSegment[3], 0x63);  // the image outlives the lexicon
 }
 
@@ -239,7 +239,7 @@ TEST(CompressedDamagedSegment, WordsBeforeTheFaultAreFoundTheRestAreNot) {
       EXPECT_EQ(lex.Find("caty", false), TROV_ERR_NOT_FOUND);
       std::array<trov::SuggestionEntry, 8> storage{};
       trov::SuggestionList list(storage);
-      EXPECT_EQ(trov::LexMatchPattern(lex.Slot(), "cat?", true, list), 0);
+      EXPECT_EQ(lex.Slot()->MatchPattern("cat?", true, list), 0);
       EXPECT_EQ(list.Count(), 0);
     }
   }
@@ -281,11 +281,11 @@ std::vector<std::string> Words(const trov::SuggestionList& list) {
   return words;
 }
 
-std::vector<std::string> Matches(const trov::Lexicon& lex, const char* pattern, bool caseSensitive,
-                                 int16_t expectedResult = 0) {
+std::vector<std::string> Matches(const trov::LexiconSlot& lex, const char* pattern,
+                                 bool caseSensitive, int16_t expectedResult = 0) {
   std::array<trov::SuggestionEntry, 16> storage{};
   trov::SuggestionList list(storage);
-  EXPECT_EQ(trov::LexMatchPattern(lex, pattern, caseSensitive, list), expectedResult) << pattern;
+  EXPECT_EQ(lex->MatchPattern(pattern, caseSensitive, list), expectedResult) << pattern;
   return Words(list);
 }
 
@@ -339,7 +339,7 @@ TEST(CompressedMatchPattern, PagedStopsOnceTheListIsFull) {
   std::filesystem::remove(path);
   std::array<trov::SuggestionEntry, 1> one{};
   trov::SuggestionList full(one);
-  EXPECT_EQ(trov::LexMatchPattern(lex.Slot(), "?at", true, full), 0);
+  EXPECT_EQ(lex.Slot()->MatchPattern("?at", true, full), 0);
   EXPECT_EQ(Words(full), List{"bat"});
   // With room left the traversal goes on to 'cat' and ends with its failed load.
   EXPECT_EQ(Matches(lex.Slot(), "?at", true, TROV_ERR_CREATE), List{"bat"});
@@ -359,12 +359,13 @@ int16_t PositionScore(const char* word, const char* candidate) {
   return DifferenceScore(word, candidate);
 }
 
-std::vector<std::string> ScoredWords(const trov::Lexicon& lex, const char* word, int16_t depth) {
+std::vector<std::string> ScoredWords(const trov::LexiconSlot& lex, const char* word,
+                                     int16_t depth) {
   scored.clear();
   std::array<trov::SuggestionEntry, 32> storage{};
   trov::SuggestionList list(storage);
   trov::test::FunctionComparator comparator(word, PositionScore);
-  EXPECT_EQ(trov::LexScoreWords(lex, depth, comparator, list), 0);
+  EXPECT_EQ(lex->ScoreWords(depth, comparator, list), 0);
   std::vector<std::string> words;
   for (int32_t i = 0; i < list.Count(); ++i) {
     EXPECT_EQ(list[i].score, DifferenceScore(word, list[i].word)) << list[i].word;

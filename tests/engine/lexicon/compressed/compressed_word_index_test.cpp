@@ -50,12 +50,12 @@ class CharSetGuard {
 };
 
 std::size_t IndexBytes(const OpenedLexicon& lex) {
-  return dynamic_cast<const trov::ImageLexicon&>(*lex.Slot().state).WordIndexBytes();
+  return dynamic_cast<const trov::ImageLexicon&>(*lex.Slot().get()).WordIndexBytes();
 }
 
 std::vector<std::string> AllWords(const OpenedLexicon& lex) {
   std::vector<std::string> words;
-  static_cast<trov::CompressedLexicon*>(lex.Slot().state)->ForEachWord([&](const char* word) {
+  static_cast<trov::CompressedLexicon*>(lex.Slot().get())->ForEachWord([&](const char* word) {
     words.emplace_back(word);
     return true;
   });
@@ -125,7 +125,7 @@ Listed Scan(const OpenedLexicon& lex, const std::string& word, bool phonetic, in
   trov::TypoScorer typo(word.c_str());
   trov::PhoneticScorer sound(word.c_str());
   trov::WordComparator& scorer = phonetic ? static_cast<trov::WordComparator&>(sound) : typo;
-  EXPECT_EQ(trov::LexScoreWords(lex.Slot(), depth, scorer, list), 0);
+  EXPECT_EQ(lex.Slot()->ScoreWords(depth, scorer, list), 0);
   Listed listed;
   for (int32_t i = 0; i < list.Count(); ++i) listed.emplace_back(list[i].word, list[i].score);
   return listed;
@@ -166,10 +166,8 @@ void ExpectSamePatternMatches(const OpenedLexicon& indexed, const OpenedLexicon&
         for (bool caseSensitive : {true, false}) {
           trov::SuggestionList fromIndex(indexedStorage);
           trov::SuggestionList decoded(plainStorage);
-          ASSERT_EQ(
-              trov::LexMatchPattern(indexed.Slot(), pattern.c_str(), caseSensitive, fromIndex), 0);
-          ASSERT_EQ(trov::LexMatchPattern(plain.Slot(), pattern.c_str(), caseSensitive, decoded),
-                    0);
+          ASSERT_EQ(indexed.Slot()->MatchPattern(pattern.c_str(), caseSensitive, fromIndex), 0);
+          ASSERT_EQ(plain.Slot()->MatchPattern(pattern.c_str(), caseSensitive, decoded), 0);
           ASSERT_EQ(fromIndex.Count(), decoded.Count()) << pattern;
           for (int32_t k = 0; k < decoded.Count(); ++k) {
             ASSERT_STREQ(fromIndex[k].word, decoded[k].word) << pattern;
@@ -377,14 +375,14 @@ const trov::CompressedImage kUnorderedImage = {
     0x616D, 1, {nullptr, 0}, {nullptr, 0}, kUnorderedSegments, 3};
 
 TEST(CompressedWordIndex, ImageOutOfKeyOrderKeepsTheBinarySearch) {
-  trov::Lexicon slot{trov::LEX_BUILTIN_COMPRESSED, new trov::ImageLexicon(kUnorderedImage)};
+  trov::LexiconSlot slot(new trov::ImageLexicon(kUnorderedImage));
   // The middle entry 'ant' is met first; 'zoo' lies before it, beyond the search's reach.
-  EXPECT_EQ(trov::LexFind(slot, "ants", true, nullptr, 0), kFound);
-  EXPECT_EQ(trov::LexFind(slot, "ANT", false, nullptr, 0), kFound);
-  EXPECT_EQ(trov::LexFind(slot, "zoo", true, nullptr, 0), TROV_ERR_NOT_FOUND);
-  EXPECT_EQ(trov::LexFind(slot, "m", true, nullptr, 0), kFound);
-  EXPECT_EQ(dynamic_cast<trov::ImageLexicon&>(*slot.state).WordIndexBytes(), 0u);
-  trov::LexClose(slot);
+  EXPECT_EQ(slot->Find("ants", true, nullptr, 0), kFound);
+  EXPECT_EQ(slot->Find("ANT", false, nullptr, 0), kFound);
+  EXPECT_EQ(slot->Find("zoo", true, nullptr, 0), TROV_ERR_NOT_FOUND);
+  EXPECT_EQ(slot->Find("m", true, nullptr, 0), kFound);
+  EXPECT_EQ(dynamic_cast<trov::ImageLexicon&>(*slot.get()).WordIndexBytes(), 0u);
+  slot.reset();
 }
 
 TEST(WordHashSet, AnswersAsAnOrderedSet) {
