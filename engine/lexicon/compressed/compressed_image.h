@@ -9,7 +9,7 @@
 #include <string>
 
 #include "lexicon/compressed/compressed_lexicon.h"
-#include "lexicon/compressed/large_block.h"
+#include "base/large_block.h"
 
 namespace trov {
 

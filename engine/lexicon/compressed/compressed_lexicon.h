@@ -1,27 +1,26 @@
 // What every compressed lexicon answers the same way, whether its segments are in memory or read
-// on demand: word lookup through the sorted segment index and the two candidate traversals.
+// on demand: word lookup through the sorted segment index, the pattern traversal, and the view of
+// its segments that the scored scan works over.
 #ifndef TROV_COMPRESSED_LEXICON_H
 #define TROV_COMPRESSED_LEXICON_H
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <span>
-#include <string_view>
-#include <vector>
 
 #include "lexicon/compressed/compressed_segment.h"
 #include "lexicon/compressed/compressed_word_index.h"
 #include "lexicon/lexicon.h"
-#include "lexicon/compressed/segment_sketches.h"
+#include "scan/scored_scan.h"
+#include "scan/segmented_words.h"
 
 namespace trov {
 
 // The answer of a compressed lexicon for every word it holds: they carry no actions.
 inline constexpr int16_t kCompressedWordAction = 'i';
 
-class CompressedLexicon : public Lexicon {
+class CompressedLexicon : public Lexicon, protected SegmentedWords {
  public:
   int16_t Find(const char* word, bool caseSensitive, char* otherWord,
                int16_t otherWordSize) override;
@@ -37,9 +36,7 @@ class CompressedLexicon : public Lexicon {
   virtual int64_t SegmentBytesHeld() const = 0;
 
  protected:
-  virtual int32_t SegmentCount() const = 0;
-  // The three key bytes of index entry index, in ascending order over the index.
-  virtual const uint8_t* Key(int32_t index) const = 0;
+  // SegmentCount() and Key() of SegmentedWords: the index entries, in ascending key order.
   virtual uint32_t SegmentSize(int32_t index) const = 0;
   // Makes the bytes of index entry index present: 0 with bytes set, or an error.
   virtual int16_t LoadSegment(int32_t index, std::span<const uint8_t>& bytes) = 0;
@@ -67,50 +64,15 @@ class CompressedLexicon : public Lexicon {
     int count = 0;
   };
   bool FindAdmittedKeys(const char* pattern, bool caseSensitive, AdmittedKeys& found) const;
-  int16_t ScoreSegment(int32_t index, WordComparator& comparator, SuggestionList& list);
-  // A score the last entry of list surely reaches by the end of a scan, when list is full by
-  // then; 0 when none is known. The segments it scores to learn it, those of likelyBeginnings_,
-  // are kept in scoredAhead_, so that the scan need not score them again.
-  int16_t SureFloor(const SegmentSketches& sketches, WordComparator& comparator,
-                    const SuggestionList& list);
-  // The sketches of the indexed words under classes, made or remade on demand; nullptr without
-  // a word index, or when memory is short.
-  const SegmentSketches* SketchesFor(const SketchClasses& classes);
 
-  // Made by the first scan that asks for them. Scans run after the engine lock is released, so
-  // these members are guarded by the threading contract instead: one session, and so each of its
-  // lexicons, is used by one thread at a time (trov.h).
-  std::unique_ptr<SegmentSketches> sketches_;
+  // The view of the segments a scored scan works over.
+  bool HoldsPackedWords() const override;
+  std::size_t PackedWordCount() const override;
+  bool IsPacked(int32_t index) const override;
+  std::span<const uint8_t> PackedWords(int32_t index) const override;
+  int16_t DecodeSegment(int32_t index, DecodedWords& words) override;
 
-  // A candidate of a segment scored ahead of a scan, in the word index, with its score.
-  struct Offer {
-    std::string_view word;
-    int16_t score = 0;
-  };
-  // A segment scored ahead of a scan: its index entry and its offers, in word order, a stretch
-  // of offers_ holding every candidate the scan could take from it.
-  struct ScoredAhead {
-    int32_t index = 0;
-    std::size_t first = 0;
-    std::size_t end = 0;
-  };
-  // Of the scan under way, ascending by index; kept between scans for their capacity.
-  std::vector<ScoredAhead> scoredAhead_;
-  std::vector<Offer> offers_;
-
-  // The index entries of full keys whose beginnings a scan at threshold admits, a bit per entry
-  // in admitted_; those among them scoring kLikelyBeginning or more go to likelyBeginnings_, each
-  // with its beginning's score. Throws std::bad_alloc when memory is short.
-  void AdmitSegments(int threshold, const SegmentSketches* sketches, WordComparator& comparator);
-  // A beginning at most one slip away from the word's: any one letter changed (identical letters
-  // earn 100, any other two at least 0, so (100 + 100 + 0) / 3), two swapped, or one doubled.
-  static constexpr int kLikelyBeginning = 66;
-  struct Beginning {
-    int16_t score = 0;
-    int32_t index = 0;
-  };
-  std::vector<uint64_t> admitted_;
-  std::vector<Beginning> likelyBeginnings_;
+  ScoredScan scan_;
 };
 
 template <typename Visitor>

@@ -8,10 +8,10 @@
 #include <memory>
 #include <span>
 
+#include "scan/segmented_words.h"
+
 namespace trov {
 
-// Every word of a compressed lexicon begins with its segment's three-byte key.
-inline constexpr int kKeyLength = 3;
 // Longest word a segment may hold; the engine itself looks up at most 80 characters.
 inline constexpr int kMaxSegmentWord = 83;
 
@@ -46,12 +46,6 @@ class SuffixTable {
 
 // The key of word: its first three bytes, NUL-padded when it is shorter.
 void MakeKey(const char* word, uint8_t key[kKeyLength]);
-// The number of characters a key holds (0 to 3): keys of one- and two-letter words are padded.
-inline int KeyLength(const uint8_t key[kKeyLength]) {
-  int n = 0;
-  while (n < kKeyLength && key[n] != 0) ++n;
-  return n;
-}
 
 // Walks the entries of one segment in order. A malformed entry (one that runs past the
 // segment's end, reuses more characters than the previous word has, grows a word beyond

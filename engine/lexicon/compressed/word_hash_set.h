@@ -12,7 +12,7 @@
 #include <string_view>
 #include <utility>
 
-#include "lexicon/compressed/large_block.h"
+#include "base/large_block.h"
 
 namespace trov {
 

@@ -1,4 +1,4 @@
-#include "lexicon/compressed/large_block.h"
+#include "base/large_block.h"
 
 #include <cstdint>
 #include <cstdlib>

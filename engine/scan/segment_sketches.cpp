@@ -1,10 +1,10 @@
-#include "lexicon/compressed/segment_sketches.h"
+#include "scan/segment_sketches.h"
 
 #include <memory>
 #include <string_view>
 
-#include "lexicon/lexicon.h"
-#include "lexicon/compressed/shared_prefix.h"
+#include "scan/shared_prefix.h"
+#include "scan/word_comparator.h"
 
 namespace trov {
 namespace {
@@ -16,11 +16,10 @@ std::size_t BlockBytes(std::size_t words, std::size_t segments) {
 
 }  // namespace
 
-SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segmentCount,
-                                 const SketchClasses& classes)
+SegmentSketches::SegmentSketches(const SegmentedWords& segmented, const SketchClasses& classes)
     : classes_(classes) {
-  const auto segments = static_cast<std::size_t>(segmentCount);
-  const std::size_t words = index.WordCount();
+  const auto segments = static_cast<std::size_t>(segmented.SegmentCount());
+  const std::size_t words = segmented.PackedWordCount();
   const std::size_t bytes = BlockBytes(words, segments);
   block_ = std::unique_ptr<void, LargeBlockFree>(AllocateLarge(bytes), LargeBlockFree{bytes});
   auto* sketches = static_cast<WordSketch*>(block_.get());
@@ -33,24 +32,24 @@ SegmentSketches::SegmentSketches(const CompressedWordIndex& index, int32_t segme
   std::size_t count = 0;
   for (std::size_t i = 0; i < segments; ++i) {
     const auto entry = static_cast<int32_t>(i);
-    const uint8_t* key = index.Key(entry);
+    const uint8_t* key = segmented.Key(entry);
     std::construct_at(&keys_[i], SketchOf({reinterpret_cast<const char*>(key),
                                            static_cast<std::size_t>(KeyLength(key))},
                                           bits));
     first_[i] = static_cast<uint32_t>(count);
-    const std::span<const uint8_t> packed = index.SegmentWords(entry);
+    const std::span<const uint8_t> packed = segmented.PackedWords(entry);
     const uint8_t* runStart = packed.data();
     std::string_view previous;
-    index.ForEachSegmentWord(entry, [&](std::string_view word) {
-      if (count == words) return false;  // only if the index miscounted: never write past
-      const uint8_t* lengthByte = reinterpret_cast<const uint8_t*>(word.data()) - 1;
+    for (std::size_t at = 0; at < packed.size() && count < words; at += 1 + packed[at]) {
+      // count stops at words only if the lexicon miscounted: never write past.
+      const uint8_t* lengthByte = packed.data() + at;
+      const std::string_view word(reinterpret_cast<const char*>(lengthByte + 1), *lengthByte);
       if ((count - first_[i]) % kMostSketchedAtOnce == 0) runStart = lengthByte;
       WordSketch sketch = sketcher.Next(word, SharedPrefix(previous, word, packed));
       sketch.place = static_cast<uint16_t>(lengthByte - runStart);
       std::construct_at(&words_[count++], sketch);
       previous = word;
-      return true;
-    });
+    }
   }
   first_.back() = static_cast<uint32_t>(count);
 }

@@ -1,6 +1,6 @@
 // Large blocks hold a lexicon's words, sketches and segment bytes; every byte they claim to hold
 // must be there, whichever way the block was made.
-#include "lexicon/compressed/large_block.h"
+#include "base/large_block.h"
 
 #include <gtest/gtest.h>
 
