@@ -86,25 +86,6 @@ class GrowTable {
     capacity_ = 0;
   }
 
-  // Index of an element equal to key by compare(key, element) (negative, zero or positive), or
-  // -(insertion point) - 1.
-  template <typename Key, typename Compare>
-  int32_t BinarySearch(const Key& key, Compare compare) const {
-    int32_t low = 0;
-    int32_t high = count_ - 1;
-    while (low <= high) {
-      const int32_t middle = low + (high - low) / 2;
-      const int order = compare(key, data_[middle]);
-      if (order == 0) return middle;
-      if (order < 0) {
-        high = middle - 1;
-      } else {
-        low = middle + 1;
-      }
-    }
-    return -low - 1;
-  }
-
   int32_t Count() const { return count_; }
   int32_t Capacity() const { return capacity_; }
   T& operator[](int32_t index) { return data_[index]; }

@@ -135,8 +135,6 @@ int32_t LexFile::Write(const void* data, int32_t count) {
   return count;
 }
 
-int32_t LexFile::WriteByte(uint8_t byte) { return Write(&byte, 1) == 1 ? 1 : 0; }
-
 int32_t LexFile::WriteLine(const char* text) {
   const auto length = static_cast<int32_t>(std::strlen(text));
   if (length > 0 && Write(text, length) != length) return -1;

@@ -42,7 +42,6 @@ class LexFile {
   int32_t ReadLine(char* buffer, int32_t size);
   // count, or 0 when the file took fewer bytes than it was given.
   int32_t Write(const void* data, int32_t count);
-  int32_t WriteByte(uint8_t byte);
   // The string's length once it and CR LF are written, or -1.
   int32_t WriteLine(const char* text);
   // origin: 0 start of file, 1 current logical position, 2 end of file; 0 or -1.

@@ -11,8 +11,6 @@ namespace {
 
 using trov::GrowTable;
 
-int CompareInts(int key, int element) { return key < element ? -1 : (key > element ? 1 : 0); }
-
 class GrowTableTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(table.Init(4), 0); }
@@ -65,14 +63,6 @@ TEST_F(GrowTableTest, ClearKeepsStorageAndFreeReleasesIt) {
   AppendAll({9});  // a freed table grows again from nothing
   EXPECT_EQ(table[0], 9);
   EXPECT_EQ(table.Capacity(), 1);
-}
-
-TEST_F(GrowTableTest, BinarySearchFindsElementsAndInsertionPoints) {
-  AppendAll({2, 4, 6, 8});
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(table.BinarySearch(2 * (i + 1), CompareInts), i);
-  EXPECT_EQ(table.BinarySearch(1, CompareInts), -1);
-  EXPECT_EQ(table.BinarySearch(5, CompareInts), -3);
-  EXPECT_EQ(table.BinarySearch(9, CompareInts), -5);
 }
 
 // Owning elements are moved, never copied, through growth, insertion and removal, and each is

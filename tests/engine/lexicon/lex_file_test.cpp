@@ -158,11 +158,11 @@ TEST_F(LexFileTest, WriteLineEndsWithCrLfAndSeekFlushesFirst) {
   auto file = LexFile::Open(path.c_str(), trov::kLexFileWriteText);
   EXPECT_EQ(file->WriteLine("#LID 24941"), 10);
   EXPECT_EQ(file->WriteLine(""), 0);
-  EXPECT_EQ(file->WriteByte('x'), 1);
+  EXPECT_EQ(file->Write("x", 1), 1);
   ASSERT_EQ(file->Seek(1, 0), 0);
   EXPECT_EQ(ScratchDir::Read(path), "#LID 24941\r\n\r\nx")
       << "waiting bytes written before the seek";
-  EXPECT_EQ(file->WriteByte('X'), 1);
+  EXPECT_EQ(file->Write("X", 1), 1);
   EXPECT_EQ(LexFile::Close(std::move(file)), 0);
   EXPECT_EQ(ScratchDir::Read(path), "#XID 24941\r\n\r\nx");
 }
