@@ -12,10 +12,8 @@
 namespace trov {
 namespace {
 
-constexpr uint32_t kOffsetBits = 24;
-constexpr uint32_t kOffsetMask = (1u << kOffsetBits) - 1;
-// Offsets plus one must fit beside the tag, so words use no more of a block than this.
-constexpr std::size_t kMostWordBytes = kOffsetMask - 1;
+// Offsets plus one must fit a slot, so words use no more of a block than this.
+constexpr std::size_t kMostWordBytes = std::size_t{UINT32_MAX} - 1;
 // At most four words to every five slots.
 constexpr std::size_t kLoadNumerator = 4;
 constexpr std::size_t kLoadDenominator = 5;
@@ -86,14 +84,24 @@ uint64_t HashWord(std::string_view word) {
   return FoldedProduct(first ^ kFirstHalfKey, last ^ seed);
 }
 
-uint32_t TagOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 56) << kOffsetBits; }
-
 }  // namespace
+
+uint32_t WordHashSet::TagOf(uint64_t hash) const {
+  constexpr int kMostTagBits = 32 - kLeastOffsetBits;
+  const auto tag =
+      static_cast<uint32_t>(hash >> (64 - kMostTagBits)) >> (offsetBits_ - kLeastOffsetBits);
+  return static_cast<uint32_t>(uint64_t{tag} << offsetBits_);
+}
+
+uint32_t WordHashSet::OffsetMask() const {
+  return static_cast<uint32_t>((uint64_t{1} << offsetBits_) - 1);
+}
 
 bool WordHashSet::AddGrowing(std::string_view word) {
   const std::size_t stored = 1 + word.size();
   if (word.size() > kMaxWordLength || used_ + stored > kMostWordBytes) return false;
-  Resize(std::max({capacity_ * 2, kFirstBlock, used_ + stored}));
+  const std::size_t doubled = capacity_ > kMostWordBytes / 2 ? kMostWordBytes : capacity_ * 2;
+  Resize(std::max({doubled, kFirstBlock, used_ + stored}));
   return Add(word);
 }
 
@@ -136,6 +144,7 @@ void WordHashSet::Seal() {
   }
   std::fill_n(slots, slotCount, 0u);
   slots_ = {slots, slotCount};
+  offsetBits_ = std::max<int>(kLeastOffsetBits, static_cast<int>(std::bit_width(used_)));
   const std::size_t mask = slots_.size() - 1;
   struct Placement {
     uint64_t hash;
@@ -168,11 +177,12 @@ bool WordHashSet::Contains(std::string_view word) const {
   const uint64_t hash = HashWord(word);
   const std::size_t mask = slots_.size() - 1;
   const uint32_t tag = TagOf(hash);
+  const uint32_t offsetMask = OffsetMask();
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const uint32_t slot = slots_[i];
     if (slot == 0) return false;
-    if ((slot & ~kOffsetMask) != tag) continue;
-    const uint8_t* stored = words_.get() + ((slot & kOffsetMask) - 1);
+    if ((slot & ~offsetMask) != tag) continue;
+    const uint8_t* stored = words_.get() + ((slot & offsetMask) - 1);
     if (stored[0] == word.size() && std::memcmp(stored + 1, word.data(), word.size()) == 0) {
       return true;
     }
@@ -190,6 +200,7 @@ WordHashSet& WordHashSet::operator=(WordHashSet&& other) noexcept {
   capacity_ = std::exchange(other.capacity_, 0);
   used_ = std::exchange(other.used_, 0);
   count_ = std::exchange(other.count_, 0);
+  offsetBits_ = std::exchange(other.offsetBits_, kLeastOffsetBits);
   return *this;
 }
 

@@ -58,16 +58,25 @@ class WordHashSet {
  private:
   bool AddGrowing(std::string_view word);
   void Resize(std::size_t capacity);
+  // The hash bits a slot keeps beside the offset, in place; the bits of the offset.
+  uint32_t TagOf(uint64_t hash) const;
+  uint32_t OffsetMask() const;
 
   // Each word: its length, then its bytes, in a large block (it is the bulk of an index).
   std::unique_ptr<uint8_t[], LargeBlockFree> words_;
-  // 0 = empty, else tag << 24 | (offset of the word + 1). In the room the words leave in their
-  // block where it is enough (a large block fills whole huge pages), else in a block of their own.
+  // A slot holds the offset of its word plus one in its low bits and as much of the word's hash
+  // as the rest can hold: eight bits while the words take less than 16 MB, fewer above (the
+  // largest languages' words take up to about 60 MB), none at 4 GB.
+  static constexpr int kLeastOffsetBits = 24;
+  // 0 = empty, else tag << offsetBits_ | (offset of the word + 1). In the room the words leave in
+  // their block where it is enough (a large block fills whole huge pages), else in a block of
+  // their own.
   std::span<uint32_t> slots_;
   std::unique_ptr<uint32_t[], LargeBlockFree> ownSlots_;
-  std::size_t capacity_ = 0;  // bytes of words_
-  std::size_t used_ = 0;      // bytes of words_ that hold words
-  std::size_t count_ = 0;     // words in those bytes
+  std::size_t capacity_ = 0;           // bytes of words_
+  std::size_t used_ = 0;               // bytes of words_ that hold words
+  std::size_t count_ = 0;              // words in those bytes
+  int offsetBits_ = kLeastOffsetBits;  // set by Seal: what the words' offsets need
 };
 
 }  // namespace trov
