@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "lexicon/compressed/compressed_image.h"
+#include "lexicon/compressed/image_lexicon.h"
 #include "lexicon/compressed/compressed_file.h"
 #include "lexicon/compressed/compressed_lexicon.h"
 #include "lexicon/lexicon.h"

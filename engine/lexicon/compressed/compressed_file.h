@@ -3,6 +3,7 @@
 #define TROV_COMPRESSED_FILE_H
 
 #include <cstdint>
+#include <string>
 
 #include "lexicon/lexicon.h"
 
@@ -16,6 +17,9 @@ int16_t DetectCompressedFile(const char* path);
 // (LEX_COMPRESSED_RESIDENT), otherwise segments are paged in under that budget
 // (LEX_COMPRESSED_PAGED, 0 = unbounded). 0 or an error code; the slot stays empty on failure.
 int16_t OpenCompressedLexicon(const char* path, int32_t memoryBudget, LexiconSlot& slot);
+
+// Copies path into buffer, cut to its size; 0, or -8 when there is no room even for the NUL.
+int16_t CopyFileName(const std::string& path, char* buffer, int16_t bufferSize);
 
 }  // namespace trov
 

@@ -14,7 +14,7 @@
 #include <new>
 #include <string_view>
 
-#include "lexicon/compressed/compressed_image.h"
+#include "lexicon/compressed/image_lexicon.h"
 #include "text/charset.h"
 
 namespace trov {

@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "lexicon/compressed/compressed_image.h"
+#include "lexicon/compressed/compressed_file.h"
 #include "lexicon/lex_file.h"
 #include "base/log.h"
 #include "trov.h"

@@ -13,7 +13,7 @@
 #include "engine/lexicon/function_comparator.h"
 #include "engine/log_capture.h"
 #include "lexicon/builtin_lex.h"
-#include "lexicon/compressed/compressed_image.h"
+#include "lexicon/compressed/image_lexicon.h"
 #include "scan/suggestion_list.h"
 #include "trov.h"
 #include "test_hooks.h"

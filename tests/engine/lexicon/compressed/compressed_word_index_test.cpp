@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "engine/lexicon/compressed_test_files.h"
-#include "lexicon/compressed/compressed_image.h"
+#include "lexicon/compressed/image_lexicon.h"
 #include "lexicon/compressed/compressed_lexicon.h"
 #include "lexicon/compressed/word_hash_set.h"
 #include "suggest/phonetic.h"

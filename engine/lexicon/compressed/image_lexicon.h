@@ -1,15 +1,13 @@
-// A compressed lexicon held entirely in memory: the built-in kind, whose image lives in the
-// program, and the resident kind, which reads a whole file at open and owns what it read.
-#ifndef TROV_COMPRESSED_IMAGE_H
-#define TROV_COMPRESSED_IMAGE_H
+// A compressed lexicon held entirely in memory as an image: the built-in kind, whose image lives
+// in the program, and the base of the resident kind (resident_lexicon.h), which reads its image
+// from a file.
+#ifndef TROV_IMAGE_LEXICON_H
+#define TROV_IMAGE_LEXICON_H
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <string>
 
 #include "lexicon/compressed/compressed_lexicon.h"
-#include "base/large_block.h"
 
 namespace trov {
 
@@ -63,26 +61,6 @@ class ImageLexicon : public CompressedLexicon {
 // null when memory is short.
 Lexicon* InstantiateCompressedImage(const void* prepared);
 
-// The resident kind: reads every segment of the file at open; later lookups never touch it.
-class ResidentLexicon : public ImageLexicon {
- public:
-  // Loads the file whole; 0 or an error (logged). On failure nothing stays allocated.
-  int16_t Open(const char* path);
-
-  LexType Type() const override { return LEX_COMPRESSED_RESIDENT; }
-  int16_t FileName(char* buffer, int16_t bufferSize) override;
-
- private:
-  std::string path_;
-  std::unique_ptr<CompressedSegment[]> segments_;
-  std::unique_ptr<uint8_t[], LargeBlockFree> segmentBytes_;  // every segment's bytes, in order
-  SuffixTable simpleTable_;
-  SuffixTable extendedTable_;
-};
-
-// Copies path into buffer, cut to its size; 0, or -8 when there is no room even for the NUL.
-int16_t CopyFileName(const std::string& path, char* buffer, int16_t bufferSize);
-
 }  // namespace trov
 
-#endif  // TROV_COMPRESSED_IMAGE_H
+#endif  // TROV_IMAGE_LEXICON_H

@@ -1,43 +1,18 @@
-// In-memory compressed lexicons. A resident lexicon reads the index like a paged open, then every
-// segment, and keeps the suffix tables it read; afterwards it never touches its file again.
-#include "lexicon/compressed/compressed_image.h"
+// A resident lexicon reads the index like a paged open, then every segment, and keeps the suffix
+// tables it read; afterwards it never touches its file again.
+#include "lexicon/compressed/resident_lexicon.h"
 
 #include <cstring>
 #include <limits>
 #include <new>
 
+#include "base/log.h"
+#include "lexicon/compressed/compressed_file.h"
 #include "lexicon/compressed/compressed_format.h"
 #include "lexicon/lex_file.h"
-#include "base/log.h"
 #include "trov.h"
 
 namespace trov {
-
-int16_t CopyFileName(const std::string& path, char* buffer, int16_t bufferSize) {
-  if (bufferSize <= 0) return TROV_ERR_BUFFER_FULL;
-  std::size_t n = path.size() < static_cast<std::size_t>(bufferSize - 1)
-                      ? path.size()
-                      : static_cast<std::size_t>(bufferSize - 1);
-  std::memcpy(buffer, path.data(), n);
-  buffer[n] = '\0';
-  return 0;
-}
-
-int64_t ImageLexicon::SegmentBytesHeld() const {
-  int64_t total = 0;
-  for (int32_t i = 0; i < image_.segmentCount; ++i) total += image_.segments[i].size;
-  return total;
-}
-
-int16_t ImageLexicon::LoadSegment(int32_t index, std::span<const uint8_t>& bytes) {
-  const CompressedSegment& segment = image_.segments[index];
-  bytes = {segment.data, segment.size};
-  return 0;
-}
-
-Lexicon* InstantiateCompressedImage(const void* prepared) {
-  return new (std::nothrow) ImageLexicon(*static_cast<const CompressedImage*>(prepared));
-}
 
 int16_t ResidentLexicon::Open(const char* path) {
   CompressedIndex index;
