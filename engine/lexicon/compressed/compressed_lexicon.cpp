@@ -106,20 +106,18 @@ bool CompressedLexicon::SegmentHolds(int32_t index, const char* word, bool caseS
         break;
     }
   }
-  std::span<const uint8_t> bytes;
   // A segment that cannot be read holds no match; the lookup goes on with other keys.
-  if (LoadSegment(index, bytes) < 0) return false;
-  SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
-  while (reader.Next()) {
-    if (caseSensitive) {
-      int c = CompareRests(word, reader.Word());
-      if (c == 0) return true;
-      if (c < 0) return false;  // entries ascend: the word would have come already
-    } else if (CaselessCompare(word, reader.Word()) == 0) {
-      return true;
+  bool found = false;
+  DecodeWords(index, [&](const SegmentReader& reader) {
+    if (!caseSensitive) {
+      found = CaselessCompare(word, reader.Word()) == 0;
+      return !found;
     }
-  }
-  return false;
+    const int c = CompareRests(word, reader.Word());
+    found = c == 0;
+    return c > 0;  // entries ascend: past the word, it would have come already
+  });
+  return found;
 }
 
 int16_t CompressedLexicon::Find(const char* word, bool caseSensitive, char*, int16_t) {
@@ -181,14 +179,9 @@ int16_t CompressedLexicon::MatchSegment(int32_t index, const char* pattern, bool
     words->ForEachSegmentWord(index, match);
     return 0;
   }
-  if (SegmentSize(index) == 0) return 0;
-  std::span<const uint8_t> bytes;
-  if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;
-  SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
-  while (reader.Next()) {
-    if (!match({reader.Word(), static_cast<std::size_t>(reader.Length())})) break;
-  }
-  return 0;
+  return DecodeWords(index, [&](const SegmentReader& reader) {
+    return match({reader.Word(), static_cast<std::size_t>(reader.Length())});
+  });
 }
 
 bool CompressedLexicon::FindAdmittedKeys(const char* pattern, bool caseSensitive,
@@ -307,12 +300,10 @@ std::span<const uint8_t> CompressedLexicon::PackedWords(int32_t index) const {
 }
 
 int16_t CompressedLexicon::DecodeSegment(int32_t index, DecodedWords& words) {
-  if (SegmentSize(index) == 0) return 0;
-  std::span<const uint8_t> bytes;
-  if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;
-  SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
-  while (reader.Next()) words.Take(reader.Word(), reader.Length(), reader.Unchanged());
-  return 0;
+  return DecodeWords(index, [&](const SegmentReader& reader) {
+    words.Take(reader.Word(), reader.Length(), reader.Unchanged());
+    return true;
+  });
 }
 
 int16_t CompressedLexicon::ScoreWords(int16_t depth, WordComparator& comparator,

@@ -49,6 +49,11 @@ class CompressedLexicon : public Lexicon, protected SegmentedWords {
   virtual const CompressedWordIndex* WordIndex() const { return nullptr; }
 
  private:
+  // Decodes the words of segment index, handing its reader to visit after each word until visit
+  // answers false; 0, or the error of a segment that could not be read.
+  template <typename Visit>
+  int16_t DecodeWords(int32_t index, Visit&& visit);
+
   // Index of the entry whose key is key, or -1.
   int32_t FindKey(const uint8_t key[kKeyLength]) const;
   bool SegmentHolds(int32_t index, const char* word, bool caseSensitive);
@@ -86,13 +91,23 @@ int16_t CompressedLexicon::ForEachWord(Visitor&& visit) {
       if (keyLength > 0 && !visit(static_cast<const char*>(text))) return 0;
       continue;
     }
-    if (SegmentSize(i) == 0) continue;
-    std::span<const uint8_t> bytes;
-    if (int16_t rc = LoadSegment(i, bytes); rc < 0) return rc;
-    SegmentReader reader(key, bytes, SimpleSuffixes(), ExtendedSuffixes());
-    while (reader.Next()) {
-      if (!visit(reader.Word())) return 0;
-    }
+    bool stopped = false;
+    const int16_t rc = DecodeWords(i, [&](const SegmentReader& reader) {
+      stopped = !visit(reader.Word());
+      return !stopped;
+    });
+    if (rc < 0 || stopped) return rc;
+  }
+  return 0;
+}
+
+template <typename Visit>
+int16_t CompressedLexicon::DecodeWords(int32_t index, Visit&& visit) {
+  if (SegmentSize(index) == 0) return 0;
+  std::span<const uint8_t> bytes;
+  if (int16_t rc = LoadSegment(index, bytes); rc < 0) return rc;
+  SegmentReader reader(Key(index), bytes, SimpleSuffixes(), ExtendedSuffixes());
+  while (reader.Next() && visit(static_cast<const SegmentReader&>(reader))) {
   }
   return 0;
 }
